@@ -1,0 +1,11 @@
+// A host built against the installed library: it must find the header, link and get an answer.
+#include <tessera/tessera.hpp>
+
+#include <cstdio>
+
+int main() {
+  const tessera::platform::RuntimeError error(tessera::platform::err::kOverflow);
+  if (error.description() != "Overflow" || tessera::Version().empty()) return 1;
+  std::printf("tessera %.*s\n", static_cast<int>(tessera::Version().size()), tessera::Version().data());
+  return 0;
+}
