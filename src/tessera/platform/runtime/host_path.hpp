@@ -1,0 +1,21 @@
+// The one path rule between the library and the file system.
+//
+// Inside the library "\" separates directories, as the host's files and settings write it. Where a
+// path reaches the file system every "\" becomes "/"; paths handed back to the library (a chosen
+// file, a directory listing) come with "\" again. A Linux name that itself holds a backslash is
+// out of reach; that is the price of one notation.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tessera::platform {
+
+// The file-system path of a library path (UTF-8).
+std::filesystem::path ToHostPath(std::string_view library_path);
+
+// The library form (UTF-8, "\" separators) of a file-system path.
+std::string ToLibraryPath(const std::filesystem::path& host_path);
+
+}  // namespace tessera::platform
