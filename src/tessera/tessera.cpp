@@ -2,6 +2,8 @@
 
 namespace tessera {
 
-std::string_view Version() noexcept { return "0.1.0"; }
+std::string_view Version() noexcept {
+  return "0.1.0";
+}
 
 }  // namespace tessera

@@ -1,7 +1,6 @@
 // A host built against the installed library: it must find the header, link and get an answer.
-#include <tessera/tessera.hpp>
-
 #include <cstdio>
+#include <tessera/tessera.hpp>
 
 int main() {
   const tessera::platform::RuntimeError error(tessera::platform::err::kOverflow);

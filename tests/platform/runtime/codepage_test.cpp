@@ -6,8 +6,9 @@ namespace tessera::platform {
 namespace {
 
 TEST(Codepage, GermanTextAndEuroCrossAsWindows1252Bytes) {
-  EXPECT_EQ(ToAnsi("Größe=ä €"), "Gr\xF6\xDF"
-                                  "e=\xE4 \x80");
+  EXPECT_EQ(ToAnsi("Größe=ä €"),
+            "Gr\xF6\xDF"
+            "e=\xE4 \x80");
   EXPECT_EQ(FromAnsi("Gr\xF6\xDF"
                      "e=\xE4 \x80"),
             "Größe=ä €");
@@ -16,7 +17,9 @@ TEST(Codepage, GermanTextAndEuroCrossAsWindows1252Bytes) {
 }
 
 TEST(Codepage, UnmappableCharactersBecomeQuestionMarks) {
-  EXPECT_EQ(ToAnsi("Łódź 中"), "?\xF3" "d? ?");
+  EXPECT_EQ(ToAnsi("Łódź 中"),
+            "?\xF3"
+            "d? ?");
   EXPECT_EQ(AnsiByte(0x10FFFF), '?');
 }
 
@@ -28,7 +31,11 @@ TEST(Codepage, EveryByteSurvivesTheRoundTrip) {
 
 TEST(Codepage, MalformedUtf8ReadsAsReplacementPerByte) {
   // A lone continuation, a truncated sequence, an overlong slash and an encoded surrogate.
-  const std::u32string decoded = DecodeUtf8("a\x80" "b\xE2\x82" "c\xC0\xAF" "\xED\xA0\x80");
+  const std::u32string decoded = DecodeUtf8(
+      "a\x80"
+      "b\xE2\x82"
+      "c\xC0\xAF"
+      "\xED\xA0\x80");
   EXPECT_EQ(decoded, (std::u32string{U'a', 0xFFFD, U'b', 0xFFFD, 0xFFFD, U'c', 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD,
                                      0xFFFD}));
   EXPECT_EQ(EncodeUtf8(DecodeUtf8("x𝄞ÿ€")), "x𝄞ÿ€");

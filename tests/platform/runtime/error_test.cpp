@@ -37,7 +37,8 @@ TEST(RuntimeError, ForeignExceptionsGetTheirRuntimeNumbers) {
   EXPECT_EQ(Translate([] { throw RuntimeError(62); }).number(), err::kInputPastEndOfFile);
   EXPECT_EQ(Translate([] { throw std::logic_error("x"); }).number(), err::kInternalError);
   EXPECT_EQ(Translate([] { throw 42; }).number(), err::kInternalError);
-  EXPECT_EQ(Translate([] { (void)std::filesystem::file_size("/no/such/tessera/file"); }).number(), err::kFileNotFound);
+  EXPECT_EQ(Translate([] { (void)std::filesystem::file_size("/no/such/tessera/file"); }).number(),
+            err::kFileNotFound);
   EXPECT_EQ(FileErrorNumber(std::make_error_code(std::errc::permission_denied)), err::kPermissionDenied);
   EXPECT_EQ(FileErrorNumber(std::make_error_code(std::errc::not_a_directory)), err::kPathNotFound);
   EXPECT_EQ(FileErrorNumber(std::make_error_code(std::errc::is_a_directory)), err::kPathFileAccessError);

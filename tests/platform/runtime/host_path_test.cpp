@@ -6,7 +6,8 @@ namespace tessera::platform {
 namespace {
 
 TEST(HostPath, BackslashesBecomeSlashesAndBack) {
-  EXPECT_EQ(ToHostPath("\\srv\\proj\\Raster\\Raster.ini"), std::filesystem::path("/srv/proj/Raster/Raster.ini"));
+  EXPECT_EQ(ToHostPath("\\srv\\proj\\Raster\\Raster.ini"),
+            std::filesystem::path("/srv/proj/Raster/Raster.ini"));
   EXPECT_EQ(ToHostPath("/srv/proj\\Größe.bmp"), std::filesystem::path("/srv/proj/Größe.bmp"));
   EXPECT_EQ(ToLibraryPath("/srv/proj/Raster"), "\\srv\\proj\\Raster");
   EXPECT_EQ(ToLibraryPath(ToHostPath("a\\b")), "a\\b");

@@ -52,8 +52,14 @@ To CheckedNarrow(From value) {
 }
 
 // Convenience names for the host's integer types.
-inline int16_t ToInteger(std::integral auto value) { return CheckedNarrow<int16_t>(value); }
-inline int32_t ToLong(std::integral auto value) { return CheckedNarrow<int32_t>(value); }
-inline uint8_t ToByte(std::integral auto value) { return CheckedNarrow<uint8_t>(value); }
+inline int16_t ToInteger(std::integral auto value) {
+  return CheckedNarrow<int16_t>(value);
+}
+inline int32_t ToLong(std::integral auto value) {
+  return CheckedNarrow<int32_t>(value);
+}
+inline uint8_t ToByte(std::integral auto value) {
+  return CheckedNarrow<uint8_t>(value);
+}
 
 }  // namespace tessera::platform
