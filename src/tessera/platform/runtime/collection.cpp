@@ -1,0 +1,71 @@
+#include "tessera/platform/runtime/collection.hpp"
+
+#include <algorithm>
+#include <utility>
+
+#include "tessera/platform/runtime/text_case.hpp"
+
+namespace tessera::platform {
+
+void Collection::Add(Variant item, std::optional<std::string_view> key) {
+  Insert(entries_.size(), std::move(item), key);
+}
+
+void Collection::AddBefore(Variant item, int32_t before, std::optional<std::string_view> key) {
+  Insert(PositionOf(before), std::move(item), key);
+}
+
+void Collection::AddAfter(Variant item, int32_t after, std::optional<std::string_view> key) {
+  Insert(PositionOf(after) + 1, std::move(item), key);
+}
+
+const Variant& Collection::Item(int32_t index) const {
+  return entries_[PositionOf(index)]->item;
+}
+
+const Variant& Collection::Item(std::string_view key) const {
+  return EntryOf(key).item;
+}
+
+void Collection::Remove(int32_t index) {
+  Erase(PositionOf(index));
+}
+
+void Collection::Remove(std::string_view key) {
+  const Entry* entry = &EntryOf(key);
+  const auto found =
+      std::find_if(entries_.begin(), entries_.end(), [entry](const auto& e) { return e.get() == entry; });
+  Erase(static_cast<std::size_t>(found - entries_.begin()));
+}
+
+void Collection::Insert(std::size_t position, Variant item, std::optional<std::string_view> key) {
+  auto entry = std::make_unique<Entry>(Entry{std::move(item), std::nullopt});
+  if (key) {
+    std::string folded = FoldCase(*key);
+    if (by_key_.contains(folded)) Raise(err::kDuplicateKey);
+    entry->folded_key = std::move(folded);
+  }
+  // Make room in the order first: if that throws, the key index has not been touched yet.
+  entries_.reserve(entries_.size() + 1);
+  if (entry->folded_key) by_key_.emplace(*entry->folded_key, entry.get());
+  entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), std::move(entry));
+}
+
+std::size_t Collection::PositionOf(int32_t index) const {
+  if (index < 1 || index > Count()) Raise(err::kSubscriptOutOfRange);
+  return static_cast<std::size_t>(index - 1);
+}
+
+const Collection::Entry& Collection::EntryOf(std::string_view key) const {
+  const auto found = by_key_.find(FoldCase(key));
+  if (found == by_key_.end()) Raise(err::kInvalidProcedureCall);
+  return *found->second;
+}
+
+void Collection::Erase(std::size_t position) {
+  const auto entry = entries_.begin() + static_cast<std::ptrdiff_t>(position);
+  if ((*entry)->folded_key) by_key_.erase(*(*entry)->folded_key);
+  entries_.erase(entry);
+}
+
+}  // namespace tessera::platform

@@ -1,0 +1,160 @@
+#include "tessera/platform/runtime/convert.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <limits>
+
+#include "tessera/platform/locale/user_locale.hpp"
+#include "tessera/platform/runtime/number_parse.hpp"
+#include "tessera/platform/runtime/text_case.hpp"
+
+namespace tessera::platform {
+
+namespace {
+
+const LocaleData& NumericLocale() {
+  return UserLocale(LocaleCategory::kNumeric);
+}
+
+// 15 significant digits as the C "%.15G" writes them, with the locale's decimal separator.
+std::string DoubleText(double value, const LocaleData& locale) {
+  if (!std::isfinite(value)) Raise(err::kOverflow);
+  if (value == 0.0) return "0";  // also for -0, which the host never shows
+  char buffer[32];
+  const auto written =
+      std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 15);
+  std::string text;
+  for (const char* c = buffer; c != written.ptr; ++c) {
+    if (*c == '.') {
+      text += locale.decimal_separator;
+      continue;
+    }
+    text += *c == 'e' ? 'E' : *c;
+  }
+  return text;
+}
+
+double NumberFromText(const std::string& text) {
+  const ParsedNumber parsed = ParseNumberText(text, NumericLocale());
+  if (parsed.status == NumberTextStatus::kOverflow) Raise(err::kOverflow);
+  if (parsed.status == NumberTextStatus::kNotANumber) Raise(err::kTypeMismatch);
+  return parsed.value;
+}
+
+double RoundHalfToEven(double value) {
+  const double nearest = std::round(value);  // halves away from zero
+  if (std::fabs(value - std::trunc(value)) != 0.5) return nearest;
+  return 2.0 * std::round(value / 2.0);
+}
+
+template <typename T>
+T RoundToInteger(const Variant& value) {
+  const double rounded = RoundHalfToEven(CDbl(value));
+  // Written so that NaN fails the test as well.
+  if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max())) {
+    Raise(err::kOverflow);
+  }
+  return static_cast<T>(rounded);
+}
+
+bool BooleanFromText(const std::string& text) {
+  const LocaleData& locale = NumericLocale();
+  if (EqualsIgnoringCase(text, locale.true_word) || EqualsIgnoringCase(text, "True")) return true;
+  if (EqualsIgnoringCase(text, locale.false_word) || EqualsIgnoringCase(text, "False")) return false;
+  return NumberFromText(text) != 0.0;
+}
+
+}  // namespace
+
+std::string CStr(const Variant& value) {
+  switch (value.kind()) {
+    case VarType::kEmpty:
+      return "";
+    case VarType::kNull:
+      Raise(err::kInvalidUseOfNull);
+    case VarType::kBoolean:
+      return value.AsBoolean() ? NumericLocale().true_word : NumericLocale().false_word;
+    case VarType::kByte:
+      return std::to_string(value.AsByte());
+    case VarType::kInteger:
+      return std::to_string(value.AsInteger());
+    case VarType::kLong:
+      return std::to_string(value.AsLong());
+    case VarType::kDouble:
+      return DoubleText(value.AsDouble(), NumericLocale());
+    case VarType::kString:
+      return value.AsString();
+    case VarType::kDate:  // the date conversions will answer this with the locale's date form
+    case VarType::kObject:
+    case VarType::kMissing:
+      break;
+  }
+  Raise(err::kTypeMismatch);
+}
+
+double CDbl(const Variant& value) {
+  switch (value.kind()) {
+    case VarType::kEmpty:
+      return 0.0;
+    case VarType::kNull:
+      Raise(err::kInvalidUseOfNull);
+    case VarType::kBoolean:
+      return value.AsBoolean() ? -1.0 : 0.0;
+    case VarType::kByte:
+      return value.AsByte();
+    case VarType::kInteger:
+      return value.AsInteger();
+    case VarType::kLong:
+      return value.AsLong();
+    case VarType::kDouble:
+      return value.AsDouble();
+    case VarType::kDate:
+      return value.AsDate().serial();
+    case VarType::kString:
+      return NumberFromText(value.AsString());
+    case VarType::kObject:
+    case VarType::kMissing:
+      break;
+  }
+  Raise(err::kTypeMismatch);
+}
+
+int16_t CInt(const Variant& value) {
+  return RoundToInteger<int16_t>(value);
+}
+
+int32_t CLng(const Variant& value) {
+  return RoundToInteger<int32_t>(value);
+}
+
+uint8_t CByte(const Variant& value) {
+  return RoundToInteger<uint8_t>(value);
+}
+
+bool CBool(const Variant& value) {
+  if (value.kind() == VarType::kString) return BooleanFromText(value.AsString());
+  return CDbl(value) != 0.0;
+}
+
+bool IsNumeric(const Variant& value) {
+  switch (value.kind()) {
+    case VarType::kEmpty:
+    case VarType::kBoolean:
+    case VarType::kByte:
+    case VarType::kInteger:
+    case VarType::kLong:
+    case VarType::kDouble:
+      return true;
+    case VarType::kString:
+      return ParseNumberText(value.AsString(), NumericLocale()).status == NumberTextStatus::kNumber;
+    case VarType::kNull:
+    case VarType::kDate:
+    case VarType::kObject:
+    case VarType::kMissing:
+      break;
+  }
+  return false;
+}
+
+}  // namespace tessera::platform

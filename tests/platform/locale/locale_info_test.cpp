@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tessera/platform/locale/user_locale.hpp"
+
+namespace tessera::platform {
+namespace {
+
+// A buffer of spaces, as callers prepare it, so that untouched bytes show.
+std::string Spaces(std::size_t n) {
+  return std::string(n, ' ');
+}
+
+TEST(GetLocaleInfoA, FillsTheBufferAndCountsTheNul) {
+  const ScopedUserLocale locale("de-DE");
+  std::string buffer = Spaces(15);
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer.data(), 15), 11);
+  EXPECT_EQ(buffer, std::string("dd.MM.yyyy\0    ", 15));
+  EXPECT_EQ(GetUserDefaultLCID(), 0x0407U);
+  EXPECT_EQ(GetLocaleInfoA(GetUserDefaultLCID(), LOCALE_STIME, buffer.data(), 2), 2);
+  EXPECT_EQ(buffer.substr(0, 2), std::string(":\0", 2));
+}
+
+TEST(GetLocaleInfoA, SizeZeroAsksAndTooSmallLeavesTheBufferAlone) {
+  std::string buffer = Spaces(4);
+  EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_STIMEFORMAT, nullptr, 0), 11);
+  EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_STIMEFORMAT, buffer.data(), 4), 0);
+  EXPECT_EQ(buffer, Spaces(4));
+  EXPECT_EQ(GetLocaleInfoA(0x7777, LOCALE_SDATE, buffer.data(), 4), 0);
+  EXPECT_EQ(GetLocaleInfoA(0x0409, 0x9999, buffer.data(), 4), 0);
+  EXPECT_EQ(buffer, Spaces(4));
+}
+
+TEST(GetLocaleInfoA, AnswersInTheAnsiCodePage) {
+  std::string buffer = Spaces(10);
+  // The euro sign is one byte, 0x80, in Windows-1252.
+  EXPECT_EQ(GetLocaleInfoA(0x0407, LOCALE_SCURRENCY, buffer.data(), 10), 2);
+  EXPECT_EQ(buffer[0], '\x80');
+  EXPECT_EQ(GetLocaleInfoA(0x040C, LOCALE_STHOUSAND | 0x80000000U, buffer.data(), 10), 2);
+  EXPECT_EQ(buffer[0], '\xA0');
+}
+
+}  // namespace
+}  // namespace tessera::platform

@@ -1,0 +1,139 @@
+#include "tessera/platform/locale/user_locale.hpp"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <map>
+
+#include "../runtime/error_number.hpp"
+
+namespace tessera::platform {
+namespace {
+
+// Sets the locale variables for one test and restores the previous environment afterwards.
+class LocaleEnvironment : public ::testing::Test {
+ protected:
+  static constexpr const char* kVariables[] = {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LC_MONETARY", "LANG"};
+
+  void SetUp() override {
+    for (const char* variable : kVariables) {
+      if (const char* value = getenv(variable)) saved_[variable] = value;
+      unsetenv(variable);
+    }
+  }
+  void TearDown() override {
+    for (const char* variable : kVariables) unsetenv(variable);
+    for (const auto& [variable, value] : saved_) setenv(variable.c_str(), value.c_str(), 1);
+  }
+  static void Set(const char* variable, const char* value) { setenv(variable, value, 1); }
+
+ private:
+  std::map<std::string, std::string> saved_;
+};
+
+TEST_F(LocaleEnvironment, UnsetCAndPosixMeanTheHomeLocale) {
+  EXPECT_EQ(UserLocale().name, "de-DE");
+  for (const char* home : {"C", "POSIX", "C.UTF-8", "xx_YY.UTF-8"}) {
+    Set("LANG", home);
+    EXPECT_EQ(UserLocale().name, "de-DE") << home;
+  }
+}
+
+TEST_F(LocaleEnvironment, LcAllWinsOverTheCategoryAndTheCategoryOverLang) {
+  Set("LANG", "fr_FR.UTF-8");
+  Set("LC_NUMERIC", "en_US.UTF-8");
+  Set("LC_TIME", "it_IT");
+  EXPECT_EQ(UserLocale(LocaleCategory::kNumeric).name, "en-US");
+  EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "it-IT");
+  EXPECT_EQ(UserLocale(LocaleCategory::kMonetary).name, "fr-FR");
+  Set("LC_ALL", "de_CH.UTF-8");
+  EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "de-CH");
+  Set("LC_ALL", "");  // an empty variable counts as unset
+  EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "it-IT");
+}
+
+TEST_F(LocaleEnvironment, OverrideBeatsTheEnvironmentAndScopesNest) {
+  Set("LC_ALL", "en_GB.UTF-8");
+  {
+    const ScopedUserLocale outer("nl-NL");
+    EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "nl-NL");
+    {
+      const ScopedUserLocale inner("de_AT@euro");
+      EXPECT_EQ(UserLocale().name, "de-AT");
+    }
+    EXPECT_EQ(UserLocale().name, "nl-NL");
+  }
+  EXPECT_EQ(UserLocale().name, "en-GB");
+  EXPECT_EQ(testing::ErrorNumberOf([] { SetUserLocaleOverride("tlh-QO"); }), err::kInvalidProcedureCall);
+  EXPECT_EQ(UserLocale().name, "en-GB");
+}
+
+TEST(LocaleNames, SpellingsOfOneLocaleFindTheSameData) {
+  const LocaleData* de_de = FindLocale("de-DE");
+  ASSERT_NE(de_de, nullptr);
+  for (const char* spelling : {"de_DE", "DE-de", "de_DE.UTF-8", "de_DE@euro", "de"}) {
+    EXPECT_EQ(FindLocale(spelling), de_de) << spelling;
+  }
+  EXPECT_EQ(FindLocale("en")->name, "en-US");
+  EXPECT_EQ(FindLocale(""), nullptr);
+  EXPECT_EQ(FindLocale("de-XX"), nullptr);
+  EXPECT_EQ(FindLocale(0x0407U), de_de);
+  EXPECT_EQ(FindLocale(0x7777U), nullptr);
+}
+
+TEST(LocaleNames, EveryRequiredLocaleIsKnownWithItsOwnIdentifier) {
+  const std::map<std::string, uint32_t> required = {{"de-DE", 0x0407}, {"de-AT", 0x0C07}, {"de-CH", 0x0807},
+                                                    {"en-US", 0x0409}, {"en-GB", 0x0809}, {"fr-FR", 0x040C},
+                                                    {"it-IT", 0x0410}, {"nl-NL", 0x0413}};
+  const auto names = KnownLocaleNames();
+  EXPECT_EQ(names.front(), "de-DE");
+  for (const auto& [name, lcid] : required) {
+    const LocaleData* data = FindLocale(name);
+    ASSERT_NE(data, nullptr) << name;
+    EXPECT_EQ(data->lcid, lcid) << name;
+  }
+}
+
+// The number symbols must be single characters distinct from each other and from the digits and
+// signs, or numbers written under the locale could not be read back.
+TEST(LocaleData, NumberSymbolsOfEveryLocaleAreUsable) {
+  for (const auto& name : KnownLocaleNames()) {
+    const LocaleData& data = *FindLocale(name);
+    EXPECT_FALSE(data.decimal_separator.empty()) << name;
+    EXPECT_NE(data.decimal_separator, data.thousand_separator) << name;
+    EXPECT_EQ(data.decimal_separator.find_first_of("0123456789+-"), std::string::npos) << name;
+    EXPECT_FALSE(data.true_word.empty()) << name;
+    EXPECT_NE(data.true_word, data.false_word) << name;
+    EXPECT_EQ(data.date_separator.size(), 1U) << name;
+    EXPECT_EQ(data.time_separator, ":") << name;
+  }
+}
+
+TEST(LocaleData, AnswersAsWindowsDoes) {
+  const LocaleData& de = *FindLocale("de-DE");
+  EXPECT_EQ(de.decimal_separator, ",");
+  EXPECT_EQ(de.thousand_separator, ".");
+  EXPECT_EQ(de.currency, "€");
+  EXPECT_EQ(de.true_word, "Wahr");
+  EXPECT_EQ(de.false_word, "Falsch");
+  EXPECT_EQ(de.short_date, "dd.MM.yyyy");
+  EXPECT_EQ(de.date_separator, ".");
+  EXPECT_EQ(de.time_format, "HH:mm:ss");
+  const LocaleData& us = *FindLocale("en-US");
+  EXPECT_EQ(us.decimal_separator, ".");
+  EXPECT_EQ(us.thousand_separator, ",");
+  EXPECT_EQ(us.currency, "$");
+  EXPECT_EQ(us.short_date, "M/d/yyyy");
+  EXPECT_EQ(us.date_separator, "/");
+  EXPECT_EQ(us.time_format, "h:mm:ss tt");
+  EXPECT_EQ(us.am_designator, "AM");
+  const LocaleData& ch = *FindLocale("de-CH");
+  EXPECT_EQ(ch.decimal_separator, ".");
+  EXPECT_EQ(ch.thousand_separator, "'");
+  EXPECT_EQ(ch.currency, "CHF");
+  EXPECT_EQ(FindLocale("nl-NL")->date_separator, "-");
+  EXPECT_EQ(FindLocale("en-GB")->currency, "£");
+}
+
+}  // namespace
+}  // namespace tessera::platform
