@@ -36,6 +36,10 @@ std::string FoldCase(std::string_view text) {
   return MapEach(text, Fold);
 }
 
+char32_t FoldCodePoint(char32_t code_point) {
+  return static_cast<char32_t>(Fold(static_cast<UChar32>(code_point)));
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   std::size_t i = 0;
   std::size_t j = 0;

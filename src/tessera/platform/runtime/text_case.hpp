@@ -19,4 +19,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // The simply case-folded form of a text, for use as a case-blind key.
 std::string FoldCase(std::string_view text);
 
+// The simple case folding of one character.
+char32_t FoldCodePoint(char32_t code_point);
+
 }  // namespace tessera::platform
