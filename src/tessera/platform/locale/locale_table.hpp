@@ -1,5 +1,6 @@
-// The locales the library knows, built once: Windows' answers for each, with the number symbols
-// and the currency taken from ICU where Windows and ICU agree.
+// The locales the library knows, built once from ICU's data: number symbols, currency and the
+// date and time patterns converted to Windows' pattern letters, with a small table for what ICU
+// does not carry (the Boolean words, Windows' own choices where they differ from CLDR's).
 #pragma once
 
 #include <span>
