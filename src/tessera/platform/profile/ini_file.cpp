@@ -1,0 +1,268 @@
+#include "tessera/platform/profile/ini_file.hpp"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <list>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <unordered_map>
+#include <utility>
+
+#include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
+
+namespace tessera::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What tells two versions of a file apart without reading them.
+struct Identity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+  timespec changed{};
+
+  static Identity Of(const struct stat& info) {
+    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+  }
+  bool operator==(const Identity& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+           changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
+  }
+};
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd = -1) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Descriptor& operator=(Descriptor&& other) noexcept {
+    std::swap(fd_, other.fd_);
+    return *this;
+  }
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
+// Raises the run-time error for a failed system call. Where the call creates something in a
+// directory, a missing entry means the directory is missing (76), not the file.
+[[noreturn]] void RaiseFileError(int error_number, bool creating = false) {
+  if (error_number == EISDIR) Raise(err::kPathFileAccessError);
+  if (creating && (error_number == ENOENT || error_number == ENOTDIR)) Raise(err::kPathNotFound);
+  Raise(FileErrorNumber(std::error_code(error_number, std::generic_category())));
+}
+
+// Parsed files by path, the most recently used first; a few dozen settings files is what a host
+// has open, so the cache keeps a bounded number.
+class IniCache {
+ public:
+  std::shared_ptr<const IniDocument> Find(const std::string& path, const Identity& identity) {
+    const std::lock_guard lock(mutex_);
+    const auto found = index_.find(path);
+    if (found == index_.end() || !(found->second->identity == identity)) return nullptr;
+    entries_.splice(entries_.begin(), entries_, found->second);
+    return found->second->document;
+  }
+
+  void Store(const std::string& path, const Identity& identity, std::shared_ptr<const IniDocument> document) {
+    const std::lock_guard lock(mutex_);
+    if (const auto found = index_.find(path); found != index_.end()) {
+      entries_.erase(found->second);
+      index_.erase(found);
+    }
+    entries_.push_front({path, identity, std::move(document)});
+    index_[path] = entries_.begin();
+    if (entries_.size() > kCapacity) {
+      index_.erase(entries_.back().path);
+      entries_.pop_back();
+    }
+  }
+
+ private:
+  static constexpr std::size_t kCapacity = 64;
+  struct Entry {
+    std::string path;
+    Identity identity;
+    std::shared_ptr<const IniDocument> document;
+  };
+  std::mutex mutex_;
+  std::list<Entry> entries_;
+  std::unordered_map<std::string, std::list<Entry>::iterator> index_;
+};
+
+IniCache& Cache() {
+  static IniCache cache;
+  return cache;
+}
+
+std::atomic<bool> cache_enabled{true};
+
+// The bytes of an open file, or nullopt when reading fails.
+std::optional<std::string> ReadAll(int fd, off_t size_hint) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size_hint));
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) return bytes;
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+}
+
+// Parses the open file `fd` of `path`, or takes the cached copy while its identity holds.
+std::shared_ptr<const IniDocument> Load(const std::string& path, int fd, const struct stat& info) {
+  const Identity identity = Identity::Of(info);
+  if (cache_enabled) {
+    if (auto cached = Cache().Find(path, identity)) return cached;
+  }
+  auto bytes = ReadAll(fd, info.st_size);
+  if (!bytes) return std::make_shared<IniDocument>();
+  auto document = std::make_shared<const IniDocument>(std::move(*bytes));
+  if (cache_enabled) Cache().Store(path, identity, document);
+  return document;
+}
+
+// The file a path stands for, with symbolic links followed so that a write replaces the file the
+// link points to and keeps the link.
+std::string ResolvedPath(std::string_view file) {
+  fs::path path = ToHostPath(file);
+  std::error_code error;
+  if (fs::is_symlink(path, error)) {
+    const fs::path target = fs::weakly_canonical(path, error);
+    if (!error) path = target;
+  }
+  return path.string();
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const fs::path parent = fs::path(path).parent_path();
+  return parent.empty() ? std::string(".") : parent.string();
+}
+
+// An exclusive advisory lock for one read-modify-write of `path`: on the file itself, checked to
+// be the file the path still names (a writer may have renamed a new one over it meanwhile), or on
+// the directory while the file does not exist.
+struct WriteLock {
+  Descriptor held;
+  Descriptor file;  // the locked file, invalid when it does not exist yet
+  struct stat info {};
+};
+
+WriteLock LockForWriting(const std::string& path) {
+  for (;;) {
+    WriteLock lock;
+    lock.file = Descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (lock.file) {
+      if (::flock(lock.file.get(), LOCK_EX) != 0) RaiseFileError(errno);
+      struct stat now {};
+      if (::fstat(lock.file.get(), &lock.info) != 0) RaiseFileError(errno);
+      if (S_ISDIR(lock.info.st_mode)) Raise(err::kPathFileAccessError);
+      if (::stat(path.c_str(), &now) == 0 && now.st_ino == lock.info.st_ino &&
+          now.st_dev == lock.info.st_dev) {
+        lock.held = std::move(lock.file);
+        lock.file = Descriptor(::dup(lock.held.get()));
+        return lock;
+      }
+      continue;  // replaced while we waited: lock the new file
+    }
+    if (errno != ENOENT) RaiseFileError(errno);
+    lock.held = Descriptor(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!lock.held) RaiseFileError(errno, true);
+    if (::flock(lock.held.get(), LOCK_EX) != 0) RaiseFileError(errno);
+    if (::access(path.c_str(), F_OK) != 0) return lock;  // still missing: we create it
+  }
+}
+
+void WriteFully(int fd, const std::string& bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) RaiseFileError(errno);
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+std::string TemporaryName(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  const fs::path target(path);
+  const std::string name = "." + target.filename().string() + ".tessera-" + std::to_string(::getpid()) + "-" +
+                           std::to_string(counter++);
+  return (target.parent_path() / name).string();
+}
+
+// Writes `bytes` to a new file beside `path`, flushed and with the permissions of `original`
+// (when there is one), and renames it over `path`. Answers the new file's identity, taken from
+// the file itself: another writer may already have replaced it at `path`.
+Identity ReplaceAtomically(const std::string& path, const std::string& bytes, const struct stat* original) {
+  const std::string temporary = TemporaryName(path);
+  Descriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!out) RaiseFileError(errno, true);
+  try {
+    if (original != nullptr) {
+      if (::fchmod(out.get(), original->st_mode & 07777) != 0) RaiseFileError(errno);
+      // Keeping the owner works only for a privileged writer; the permissions above are what count.
+      [[maybe_unused]] const int ignored = ::fchown(out.get(), original->st_uid, original->st_gid);
+    }
+    WriteFully(out.get(), bytes);
+    if (::fsync(out.get()) != 0) RaiseFileError(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) RaiseFileError(errno);
+  } catch (...) {
+    ::unlink(temporary.c_str());
+    throw;
+  }
+  struct stat written {};
+  const bool known = ::fstat(out.get(), &written) == 0;
+  // The rename itself is made durable with the directory.
+  const Descriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory) ::fsync(directory.get());
+  return known ? Identity::Of(written) : Identity{};
+}
+
+}  // namespace
+
+std::shared_ptr<const IniDocument> ReadIniFile(std::string_view file) {
+  const std::string path = ResolvedPath(file);
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::make_shared<IniDocument>();
+  if (cache_enabled) {
+    if (auto cached = Cache().Find(path, Identity::Of(info))) return cached;
+  }
+  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd || ::fstat(fd.get(), &info) != 0) return std::make_shared<IniDocument>();
+  return Load(path, fd.get(), info);
+}
+
+void EditIniFile(std::string_view file, const std::function<std::string(const IniDocument&)>& edit) {
+  const std::string path = ResolvedPath(file);
+  const WriteLock lock = LockForWriting(path);
+  const bool exists = static_cast<bool>(lock.file);
+  const auto current = exists ? Load(path, lock.file.get(), lock.info) : std::make_shared<IniDocument>();
+  std::string bytes = edit(*current);
+  if (bytes == current->bytes()) return;  // also: no empty file for removing from a missing one
+  const Identity written = ReplaceAtomically(path, bytes, exists ? &lock.info : nullptr);
+  if (cache_enabled) Cache().Store(path, written, std::make_shared<const IniDocument>(std::move(bytes)));
+}
+
+void SetIniCacheEnabled(bool enabled) {
+  cache_enabled = enabled;
+}
+
+}  // namespace tessera::platform
