@@ -41,7 +41,7 @@ std::string_view Unquoted(std::string_view value) {
 uint32_t CopyText(std::string_view text, char* buffer, uint32_t size) {
   if (buffer == nullptr || size == 0) return 0;
   const std::size_t count = std::min<std::size_t>(text.size(), size - 1);
-  std::memcpy(buffer, text.data(), count);
+  if (count > 0) std::memcpy(buffer, text.data(), count);
   buffer[count] = '\0';
   return static_cast<uint32_t>(count);
 }
@@ -53,7 +53,7 @@ uint32_t CopyList(const std::vector<std::string>& items, char* buffer, uint32_t 
   std::string list;
   for (const auto& item : items) list.append(item).push_back('\0');
   if (list.size() + 1 <= size) {
-    std::memcpy(buffer, list.data(), list.size());
+    if (!list.empty()) std::memcpy(buffer, list.data(), list.size());
     buffer[list.size()] = '\0';
     return static_cast<uint32_t>(list.size());
   }
