@@ -127,16 +127,16 @@ std::optional<std::string> ReadAll(int fd, off_t size_hint) {
   }
 }
 
-// Parses the open file `fd` of `path`, or takes the cached copy while its identity holds.
-std::shared_ptr<const IniDocument> Load(const std::string& path, int fd, const struct stat& info) {
-  const Identity identity = Identity::Of(info);
-  if (cache_enabled) {
-    if (auto cached = Cache().Find(path, identity)) return cached;
-  }
+std::shared_ptr<const IniDocument> Cached(const std::string& path, const struct stat& info) {
+  return cache_enabled ? Cache().Find(path, Identity::Of(info)) : nullptr;
+}
+
+// Reads and parses the open file `fd` of `path` and keeps the copy for the next read.
+std::shared_ptr<const IniDocument> Parsed(const std::string& path, int fd, const struct stat& info) {
   auto bytes = ReadAll(fd, info.st_size);
   if (!bytes) return std::make_shared<IniDocument>();
   auto document = std::make_shared<const IniDocument>(std::move(*bytes));
-  if (cache_enabled) Cache().Store(path, identity, document);
+  if (cache_enabled) Cache().Store(path, Identity::Of(info), document);
   return document;
 }
 
@@ -242,19 +242,22 @@ std::shared_ptr<const IniDocument> ReadIniFile(std::string_view file) {
   const std::string path = ResolvedPath(file);
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::make_shared<IniDocument>();
-  if (cache_enabled) {
-    if (auto cached = Cache().Find(path, Identity::Of(info))) return cached;
-  }
+  if (auto cached = Cached(path, info)) return cached;
+  // Opened after the look-up, so that a hit costs one stat; fstat names the version read.
   const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd || ::fstat(fd.get(), &info) != 0) return std::make_shared<IniDocument>();
-  return Load(path, fd.get(), info);
+  return Parsed(path, fd.get(), info);
 }
 
 void EditIniFile(std::string_view file, const std::function<std::string(const IniDocument&)>& edit) {
   const std::string path = ResolvedPath(file);
   const WriteLock lock = LockForWriting(path);
   const bool exists = static_cast<bool>(lock.file);
-  const auto current = exists ? Load(path, lock.file.get(), lock.info) : std::make_shared<IniDocument>();
+  std::shared_ptr<const IniDocument> current = std::make_shared<IniDocument>();
+  if (exists) {
+    current = Cached(path, lock.info);
+    if (current == nullptr) current = Parsed(path, lock.file.get(), lock.info);
+  }
   std::string bytes = edit(*current);
   if (bytes == current->bytes()) return;  // also: no empty file for removing from a missing one
   const Identity written = ReplaceAtomically(path, bytes, exists ? &lock.info : nullptr);
