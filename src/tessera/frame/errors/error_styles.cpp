@@ -1,0 +1,20 @@
+#include "tessera/frame/errors/error_styles.hpp"
+
+#include <string>
+
+#include "tessera/platform/ui/ui.hpp"
+
+namespace tessera::frame {
+
+void ShowLabelledReport(std::string_view label, const platform::RuntimeError& error) {
+  std::string text(label);
+  text += "\r\n";
+  text += error.description();
+  platform::MsgBox(text, platform::vbCritical);
+}
+
+void ShowPlainReport(const platform::RuntimeError& error) {
+  platform::MsgBox(error.description(), platform::vbCritical);
+}
+
+}  // namespace tessera::frame
