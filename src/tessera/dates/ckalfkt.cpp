@@ -1,0 +1,10 @@
+#include "tessera/dates/ckalfkt.hpp"
+
+namespace tessera {
+
+CKalFKt& ImplicitCKalFKt() {
+  static CKalFKt instance;
+  return instance;
+}
+
+}  // namespace tessera

@@ -1,0 +1,21 @@
+// CKalFKt: the global calendar class (calendar weeks and the days around them).
+//
+// Unlike every other class of the library, creating a CKalFKt does nothing at all: it does not
+// create the shared ResbankStrings object and relies on an earlier creation where it needs texts.
+#pragma once
+
+#include <string_view>
+
+#include "tessera/platform/runtime/object.hpp"
+
+namespace tessera {
+
+class CKalFKt : public platform::Object {
+ public:
+  std::string_view TypeName() const noexcept override { return "CKalFKt"; }
+};
+
+// The instance through which the host calls CKalFKt without creating an object.
+CKalFKt& ImplicitCKalFKt();
+
+}  // namespace tessera
