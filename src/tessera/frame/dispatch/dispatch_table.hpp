@@ -1,0 +1,186 @@
+// Dispatch tables: each class's members in slot order, callable by name or slot with Variants.
+//
+// A row is written once from the member function pointer:
+//
+//   Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}, kValueResult)
+//   PropertyGet<&GTool::RasterSubDir>("RasterSubDir")
+//   Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")})
+//
+// and the templates derive each parameter's type and passing from the signature. Invoking checks
+// the argument count (450), passes Missing for a left-out optional and refuses it for any other
+// parameter (449), converts every argument with the runtime's conversions and writes by-reference
+// arguments back into the caller's Variants.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "tessera/frame/dispatch/dispatch_types.hpp"
+#include "tessera/platform/runtime/object.hpp"
+
+namespace tessera::frame {
+
+enum class MemberKind { kPropertyGet, kPropertyPut, kMethod };
+
+struct ParamName {
+  ParamName(const char* text) : name(text) {}
+  ParamName(std::string_view text, bool is_optional) : name(text), optional(is_optional) {}
+  std::string_view name;
+  bool optional = false;
+};
+
+inline ParamName Optional(std::string_view name) {
+  return ParamName(name, true);
+}
+
+struct ParamInfo {
+  std::string_view name;
+  ValueType type;
+  bool by_ref;
+  bool optional;
+};
+
+using Invoker = std::function<platform::Variant(platform::Object& self, std::span<platform::Variant> args)>;
+
+struct MemberRow {
+  std::string_view name;
+  MemberKind kind;
+  std::vector<ParamInfo> params;
+  ValueType result;
+  Invoker invoke;
+};
+
+class DispatchTable {
+ public:
+  DispatchTable(std::string_view class_name, std::vector<MemberRow> rows);
+
+  std::string_view class_name() const { return class_name_; }
+  std::span<const MemberRow> rows() const { return rows_; }
+
+  // The slot of the member with this name (without regard to case) and kind, or -1.
+  int FindSlot(std::string_view name, MemberKind kind) const;
+
+  // Calls slot `slot` on `self`; error 438 for a slot the table does not have.
+  platform::Variant Invoke(platform::Object& self, int slot, std::span<platform::Variant> args) const;
+
+  // By name: a method or property read with this name; error 438 when there is none.
+  platform::Variant Invoke(platform::Object& self, std::string_view name,
+                           std::span<platform::Variant> args) const;
+
+ private:
+  std::string_view class_name_;
+  std::vector<MemberRow> rows_;
+};
+
+namespace dispatch_detail {
+
+template <auto member>
+struct MemberTraits;
+
+template <typename C, typename R, typename... P, R (C::*member)(P...)>
+struct MemberTraits<member> {
+  using Class = C;
+  using Result = R;
+  using Params = std::tuple<P...>;
+};
+template <typename C, typename R, typename... P, R (C::*member)(P...) const>
+struct MemberTraits<member> {
+  using Class = C;
+  using Result = R;
+  using Params = std::tuple<P...>;
+};
+
+// The Variant argument for parameter `index`, Missing when the caller passed fewer.
+platform::Variant& ArgumentAt(std::span<platform::Variant> args, std::size_t index,
+                              platform::Variant& missing);
+void CheckArgumentCount(std::span<const ParamInfo> params, std::size_t given);
+[[noreturn]] void RaiseArgumentNotOptional();
+
+template <typename P>
+StoredType<P> Converted(const platform::Variant& arg, const ParamInfo& info) {
+  if (arg.IsMissing() && !info.optional) RaiseArgumentNotOptional();
+  return ArgumentType<StoredType<P>>::From(arg);
+}
+
+template <typename P>
+void WriteBack(platform::Variant& arg, const StoredType<P>& value) {
+  if constexpr (kIsByRef<P>) {
+    if (!arg.IsMissing()) arg = platform::Variant(value);
+  }
+}
+
+template <typename R>
+constexpr ValueType ResultType() {
+  if constexpr (std::is_void_v<R>) {
+    return ValueType::kNone;
+  } else {
+    return ArgumentType<std::remove_cvref_t<R>>::kType;
+  }
+}
+
+template <auto member, std::size_t... I>
+platform::Variant Call(platform::Object& self, std::span<platform::Variant> args,
+                       std::span<const ParamInfo> params, std::index_sequence<I...>) {
+  using Traits = MemberTraits<member>;
+  using Params = typename Traits::Params;
+  CheckArgumentCount(params, args.size());
+  auto& object = dynamic_cast<typename Traits::Class&>(self);
+  platform::Variant missing[sizeof...(I) + 1];
+  [[maybe_unused]] platform::Variant* slots[] = {&ArgumentAt(args, I, missing[I])..., nullptr};
+  std::tuple<StoredType<std::tuple_element_t<I, Params>>...> values{
+      Converted<std::tuple_element_t<I, Params>>(*slots[I], params[I])...};
+  platform::Variant result;
+  if constexpr (std::is_void_v<typename Traits::Result>) {
+    (object.*member)(std::get<I>(values)...);
+  } else {
+    result = platform::Variant((object.*member)(std::get<I>(values)...));
+  }
+  (WriteBack<std::tuple_element_t<I, Params>>(*slots[I], std::get<I>(values)), ...);
+  return result;
+}
+
+template <auto member>
+MemberRow Row(std::string_view name, MemberKind kind, std::initializer_list<ParamName> names) {
+  using Traits = MemberTraits<member>;
+  using Params = typename Traits::Params;
+  constexpr std::size_t kCount = std::tuple_size_v<Params>;
+  if (names.size() != kCount) throw std::logic_error("dispatch row names a different number of parameters");
+  std::vector<ParamInfo> params;
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (params.push_back({names.begin()[I].name,
+                       ArgumentType<StoredType<std::tuple_element_t<I, Params>>>::kType,
+                       kIsByRef<std::tuple_element_t<I, Params>>, names.begin()[I].optional}),
+     ...);
+  }
+  (std::make_index_sequence<kCount>());
+  std::vector<ParamInfo> captured = params;
+  Invoker invoke = [captured](platform::Object& self, std::span<platform::Variant> args) {
+    return Call<member>(self, args, captured, std::make_index_sequence<kCount>());
+  };
+  return MemberRow{name, kind, std::move(params), ResultType<typename Traits::Result>(), std::move(invoke)};
+}
+
+}  // namespace dispatch_detail
+
+template <auto member>
+MemberRow Method(std::string_view name, std::initializer_list<ParamName> params = {}) {
+  return dispatch_detail::Row<member>(name, MemberKind::kMethod, params);
+}
+
+template <auto member>
+MemberRow PropertyGet(std::string_view name, std::initializer_list<ParamName> params = {}) {
+  return dispatch_detail::Row<member>(name, MemberKind::kPropertyGet, params);
+}
+
+template <auto member>
+MemberRow PropertyPut(std::string_view name, std::initializer_list<ParamName> params) {
+  return dispatch_detail::Row<member>(name, MemberKind::kPropertyPut, params);
+}
+
+}  // namespace tessera::frame

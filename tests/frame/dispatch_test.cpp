@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/runtime/error_number.hpp"
+#include "tessera/frame/dispatch/dispatch_table.hpp"
+
+namespace tessera::frame {
+namespace {
+
+using platform::Variant;
+using platform::testing::ErrorNumberOf;
+
+// A small class with one member of each shape the library's classes use.
+class Sample : public platform::Object {
+ public:
+  std::string_view TypeName() const noexcept override { return "Sample"; }
+
+  std::string Repeat(const std::string& text, int16_t times) const {
+    std::string out;
+    for (int16_t i = 0; i < times; ++i) out += text;
+    return out;
+  }
+  void Split(int32_t colour, int16_t& red, int16_t& green) {
+    red = static_cast<int16_t>(colour & 0xFF);
+    green = static_cast<int16_t>((colour >> 8) & 0xFF);
+  }
+  std::string Find(const std::string& text, Variant& position) {
+    last_position = position;
+    if (!position.IsMissing()) position = Variant(static_cast<int32_t>(text.size()));
+    return text;
+  }
+  bool Flag(bool on) const { return on; }
+  int32_t Width() const { return width; }
+  void SetWidth(int32_t value) { width = value; }
+
+  int32_t width = 3;
+  Variant last_position;
+};
+
+const DispatchTable& SampleTable() {
+  static const DispatchTable table("Sample",
+                                   {
+                                       Method<&Sample::Repeat>("Repeat", {"text", "times"}),
+                                       Method<&Sample::Split>("Split", {"colour", "red", "green"}),
+                                       Method<&Sample::Find>("Find", {"text", Optional("position")}),
+                                       Method<&Sample::Flag>("Flag", {Optional("on")}),
+                                       PropertyGet<&Sample::Width>("Width"),
+                                       PropertyPut<&Sample::SetWidth>("Width", {"value"}),
+                                   });
+  return table;
+}
+
+Variant Call(Sample& sample, std::string_view name, std::vector<Variant> args) {
+  return SampleTable().Invoke(sample, name, args);
+}
+
+TEST(DispatchTest, RowsDescribeTheSignature) {
+  const auto rows = SampleTable().rows();
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[1].name, "Split");
+  EXPECT_EQ(rows[1].result, ValueType::kNone);
+  ASSERT_EQ(rows[1].params.size(), 3u);
+  EXPECT_EQ(rows[1].params[0].type, ValueType::kLong);
+  EXPECT_FALSE(rows[1].params[0].by_ref);
+  EXPECT_EQ(rows[1].params[1].type, ValueType::kInteger);
+  EXPECT_TRUE(rows[1].params[1].by_ref);
+  EXPECT_TRUE(rows[2].params[1].optional);
+  EXPECT_EQ(rows[0].result, ValueType::kString);
+  EXPECT_EQ(SampleTable().FindSlot("width", MemberKind::kPropertyPut), 5);
+  EXPECT_EQ(SampleTable().FindSlot("WIDTH", MemberKind::kPropertyGet), 4);
+}
+
+TEST(DispatchTest, ConvertsArgumentsWithTheRuntimesRules) {
+  Sample sample;
+  EXPECT_EQ(Call(sample, "repeat", {"ab", "3"}), Variant("ababab"));
+  EXPECT_EQ(Call(sample, "Repeat", {12, 2.5}), Variant("1212"));  // 2.5 rounds to the even 2
+  EXPECT_EQ(Call(sample, "Flag", {"True"}), Variant(true));
+  EXPECT_EQ(Call(sample, "Width", {}), Variant(int32_t{3}));
+  std::vector<Variant> value{int16_t{9}};
+  SampleTable().Invoke(sample, 5, value);
+  EXPECT_EQ(sample.width, 9);
+}
+
+TEST(DispatchTest, WritesByReferenceArgumentsBack) {
+  Sample sample;
+  std::vector<Variant> args{int32_t{0x3412}, Variant(), Variant()};
+  SampleTable().Invoke(sample, "Split", args);
+  EXPECT_EQ(args[1], Variant(int16_t{0x12}));
+  EXPECT_EQ(args[2], Variant(int16_t{0x34}));
+  EXPECT_EQ(args[0], Variant(int32_t{0x3412}));  // by value stays as given
+
+  std::vector<Variant> find{"abc", 1};
+  SampleTable().Invoke(sample, "Find", find);
+  EXPECT_EQ(find[1], Variant(int32_t{3}));
+}
+
+TEST(DispatchTest, LeftOutOptionalsArriveAsMissing) {
+  Sample sample;
+  EXPECT_EQ(Call(sample, "Find", {"abc"}), Variant("abc"));
+  EXPECT_TRUE(sample.last_position.IsMissing());
+  EXPECT_EQ(Call(sample, "Flag", {}), Variant(false));
+  EXPECT_EQ(Call(sample, "Flag", {Variant::Missing()}), Variant(false));
+}
+
+TEST(DispatchTest, ReportsTheRuntimesErrors) {
+  Sample sample;
+  EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Repeat", {"a", "x"}); }), platform::err::kTypeMismatch);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Repeat", {"a", 40000}); }), platform::err::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Repeat", {"a"}); }), platform::err::kArgumentNotOptional);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(sample, "Repeat", {"a", Variant::Missing()});
+            }),
+            platform::err::kArgumentNotOptional);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(sample, "Repeat", {"a", 1, 2});
+            }),
+            platform::err::kWrongNumberOfArguments);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Nothing", {}); }), platform::err::kMethodNotSupported);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Repeat", {nullptr, 1}); }), platform::err::kTypeMismatch);
+}
+
+TEST(DispatchTest, AFailedConversionLeavesByReferenceArgumentsAlone) {
+  Sample sample;
+  std::vector<Variant> args{"no number", "keep", "keep"};
+  EXPECT_EQ(ErrorNumberOf([&] { SampleTable().Invoke(sample, "Split", args); }),
+            platform::err::kTypeMismatch);
+  EXPECT_EQ(args[1], Variant("keep"));
+}
+
+}  // namespace
+}  // namespace tessera::frame
