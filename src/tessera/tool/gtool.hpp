@@ -6,10 +6,13 @@
 // names, settings files, room numbers, dates, raster factories).
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "tessera/platform/runtime/object.hpp"
+#include "tessera/platform/runtime/variant.hpp"
 
 namespace tessera {
 
@@ -19,6 +22,25 @@ class GTool : public platform::Object {
   GTool();
 
   std::string_view TypeName() const noexcept override { return "GTool"; }
+
+  // Separated parameter lists (strings.cpp). Fields count from 1 at the front and from -1 at the
+  // back; a separator occurrence is searched again one character after the start of the last.
+  int16_t ParaAnz(const std::string& TxT, const std::string& trz) const;
+  std::string ParaGib(const std::string& TxT, const std::string& trz, int16_t nr) const;
+  // The position of the last occurrence of stSuche starting at or before vPos (when numeric), as
+  // decimal text; "" when there is none. vPos is never changed.
+  std::string RInStr(const std::string& stZeichenk, const std::string& stSuche,
+                     platform::Variant& vPos) const;
+  // The characters in ascending Windows-1252 order, equal ones in their original order.
+  std::string SortString(const std::string& stZeichenk) const;
+  // The name with its trailing number one higher, keeping its digit count ("Raum09" -> "Raum10").
+  std::string IncName(const std::string& stName) const;
+  // Every "'" doubled, for database statements.
+  std::string ReplaceH(const std::string& stString) const;
+  // Umlauts and sharp s spelled out, in stString itself and as the result.
+  std::string ReplaceGermanSonderzeichen(std::string& stString) const;
+  // The red, green and blue bytes of a colour value; its highest byte is ignored.
+  void RGBReverse(int32_t lFarbe, int16_t& R, int16_t& G, int16_t& b) const;
 };
 
 // The instance through which the host calls GTool without creating an object.
