@@ -41,6 +41,16 @@ class GTool : public platform::Object {
   std::string ReplaceGermanSonderzeichen(std::string& stString) const;
   // The red, green and blue bytes of a colour value; its highest byte is ignored.
   void RGBReverse(int32_t lFarbe, int16_t& R, int16_t& G, int16_t& b) const;
+
+  // File names (filenames.cpp). Only "\" separates directories here, on every platform; the
+  // extension starts at the last "." anywhere in the text.
+  std::string DateiName(const std::string& stVollstaendig) const;
+  std::string Pfad(const std::string& stVollstaendig) const;
+  std::string Kennung(const std::string& stDateiName) const;
+  std::string NameOhneKennung(const std::string& stDateiName) const;
+  bool ExistsFile(const std::string& stFilepath) const;
+  // Copies over an existing target; false without a message when the source does not exist.
+  bool KopiereFile(const std::string& stSourcePath, const std::string& stTargetPath) const;
 };
 
 // The instance through which the host calls GTool without creating an object.

@@ -1,0 +1,71 @@
+#include "tessera/platform/runtime/file_system.hpp"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
+
+namespace tessera::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void RaiseFileError(std::error_code code) {
+  Raise(FileErrorNumber(code));
+}
+
+// A name beside `target` that no other copy of this or another process uses at the same time.
+fs::path TemporaryBeside(const fs::path& target) {
+  static std::atomic<unsigned> counter{0};
+  fs::path name = target;
+  name += ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  return name;
+}
+
+void RefuseTarget(const fs::path& target, bool overwrite) {
+  std::error_code code;
+  const fs::path directory = target.parent_path();
+  if (!directory.empty() && !fs::is_directory(directory, code)) Raise(err::kPathNotFound);
+  const fs::file_status status = fs::status(target, code);
+  if (code && code != std::errc::no_such_file_or_directory) RaiseFileError(code);
+  if (!fs::exists(status)) return;
+  if (!overwrite) Raise(err::kFileAlreadyExists);
+  if (!fs::is_regular_file(status)) Raise(err::kPathFileAccessError);
+  // A file without its owner's write bit is read-only, for root too, as the read-only attribute is.
+  const bool read_only = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+  if (read_only || ::access(target.c_str(), W_OK) != 0) Raise(err::kPermissionDenied);
+}
+
+}  // namespace
+
+bool FileExists(std::string_view path) {
+  if (path.empty()) return false;
+  std::error_code code;
+  return fs::is_regular_file(ToHostPath(path), code);
+}
+
+void CopyFile(std::string_view source, std::string_view target, bool overwrite) {
+  const fs::path from = ToHostPath(source);
+  const fs::path to = ToHostPath(target);
+  std::error_code code;
+  if (!fs::is_regular_file(from, code))
+    RaiseFileError(code ? code : std::make_error_code(std::errc::no_such_file_or_directory));
+  RefuseTarget(to, overwrite);
+
+  const fs::path temporary = TemporaryBeside(to);
+  if (!fs::copy_file(from, temporary, fs::copy_options::none, code)) RaiseFileError(code);
+  fs::rename(temporary, to, code);
+  if (code) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    RaiseFileError(code);
+  }
+}
+
+}  // namespace tessera::platform

@@ -1,0 +1,21 @@
+// The host's file system object, as far as the library uses it: FileExists and CopyFile.
+//
+// Both take library paths ("\" separators) and reach the file system through ToHostPath. Failures
+// are run-time errors numbered by FileErrorNumber (53 missing source, 76 missing directory, 70
+// permission, 75 anything else).
+#pragma once
+
+#include <string_view>
+
+namespace tessera::platform {
+
+// True only for an existing regular file (or a link to one); a directory is not a file.
+bool FileExists(std::string_view path);
+
+// Copies `source` to `target`. With `overwrite` an existing target is replaced, otherwise its
+// existence is error 58. The copy is written beside the target under a temporary name and renamed
+// over it, so the target is never left half-written: it holds the old bytes or the new ones. A
+// target that is write-protected is refused with 70, as the host's CopyFile refuses it.
+void CopyFile(std::string_view source, std::string_view target, bool overwrite);
+
+}  // namespace tessera::platform
