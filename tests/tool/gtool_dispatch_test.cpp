@@ -1,0 +1,82 @@
+#include "tessera/tool/gtool_dispatch.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tessera/tool/gtool.hpp"
+
+namespace tessera {
+namespace {
+
+using platform::Variant;
+
+// GTool's interface, slot by slot.
+const std::vector<std::string> kInterface{"RasterSubDir",
+                                          "RasterIniFileExt",
+                                          "ParaAnz",
+                                          "ParaGib",
+                                          "RInStr",
+                                          "SortString",
+                                          "DateiName",
+                                          "Pfad",
+                                          "Kennung",
+                                          "NameOhneKennung",
+                                          "GetIniString",
+                                          "WriteIniString",
+                                          "GetIniSection",
+                                          "WriteIniSection",
+                                          "GetIniTopics",
+                                          "RasterBgrdFromIni",
+                                          "RasterBgrdFromIniSo",
+                                          "RasterBgrdCopyIniData",
+                                          "RasterBgrdCopyIniDataSo",
+                                          "IncName",
+                                          "SQLDate",
+                                          "DatumAusStrings",
+                                          "ZeitAusStrings",
+                                          "RNrByFormat",
+                                          "ExistsFile",
+                                          "KopiereFile",
+                                          "GetCur",
+                                          "ShortDate",
+                                          "LongDate",
+                                          "LongDateSpace",
+                                          "ShortDateSpace",
+                                          "LongTime",
+                                          "ShortTime",
+                                          "ReplaceH",
+                                          "ReplaceGermanSonderzeichen",
+                                          "RGBReverse"};
+
+TEST(GToolDispatchTest, RowsFollowTheInterfaceOrder) {
+  std::vector<std::string> names;
+  for (const auto& row : GToolDispatch().rows()) names.emplace_back(row.name);
+  // Every row is an interface member, in interface order.
+  auto next = kInterface.begin();
+  for (const std::string& name : names) {
+    next = std::find(next, kInterface.end(), name);
+    ASSERT_NE(next, kInterface.end()) << name << " is missing or out of order";
+  }
+}
+
+TEST(GToolDispatchTest, CallsMembersWithByReferenceResults) {
+  GTool tool;
+  std::vector<Variant> field{"a;;b;", ";", "3"};
+  EXPECT_EQ(GToolDispatch().Invoke(tool, "paragib", field), Variant("b"));
+
+  std::vector<Variant> colour{int32_t{16711680 + 32768 + 1}, Variant(), Variant(), Variant()};
+  GToolDispatch().Invoke(tool, "RGBReverse", colour);
+  EXPECT_EQ(colour[1], Variant(int16_t{1}));
+  EXPECT_EQ(colour[2], Variant(int16_t{128}));
+  EXPECT_EQ(colour[3], Variant(int16_t{255}));
+
+  std::vector<Variant> text{"Größe"};
+  EXPECT_EQ(GToolDispatch().Invoke(tool, "ReplaceGermanSonderzeichen", text), Variant("Groesse"));
+  EXPECT_EQ(text[0], Variant("Groesse"));
+}
+
+}  // namespace
+}  // namespace tessera
