@@ -1,0 +1,43 @@
+#include "tessera/class_bindings.hpp"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "tessera/tool/gtool.hpp"
+#include "tessera/tool/gtool_dispatch.hpp"
+
+namespace tessera {
+
+namespace {
+
+const frame::ClassInfo& Info(std::string_view name) {
+  const frame::ClassInfo* info = frame::FindClass(name);
+  if (info == nullptr) throw std::logic_error("class missing from the catalogue");
+  return *info;
+}
+
+const std::array<ClassBinding, 1>& Bindings() {
+  static const std::array bindings{
+      ClassBinding{Info("GTool"), GToolDispatch,
+                   [] { return platform::ObjectRef(std::make_shared<GTool>()); },
+                   []() -> platform::Object* { return &ImplicitGTool(); }},
+  };
+  return bindings;
+}
+
+}  // namespace
+
+std::span<const ClassBinding> ClassBindings() {
+  return Bindings();
+}
+
+const ClassBinding* FindClassBinding(std::string_view name) {
+  const frame::ClassInfo* info = frame::FindClass(name);
+  const auto& bindings = Bindings();
+  const auto found = std::find_if(bindings.begin(), bindings.end(),
+                                  [info](const ClassBinding& binding) { return &binding.info == info; });
+  return found == bindings.end() ? nullptr : &*found;
+}
+
+}  // namespace tessera

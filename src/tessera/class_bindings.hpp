@@ -1,0 +1,26 @@
+// The classes a host can reach by name: their catalogue entry, dispatch table, implicit instance
+// (for the global classes) and a factory for new objects. Classes join as their areas are built.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "tessera/frame/catalogue/catalogue.hpp"
+#include "tessera/frame/dispatch/dispatch_table.hpp"
+#include "tessera/platform/runtime/object.hpp"
+
+namespace tessera {
+
+struct ClassBinding {
+  const frame::ClassInfo& info;
+  const frame::DispatchTable& (*table)();
+  platform::ObjectRef (*create)();
+  platform::Object* (*implicit_instance)();  // nullptr for a creatable class
+};
+
+std::span<const ClassBinding> ClassBindings();
+
+// The binding of the class with this name or prog id, without regard to case; nullptr if none.
+const ClassBinding* FindClassBinding(std::string_view name);
+
+}  // namespace tessera
