@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "tessera/platform/runtime/collection.hpp"
 #include "tessera/platform/runtime/object.hpp"
 #include "tessera/platform/runtime/variant.hpp"
 
@@ -51,6 +52,22 @@ class GTool : public platform::Object {
   bool ExistsFile(const std::string& stFilepath) const;
   // Copies over an existing target; false without a message when the source does not exist.
   bool KopiereFile(const std::string& stSourcePath, const std::string& stTargetPath) const;
+
+  // Settings files (inifiles.cpp), through the profile-file calls in the ANSI code page. Values
+  // and sections pass through 2048-character buffers, so a value keeps at most 2047 characters
+  // and a longer section arrives cut off. Names and values holding a NUL are refused with 5.
+  std::string GetIniString(const std::string& stIniPath, const std::string& stTopic,
+                           const std::string& stItem, const std::string& stDefault) const;
+  void WriteIniString(const std::string& stIniPath, const std::string& stTopic, const std::string& stItem,
+                      const std::string& stString) const;
+  // The section's lines as items keyed by the text before their first "="; a new collection when
+  // `coll` is none. A missing or empty section leaves `coll` as it was.
+  bool GetIniSection(const std::string& stIniPath, const std::string& stTopic,
+                     std::shared_ptr<platform::Collection>& coll) const;
+  void WriteIniSection(const std::string& stIniPath, const std::string& stTopic,
+                       std::shared_ptr<platform::Collection> coll) const;
+  // Appends every section header line ("[Raster]", keyed "$[Raster]") of the file to Topics.
+  void GetIniTopics(const std::string& stIniPath, std::shared_ptr<platform::Collection> Topics) const;
 };
 
 // The instance through which the host calls GTool without creating an object.

@@ -7,26 +7,32 @@ namespace tessera {
 using frame::Method;
 using frame::Optional;
 
-// Rows join the table at their interface position as their members are built; the settings-file,
-// raster, date and room-number members are still to come.
+// Rows join the table at their interface position as their members are built; the raster, date
+// and room-number members are still to come.
 const frame::DispatchTable& GToolDispatch() {
   static const frame::DispatchTable table(
-      "GTool", {
-                   Method<&GTool::ParaAnz>("ParaAnz", {"TxT", "trz"}),
-                   Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}),
-                   Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")}),
-                   Method<&GTool::SortString>("SortString", {"stZeichenk"}),
-                   Method<&GTool::DateiName>("DateiName", {"stVollstaendig"}),
-                   Method<&GTool::Pfad>("Pfad", {"stVollstaendig"}),
-                   Method<&GTool::Kennung>("Kennung", {"stDateiName"}),
-                   Method<&GTool::NameOhneKennung>("NameOhneKennung", {"stDateiName"}),
-                   Method<&GTool::IncName>("IncName", {"stName"}),
-                   Method<&GTool::ExistsFile>("ExistsFile", {"stFilepath"}),
-                   Method<&GTool::KopiereFile>("KopiereFile", {"stSourcePath", "stTargetPath"}),
-                   Method<&GTool::ReplaceH>("ReplaceH", {"stString"}),
-                   Method<&GTool::ReplaceGermanSonderzeichen>("ReplaceGermanSonderzeichen", {"stString"}),
-                   Method<&GTool::RGBReverse>("RGBReverse", {"lFarbe", "R", "G", "b"}),
-               });
+      "GTool",
+      {
+          Method<&GTool::ParaAnz>("ParaAnz", {"TxT", "trz"}),
+          Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}),
+          Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")}),
+          Method<&GTool::SortString>("SortString", {"stZeichenk"}),
+          Method<&GTool::DateiName>("DateiName", {"stVollstaendig"}),
+          Method<&GTool::Pfad>("Pfad", {"stVollstaendig"}),
+          Method<&GTool::Kennung>("Kennung", {"stDateiName"}),
+          Method<&GTool::NameOhneKennung>("NameOhneKennung", {"stDateiName"}),
+          Method<&GTool::GetIniString>("GetIniString", {"stIniPath", "stTopic", "stItem", "stDefault"}),
+          Method<&GTool::WriteIniString>("WriteIniString", {"stIniPath", "stTopic", "stItem", "stString"}),
+          Method<&GTool::GetIniSection>("GetIniSection", {"stIniPath", "stTopic", "coll"}),
+          Method<&GTool::WriteIniSection>("WriteIniSection", {"stIniPath", "stTopic", "coll"}),
+          Method<&GTool::GetIniTopics>("GetIniTopics", {"stIniPath", "Topics"}),
+          Method<&GTool::IncName>("IncName", {"stName"}),
+          Method<&GTool::ExistsFile>("ExistsFile", {"stFilepath"}),
+          Method<&GTool::KopiereFile>("KopiereFile", {"stSourcePath", "stTargetPath"}),
+          Method<&GTool::ReplaceH>("ReplaceH", {"stString"}),
+          Method<&GTool::ReplaceGermanSonderzeichen>("ReplaceGermanSonderzeichen", {"stString"}),
+          Method<&GTool::RGBReverse>("RGBReverse", {"lFarbe", "R", "G", "b"}),
+      });
   return table;
 }
 

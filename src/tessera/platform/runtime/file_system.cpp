@@ -4,9 +4,12 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
+#include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 
@@ -66,6 +69,28 @@ void CopyFile(std::string_view source, std::string_view target, bool overwrite) 
     fs::remove(temporary, ignored);
     RaiseFileError(code);
   }
+}
+
+std::vector<std::string> ReadAnsiTextLines(std::string_view path) {
+  const fs::path file = ToHostPath(path);
+  std::error_code code;
+  const fs::file_status status = fs::status(file, code);
+  if (code) RaiseFileError(code);
+  if (!fs::is_regular_file(status)) Raise(err::kPathFileAccessError);
+  std::ifstream in(file, std::ios::binary);
+  if (!in) Raise(::access(file.c_str(), R_OK) != 0 ? err::kPermissionDenied : err::kPathFileAccessError);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) Raise(err::kDeviceIoError);
+
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    lines.push_back(FromAnsi(std::string_view(bytes).substr(start, end - start)));
+    if (end == std::string::npos) break;
+    start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return lines;
 }
 
 }  // namespace tessera::platform

@@ -5,7 +5,9 @@
 // permission, 75 anything else).
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessera::platform {
 
@@ -17,5 +19,10 @@ bool FileExists(std::string_view path);
 // over it, so the target is never left half-written: it holds the old bytes or the new ones. A
 // target that is write-protected is refused with 70, as the host's CopyFile refuses it.
 void CopyFile(std::string_view source, std::string_view target, bool overwrite);
+
+// The lines of an existing text file in the ANSI code page, as a text stream's ReadLine gives them:
+// split at CR LF, LF or a lone CR, without the line ends, converted to library text. A missing file
+// is 53, a directory or an unreadable file 75 or 70.
+std::vector<std::string> ReadAnsiTextLines(std::string_view path);
 
 }  // namespace tessera::platform

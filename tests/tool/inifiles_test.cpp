@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/ui/recording_ui.hpp"
+#include "tessera/platform/ui/ui.hpp"
+#include "tessera/tool/gtool.hpp"
+
+namespace tessera {
+namespace {
+
+using platform::Collection;
+using platform::Variant;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+// A settings file as users have them: comments, blank lines, mixed line ends, a cp1252 umlaut
+// (0xE4) and a value holding "=".
+constexpr std::string_view kSettings =
+    "; Raster placement\r\n"
+    "[Raster]\r\n"
+    "File=plan.bmp\r\n"
+    "Empty=\n"
+    "Formula=a=b+c\r\n"
+    "\r\n"
+    "[R\xE4ume]\n"
+    "Name=B\xFCro\n";
+
+class GToolIniTest : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteBytes(file_, kSettings); }
+
+  std::vector<std::string> Items(const Collection& coll) const {
+    std::vector<std::string> items;
+    for (int32_t i = 1; i <= coll.Count(); ++i) items.push_back(coll.Item(i).AsString());
+    return items;
+  }
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : ui_->message_boxes()) texts.push_back(box.text);
+    return texts;
+  }
+
+  TempDir dir_;
+  std::filesystem::path file_ = dir_.path() / "Raster.ini";
+  std::string path_ = platform::ToLibraryPath(file_);
+  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
+  platform::ScopedUiServices scope_{ui_};
+  GTool tool_;
+};
+
+TEST_F(GToolIniTest, ReadsValuesWithTheDefaultForEmptyOrMissingOnes) {
+  EXPECT_EQ(tool_.GetIniString(path_, "raster", "FILE", "-"), "plan.bmp");
+  EXPECT_EQ(tool_.GetIniString(path_, "Raster", "Formula", "-"), "a=b+c");
+  EXPECT_EQ(tool_.GetIniString(path_, "Raster", "Empty", "-"), "-");
+  EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Name", "-"), "Büro");
+  EXPECT_EQ(tool_.GetIniString(path_ + ".missing", "Raster", "File", "none"), "none");
+  EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+TEST_F(GToolIniTest, ALongValueIsCutTo2047Characters) {
+  tool_.WriteIniString(path_, "Long", "Value", std::string(3000, 'x'));
+  EXPECT_EQ(tool_.GetIniString(path_, "Long", "Value", ""), std::string(2047, 'x'));
+}
+
+TEST_F(GToolIniTest, WritesChangeOnlyTheirLineAndNeedTopicAndItem) {
+  tool_.WriteIniString(path_, "Raster", "File", "Größe.bmp");
+  std::string expected(kSettings);
+  expected.replace(expected.find("plan.bmp"), 8,
+                   "Gr\xF6\xDF"
+                   "e.bmp");
+  EXPECT_EQ(ReadBytes(file_), expected);
+  tool_.WriteIniString(path_, "", "File", "x");
+  tool_.WriteIniString(path_, "Raster", "", "x");
+  EXPECT_EQ(ReadBytes(file_), expected);
+}
+
+TEST_F(GToolIniTest, ANulInANameIsReportedAndWritesNothing) {
+  tool_.WriteIniString(path_, std::string("Ras\0ter", 7), "File", "x");
+  EXPECT_EQ(tool_.GetIniString(path_, "Raster", std::string("Fi\0le", 5), "-"), "-");
+  EXPECT_EQ(ReadBytes(file_), kSettings);
+  ASSERT_EQ(ui_->message_boxes().size(), 2u);
+  EXPECT_EQ(ui_->message_boxes()[0].style, 16);
+  EXPECT_EQ(ui_->message_boxes()[0].title, "Tessera");
+}
+
+TEST_F(GToolIniTest, ReadsASectionIntoKeyedItems) {
+  auto coll = std::make_shared<Collection>();
+  coll->Add(Variant("old"));
+  EXPECT_TRUE(tool_.GetIniSection(path_, "Raster", coll));
+  EXPECT_EQ(Items(*coll), (std::vector<std::string>{"File=plan.bmp", "Empty=", "Formula=a=b+c"}));
+  EXPECT_EQ(coll->Item("formula").AsString(), "Formula=a=b+c");
+
+  std::shared_ptr<Collection> none;
+  EXPECT_TRUE(tool_.GetIniSection(path_, "Räume", none));
+  ASSERT_NE(none, nullptr);
+  EXPECT_EQ(Items(*none), (std::vector<std::string>{"Name=Büro"}));
+}
+
+TEST_F(GToolIniTest, AMissingSectionKeepsTheCollectionAndAnEmptyTopicCreatesNone) {
+  auto coll = std::make_shared<Collection>();
+  coll->Add(Variant("kept"));
+  EXPECT_TRUE(tool_.GetIniSection(path_, "Nothing", coll));
+  EXPECT_TRUE(tool_.GetIniSection(path_ + ".missing", "Raster", coll));
+  EXPECT_EQ(Items(*coll), (std::vector<std::string>{"kept"}));
+  std::shared_ptr<Collection> none;
+  EXPECT_FALSE(tool_.GetIniSection(path_, "", none));
+  EXPECT_EQ(none, nullptr);
+}
+
+TEST_F(GToolIniTest, ADuplicateKeyFailsOnTheSecondLine) {
+  WriteBytes(file_, "[Dup]\r\nA=1\r\nb=2\r\na=3\r\nNoEquals\r\n");
+  auto coll = std::make_shared<Collection>();
+  EXPECT_FALSE(tool_.GetIniSection(path_, "Dup", coll));
+  EXPECT_EQ(Items(*coll), (std::vector<std::string>{"A=1", "b=2"}));
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{"This key is already associated with an element of this collection"}));
+}
+
+TEST_F(GToolIniTest, ALongSectionArrivesCutAt2048Characters) {
+  std::string section = "[Big]\r\n";
+  for (int i = 0; i < 300; ++i) section += "Key" + std::to_string(1000 + i) + "=v\r\n";  // 3300 characters
+  WriteBytes(file_, section);
+  auto coll = std::make_shared<Collection>();
+  EXPECT_TRUE(tool_.GetIniSection(path_, "Big", coll));
+  // 9 characters and a NUL per line: 204 whole lines fit in the 2046 characters before the two
+  // closing NULs, and 6 characters of the 205th.
+  ASSERT_EQ(coll->Count(), 205);
+  EXPECT_EQ(coll->Item(204).AsString(), "Key1203=v");
+  EXPECT_EQ(coll->Item(205).AsString(), "Key120");
+}
+
+TEST_F(GToolIniTest, WritesASectionInCollectionOrder) {
+  auto coll = std::make_shared<Collection>();
+  coll->Add(Variant("Name=Küche"));
+  coll->Add(Variant("Id=7"));
+  tool_.WriteIniSection(path_, "Räume", coll);
+  EXPECT_EQ(ReadBytes(file_).substr(kSettings.find("[R\xE4")),
+            "[R\xE4ume]\nName=K\xFC"
+            "che\r\nId=7\r\n");
+  tool_.WriteIniSection(path_, "Räume", std::make_shared<Collection>());
+  tool_.WriteIniSection(path_, "Räume", nullptr);
+  EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Id", ""), "7");
+}
+
+TEST_F(GToolIniTest, ListsHeaderLinesTrimmedOfSpaces) {
+  WriteBytes(file_, "[A]\r\n [B] \nx=[y]\r\n\t[Tab]\r[C]");
+  auto topics = std::make_shared<Collection>();
+  topics->Add(Variant("before"));
+  tool_.GetIniTopics(path_, topics);
+  EXPECT_EQ(Items(*topics), (std::vector<std::string>{"before", "[A]", "[B]", "[C]"}));
+  EXPECT_EQ(topics->Item("$[b]").AsString(), "[B]");
+  EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+TEST_F(GToolIniTest, TopicsReportMissingFilesAndDuplicateHeaders) {
+  auto topics = std::make_shared<Collection>();
+  tool_.GetIniTopics(path_ + ".missing", topics);
+  WriteBytes(file_, "[A]\r\n[B]\r\n[a]\r\n[C]\r\n");
+  tool_.GetIniTopics(path_, topics);
+  EXPECT_EQ(Items(*topics), (std::vector<std::string>{"[A]", "[B]"}));
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{
+                "GTool.GetIniTopics\r\nFile not found",
+                "GTool.GetIniTopics\r\nThis key is already associated with an element of this collection"}));
+}
+
+}  // namespace
+}  // namespace tessera
