@@ -68,6 +68,13 @@ class GTool : public platform::Object {
                        std::shared_ptr<platform::Collection> coll) const;
   // Appends every section header line ("[Raster]", keyed "$[Raster]") of the file to Topics.
   void GetIniTopics(const std::string& stIniPath, std::shared_ptr<platform::Collection> Topics) const;
+
+  // The display form of a room number (roomnumbers.cpp): the location path stNormal
+  // ("SO\Geb\Et"), stB and str laid out by the pattern in section "RNR", key "Format" of the
+  // settings file, whose letters S, G, E, B and R stand for those parts.
+  std::string RNrByFormat(const std::string& stIniPath, const platform::Variant& stNormal,
+                          const std::string& stB, const std::string& str, bool bSoNotwendig,
+                          bool bGebNotwendig) const;
 };
 
 // The instance through which the host calls GTool without creating an object.

@@ -7,8 +7,8 @@ namespace tessera {
 using frame::Method;
 using frame::Optional;
 
-// Rows join the table at their interface position as their members are built; the raster, date
-// and room-number members are still to come.
+// Rows join the table at their interface position as their members are built; the raster and date
+// members are still to come.
 const frame::DispatchTable& GToolDispatch() {
   static const frame::DispatchTable table(
       "GTool",
