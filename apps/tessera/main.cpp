@@ -3,6 +3,7 @@
 //   tessera classes                      every class with its members in slot order
 //   tessera call Class.Member ARG...     one call on the class's implicit instance (global
 //                                        classes) or on a new object; prints one JSON object
+//   tessera call --batch                 JSON requests on stdin, one answer line each
 //
 // Arguments are passed as text and converted by the member's own parameter types, as a host
 // script passing strings would see it. Message boxes appear on stderr as JSON lines.
@@ -12,7 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "json_values.hpp"
+#include "batch.hpp"
+#include "call_answer.hpp"
 #include "tessera/class_bindings.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
@@ -21,10 +23,6 @@ namespace tessera::cli {
 namespace {
 
 constexpr int kUsageError = 2;
-
-std::string Dump(const nlohmann::ordered_json& value) {
-  return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
 
 std::string Signature(const frame::MemberRow& row) {
   std::string text(row.name);
@@ -59,16 +57,6 @@ int ListClasses() {
   return 0;
 }
 
-nlohmann::ordered_json ErrorJson(const platform::RuntimeError& error) {
-  nlohmann::ordered_json details;
-  details["number"] = error.number();
-  details["source"] = error.source();
-  details["description"] = error.description();
-  nlohmann::ordered_json answer;
-  answer["error"] = std::move(details);
-  return answer;
-}
-
 int Call(std::string_view target, std::span<char* const> texts) {
   const std::size_t dot = target.rfind('.');
   const ClassBinding* binding =
@@ -77,7 +65,6 @@ int Call(std::string_view target, std::span<char* const> texts) {
     std::cerr << "tessera: no class for \"" << target << "\" (try: tessera classes)\n";
     return kUsageError;
   }
-  const std::string_view member = target.substr(dot + 1);
   std::vector<platform::Variant> args(texts.begin(), texts.end());
   try {
     platform::ObjectRef created;
@@ -86,34 +73,18 @@ int Call(std::string_view target, std::span<char* const> texts) {
       created = binding->create();
       self = created.get();
     }
-    const frame::DispatchTable& table = binding->table();
-    int slot = table.FindSlot(member, frame::MemberKind::kMethod);
-    if (slot < 0) slot = table.FindSlot(member, frame::MemberKind::kPropertyGet);
-    if (slot < 0) platform::Raise(platform::err::kMethodNotSupported);
-    const auto& params = table.rows()[static_cast<std::size_t>(slot)].params;
-    // By-reference parameters left out at the end get an empty variable, as a host passes its own.
-    while (args.size() < params.size() && params[args.size()].by_ref && !params[args.size()].optional) {
-      args.emplace_back();
-    }
-    const platform::Variant result = table.Invoke(*self, slot, args);
-    nlohmann::ordered_json byref = nlohmann::ordered_json::object();
-    for (std::size_t i = 0; i < params.size() && i < args.size(); ++i) {
-      if (params[i].by_ref) byref[std::string(params[i].name)] = ToJson(args[i]);
-    }
-    nlohmann::ordered_json answer;
-    answer["result"] = ToJson(result);
-    answer["byref"] = std::move(byref);
-    std::cout << Dump(answer) << '\n';
+    std::cout << Dump(CallAnswer(*self, binding->table(), target.substr(dot + 1), args)) << '\n';
     return 0;
   } catch (...) {
-    std::cout << Dump(ErrorJson(platform::ToRuntimeError())) << '\n';
+    std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';
     return 1;
   }
 }
 
 int Usage() {
   std::cerr << "usage: tessera classes\n"
-               "       tessera call Class.Member [ARG...]\n";
+               "       tessera call Class.Member [ARG...]\n"
+               "       tessera call --batch < requests.jsonl\n";
   return kUsageError;
 }
 
@@ -121,6 +92,9 @@ int Usage() {
 
 int Main(std::span<char* const> argv) {
   if (argv.size() == 2 && std::string_view(argv[1]) == "classes") return ListClasses();
+  if (argv.size() == 3 && std::string_view(argv[1]) == "call" && std::string_view(argv[2]) == "--batch") {
+    return RunBatch(std::cin, std::cout);
+  }
   if (argv.size() >= 3 && std::string_view(argv[1]) == "call") return Call(argv[2], argv.subspan(3));
   return Usage();
 }

@@ -27,6 +27,8 @@ const frame::DispatchTable& GToolDispatch() {
           Method<&GTool::WriteIniSection>("WriteIniSection", {"stIniPath", "stTopic", "coll"}),
           Method<&GTool::GetIniTopics>("GetIniTopics", {"stIniPath", "Topics"}),
           Method<&GTool::IncName>("IncName", {"stName"}),
+          Method<&GTool::RNrByFormat>("RNrByFormat", {"stIniPath", "stNormal", "stB", "str",
+                                                      Optional("bSoNotwendig"), Optional("bGebNotwendig")}),
           Method<&GTool::ExistsFile>("ExistsFile", {"stFilepath"}),
           Method<&GTool::KopiereFile>("KopiereFile", {"stSourcePath", "stTargetPath"}),
           Method<&GTool::ReplaceH>("ReplaceH", {"stString"}),
