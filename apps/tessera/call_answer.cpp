@@ -6,8 +6,7 @@ namespace tessera::cli {
 
 nlohmann::ordered_json CallAnswer(platform::Object& self, const frame::DispatchTable& table,
                                   std::string_view member, std::vector<platform::Variant>& args) {
-  int slot = table.FindSlot(member, frame::MemberKind::kMethod);
-  if (slot < 0) slot = table.FindSlot(member, frame::MemberKind::kPropertyGet);
+  const int slot = table.FindCallable(member);
   if (slot < 0) platform::Raise(platform::err::kMethodNotSupported);
   const auto& params = table.rows()[static_cast<std::size_t>(slot)].params;
   while (args.size() < params.size() && params[args.size()].by_ref && !params[args.size()].optional) {

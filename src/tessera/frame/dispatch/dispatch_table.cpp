@@ -44,14 +44,18 @@ platform::Variant DispatchTable::Invoke(platform::Object& self, int slot,
                                         std::span<platform::Variant> args) const {
   if (slot < 0 || static_cast<std::size_t>(slot) >= rows_.size())
     platform::Raise(platform::err::kMethodNotSupported);
-  return rows_[static_cast<std::size_t>(slot)].invoke(self, args);
+  const MemberRow& row = rows_[static_cast<std::size_t>(slot)];
+  return row.invoke(self, args, row.params);
+}
+
+int DispatchTable::FindCallable(std::string_view name) const {
+  const int method = FindSlot(name, MemberKind::kMethod);
+  return method >= 0 ? method : FindSlot(name, MemberKind::kPropertyGet);
 }
 
 platform::Variant DispatchTable::Invoke(platform::Object& self, std::string_view name,
                                         std::span<platform::Variant> args) const {
-  int slot = FindSlot(name, MemberKind::kMethod);
-  if (slot < 0) slot = FindSlot(name, MemberKind::kPropertyGet);
-  return Invoke(self, slot, args);
+  return Invoke(self, FindCallable(name), args);
 }
 
 namespace dispatch_detail {

@@ -2,7 +2,7 @@
 //
 // A row is written once from the member function pointer:
 //
-//   Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}, kValueResult)
+//   Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"})
 //   PropertyGet<&GTool::RasterSubDir>("RasterSubDir")
 //   Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")})
 //
@@ -13,7 +13,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -46,7 +45,9 @@ struct ParamInfo {
   bool optional;
 };
 
-using Invoker = std::function<platform::Variant(platform::Object& self, std::span<platform::Variant> args)>;
+// Calls the row's member with the row's own parameter descriptions.
+using Invoker = platform::Variant (*)(platform::Object& self, std::span<platform::Variant> args,
+                                      std::span<const ParamInfo> params);
 
 struct MemberRow {
   std::string_view name;
@@ -65,6 +66,9 @@ class DispatchTable {
 
   // The slot of the member with this name (without regard to case) and kind, or -1.
   int FindSlot(std::string_view name, MemberKind kind) const;
+
+  // The slot a call by name reaches: the method with this name, else the property read; -1.
+  int FindCallable(std::string_view name) const;
 
   // Calls slot `slot` on `self`; error 438 for a slot the table does not have.
   platform::Variant Invoke(platform::Object& self, int slot, std::span<platform::Variant> args) const;
@@ -146,6 +150,13 @@ platform::Variant Call(platform::Object& self, std::span<platform::Variant> args
 }
 
 template <auto member>
+platform::Variant InvokeMember(platform::Object& self, std::span<platform::Variant> args,
+                               std::span<const ParamInfo> params) {
+  return Call<member>(self, args, params,
+                      std::make_index_sequence<std::tuple_size_v<typename MemberTraits<member>::Params>>());
+}
+
+template <auto member>
 MemberRow Row(std::string_view name, MemberKind kind, std::initializer_list<ParamName> names) {
   using Traits = MemberTraits<member>;
   using Params = typename Traits::Params;
@@ -159,11 +170,8 @@ MemberRow Row(std::string_view name, MemberKind kind, std::initializer_list<Para
      ...);
   }
   (std::make_index_sequence<kCount>());
-  std::vector<ParamInfo> captured = params;
-  Invoker invoke = [captured](platform::Object& self, std::span<platform::Variant> args) {
-    return Call<member>(self, args, captured, std::make_index_sequence<kCount>());
-  };
-  return MemberRow{name, kind, std::move(params), ResultType<typename Traits::Result>(), std::move(invoke)};
+  return MemberRow{name, kind, std::move(params), ResultType<typename Traits::Result>(),
+                   &InvokeMember<member>};
 }
 
 }  // namespace dispatch_detail
