@@ -71,9 +71,7 @@ class Batch {
     }
     const ClassBinding* binding = FindClassBinding(name);
     if (binding == nullptr) platform::Raise(platform::err::kObjectRequired);
-    if (binding->implicit_instance == nullptr) return {binding->create(), &binding->table()};
-    // The implicit instance lives as long as the library; the reference does not own it.
-    return {platform::ObjectRef(platform::ObjectRef(), binding->implicit_instance()), &binding->table()};
+    return {ClassCallTarget(*binding), &binding->table()};
   }
 
   platform::Variant Argument(const Json& arg) const {

@@ -67,12 +67,7 @@ int Call(std::string_view target, std::span<char* const> texts) {
   }
   std::vector<platform::Variant> args(texts.begin(), texts.end());
   try {
-    platform::ObjectRef created;
-    platform::Object* self = binding->implicit_instance ? binding->implicit_instance() : nullptr;
-    if (self == nullptr) {
-      created = binding->create();
-      self = created.get();
-    }
+    const platform::ObjectRef self = ClassCallTarget(*binding);
     std::cout << Dump(CallAnswer(*self, binding->table(), target.substr(dot + 1), args)) << '\n';
     return 0;
   } catch (...) {

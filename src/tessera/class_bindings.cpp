@@ -40,4 +40,9 @@ const ClassBinding* FindClassBinding(std::string_view name) {
   return found == bindings.end() ? nullptr : &*found;
 }
 
+platform::ObjectRef ClassCallTarget(const ClassBinding& binding) {
+  if (binding.implicit_instance == nullptr) return binding.create();
+  return platform::ObjectRef(platform::ObjectRef(), binding.implicit_instance());
+}
+
 }  // namespace tessera

@@ -23,4 +23,8 @@ std::span<const ClassBinding> ClassBindings();
 // The binding of the class with this name or prog id, without regard to case; nullptr if none.
 const ClassBinding* FindClassBinding(std::string_view name);
 
+// The object a call on the class itself reaches: the implicit instance of a global class (a
+// reference that does not own it, as it lives as long as the library), else a new object.
+platform::ObjectRef ClassCallTarget(const ClassBinding& binding);
+
 }  // namespace tessera
