@@ -72,16 +72,16 @@ bool GTool::GetIniSection(const std::string& stIniPath, const std::string& stTop
     // The whole buffer is split, spaces after the list included; its last piece is never read.
     const std::string text = platform::FromAnsi(buffer);
     const int16_t pieces = SharedGTool().ParaAnz(text, kNul);
-    result = true;
-    if (copied == 0 || pieces - 1 < 1) return;
+    if (copied == 0 || pieces - 1 < 1) {
+      result = true;  // nothing to read: the collection stays as it was
+      return;
+    }
     RemoveAll(*coll);
     for (int16_t i = 1; i <= pieces - 1; ++i) {
       const std::string line = SharedGTool().ParaGib(text, kNul, i);
-      if (line.empty()) continue;
-      result = false;  // a duplicate key fails the whole read
-      coll->Add(platform::Variant(line), SharedGTool().ParaGib(line, "=", 1));
-      result = true;
+      if (!line.empty()) coll->Add(platform::Variant(line), SharedGTool().ParaGib(line, "=", 1));
     }
+    result = true;  // a duplicate key fails before this, and the read answers false
   });
 }
 

@@ -71,12 +71,14 @@ std::string GTool::ParaGib(const std::string& TxT, const std::string& trz, int16
   std::string result;
   if (TxT.empty() || nr == 0) return result;
   PassOver([&] {
-    const int32_t count = ParaAnz(TxT, trz);
-    const int32_t wanted = nr;
-    const int32_t number = wanted > 0 ? wanted : count + wanted + 1;  // -1 is the last field
-    if (number < 1 || number > count) return;
+    // Counted as ParaAnz counts, on the text decoded once; a count past the 16-bit range fails
+    // this step as it fails ParaAnz's, and the result stays empty.
     const std::u32string text = platform::DecodeUtf8(TxT);
-    const auto [start, length] = FieldBounds(text, platform::DecodeUtf8(trz), number, count);
+    const std::u32string separator = platform::DecodeUtf8(trz);
+    const int32_t count = FieldCount(text, separator);
+    const int32_t number = nr > 0 ? nr : count + nr + 1;  // -1 is the last field
+    if (number < 1 || number > count) return;
+    const auto [start, length] = FieldBounds(text, separator, number, count);
     result = platform::EncodeUtf8(std::u32string_view(text).substr(start, length));
   });
   return result;
