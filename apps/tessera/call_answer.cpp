@@ -6,13 +6,12 @@ namespace tessera::cli {
 
 nlohmann::ordered_json CallAnswer(platform::Object& self, const frame::DispatchTable& table,
                                   std::string_view member, std::vector<platform::Variant>& args) {
-  const int slot = table.FindCallable(member);
-  if (slot < 0) platform::Raise(platform::err::kMethodNotSupported);
-  const auto& params = table.rows()[static_cast<std::size_t>(slot)].params;
+  const frame::MemberRow& row = table.Callable(table.SlotOf(member));
+  const auto& params = row.params;
   while (args.size() < params.size() && params[args.size()].by_ref && !params[args.size()].optional) {
     args.emplace_back();
   }
-  const platform::Variant result = table.Invoke(self, slot, args);
+  const platform::Variant result = row.invoke(self, args, params);
   nlohmann::ordered_json byref = nlohmann::ordered_json::object();
   for (std::size_t i = 0; i < params.size() && i < args.size(); ++i) {
     if (params[i].by_ref) byref[std::string(params[i].name)] = ToJson(args[i]);

@@ -40,6 +40,17 @@ std::string Signature(const frame::MemberRow& row) {
   return text;
 }
 
+// A slot's rows (a property's read and write share one), or its name when nothing is built there.
+std::string SlotLine(const frame::DispatchTable& table, int slot) {
+  std::string line;
+  for (const frame::MemberRow& row : table.rows()) {
+    if (row.slot != slot) continue;
+    line += (line.empty() ? "" : " / ") + Signature(row);
+  }
+  if (line.empty()) line = std::string(table.members()[static_cast<std::size_t>(slot)]) + " (not built yet)";
+  return line;
+}
+
 int ListClasses() {
   for (const frame::ClassInfo& info : frame::PublicClasses()) {
     std::cout << frame::ProgId(info) << "  " << frame::ToString(info.class_id)
@@ -49,9 +60,9 @@ int ListClasses() {
       std::cout << "  (not built yet)\n";
       continue;
     }
-    const auto rows = binding->table().rows();
-    for (std::size_t slot = 0; slot < rows.size(); ++slot) {
-      std::cout << "  " << slot << "  " << Signature(rows[slot]) << '\n';
+    const frame::DispatchTable& table = binding->table();
+    for (int slot = 0; slot < static_cast<int>(table.members().size()); ++slot) {
+      std::cout << "  " << slot << "  " << SlotLine(table, slot) << '\n';
     }
   }
   return 0;

@@ -40,14 +40,15 @@ class Sample : public platform::Object {
 };
 
 const DispatchTable& SampleTable() {
-  static const DispatchTable table("Sample",
+  // "Later" has a slot but no row yet; rows may be written in any order.
+  static const DispatchTable table("Sample", {"Repeat", "Split", "Later", "Find", "Flag", "Width"},
                                    {
                                        Method<&Sample::Repeat>("Repeat", {"text", "times"}),
+                                       PropertyGet<&Sample::Width>("Width"),
+                                       PropertyPut<&Sample::SetWidth>("Width", {"value"}),
                                        Method<&Sample::Split>("Split", {"colour", "red", "green"}),
                                        Method<&Sample::Find>("Find", {"text", Optional("position")}),
                                        Method<&Sample::Flag>("Flag", {Optional("on")}),
-                                       PropertyGet<&Sample::Width>("Width"),
-                                       PropertyPut<&Sample::SetWidth>("Width", {"value"}),
                                    });
   return table;
 }
@@ -58,7 +59,7 @@ Variant Call(Sample& sample, std::string_view name, std::vector<Variant> args) {
 
 TEST(DispatchTest, RowsDescribeTheSignature) {
   const auto rows = SampleTable().rows();
-  ASSERT_EQ(rows.size(), 6u);
+  ASSERT_EQ(rows.size(), 6u);  // in slot order
   EXPECT_EQ(rows[1].name, "Split");
   EXPECT_EQ(rows[1].result, ValueType::kNone);
   ASSERT_EQ(rows[1].params.size(), 3u);
@@ -68,8 +69,20 @@ TEST(DispatchTest, RowsDescribeTheSignature) {
   EXPECT_TRUE(rows[1].params[1].by_ref);
   EXPECT_TRUE(rows[2].params[1].optional);
   EXPECT_EQ(rows[0].result, ValueType::kString);
-  EXPECT_EQ(SampleTable().FindSlot("width", MemberKind::kPropertyPut), 5);
-  EXPECT_EQ(SampleTable().FindSlot("WIDTH", MemberKind::kPropertyGet), 4);
+}
+
+TEST(DispatchTest, SlotsFollowTheInterfaceNotTheRowOrder) {
+  const DispatchTable& table = SampleTable();
+  EXPECT_EQ(table.SlotOf("width"), 5);
+  EXPECT_EQ(table.SlotOf("Later"), 2);
+  EXPECT_EQ(table.SlotOf("Nothing"), -1);
+  EXPECT_EQ(table.Find(5, MemberKind::kPropertyPut)->params[0].name, "value");
+  EXPECT_EQ(table.Find(5, MemberKind::kPropertyGet)->params.size(), 0u);
+  EXPECT_EQ(table.Find(5, MemberKind::kMethod), nullptr);
+  EXPECT_EQ(table.Callable(3).name, "Find");
+  Sample sample;
+  EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Later", {}); }), platform::err::kMethodNotSupported);
+  EXPECT_THROW(DispatchTable("Bad", {"Repeat"}, {Method<&Sample::Flag>("Flag", {"on"})}), std::logic_error);
 }
 
 TEST(DispatchTest, ConvertsArgumentsWithTheRuntimesRules) {
@@ -79,7 +92,7 @@ TEST(DispatchTest, ConvertsArgumentsWithTheRuntimesRules) {
   EXPECT_EQ(Call(sample, "Flag", {"True"}), Variant(true));
   EXPECT_EQ(Call(sample, "Width", {}), Variant(int32_t{3}));
   std::vector<Variant> value{int16_t{9}};
-  SampleTable().Invoke(sample, 5, value);
+  SampleTable().Invoke(sample, 5, MemberKind::kPropertyPut, value);
   EXPECT_EQ(sample.width, 9);
 }
 

@@ -7,11 +7,46 @@ namespace tessera {
 using frame::Method;
 using frame::Optional;
 
-// Rows join the table at their interface position as their members are built; the raster and date
-// members are still to come.
+// The raster and date members have their slots but no rows yet.
 const frame::DispatchTable& GToolDispatch() {
   static const frame::DispatchTable table(
       "GTool",
+      {"RasterSubDir",
+       "RasterIniFileExt",
+       "ParaAnz",
+       "ParaGib",
+       "RInStr",
+       "SortString",
+       "DateiName",
+       "Pfad",
+       "Kennung",
+       "NameOhneKennung",
+       "GetIniString",
+       "WriteIniString",
+       "GetIniSection",
+       "WriteIniSection",
+       "GetIniTopics",
+       "RasterBgrdFromIni",
+       "RasterBgrdFromIniSo",
+       "RasterBgrdCopyIniData",
+       "RasterBgrdCopyIniDataSo",
+       "IncName",
+       "SQLDate",
+       "DatumAusStrings",
+       "ZeitAusStrings",
+       "RNrByFormat",
+       "ExistsFile",
+       "KopiereFile",
+       "GetCur",
+       "ShortDate",
+       "LongDate",
+       "LongDateSpace",
+       "ShortDateSpace",
+       "LongTime",
+       "ShortTime",
+       "ReplaceH",
+       "ReplaceGermanSonderzeichen",
+       "RGBReverse"},
       {
           Method<&GTool::ParaAnz>("ParaAnz", {"TxT", "trz"}),
           Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}),

@@ -1,6 +1,8 @@
 #include "tessera/frame/dispatch/dispatch_table.hpp"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "tessera/platform/runtime/text_case.hpp"
 
@@ -30,32 +32,48 @@ std::string_view ValueTypeName(ValueType type) {
   return "";
 }
 
-DispatchTable::DispatchTable(std::string_view class_name, std::vector<MemberRow> rows)
-    : class_name_(class_name), rows_(std::move(rows)) {}
+DispatchTable::DispatchTable(std::string_view class_name, std::vector<std::string_view> members,
+                             std::vector<MemberRow> rows)
+    : class_name_(class_name), members_(std::move(members)), rows_(std::move(rows)) {
+  for (MemberRow& row : rows_) {
+    row.slot = SlotOf(row.name);
+    if (row.slot < 0) throw std::logic_error("dispatch row outside its interface: " + std::string(row.name));
+  }
+  std::stable_sort(rows_.begin(), rows_.end(),
+                   [](const MemberRow& a, const MemberRow& b) { return a.slot < b.slot; });
+}
 
-int DispatchTable::FindSlot(std::string_view name, MemberKind kind) const {
-  const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const MemberRow& row) {
-    return row.kind == kind && platform::EqualsIgnoringCase(row.name, name);
+int DispatchTable::SlotOf(std::string_view name) const {
+  const auto found = std::find_if(members_.begin(), members_.end(), [&](std::string_view member) {
+    return platform::EqualsIgnoringCase(member, name);
   });
-  return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+  return found == members_.end() ? -1 : static_cast<int>(found - members_.begin());
 }
 
-platform::Variant DispatchTable::Invoke(platform::Object& self, int slot,
+const MemberRow* DispatchTable::Find(int slot, MemberKind kind) const {
+  const auto found = std::find_if(rows_.begin(), rows_.end(),
+                                  [&](const MemberRow& row) { return row.slot == slot && row.kind == kind; });
+  return found == rows_.end() ? nullptr : &*found;
+}
+
+const MemberRow& DispatchTable::Callable(int slot) const {
+  const MemberRow* row = Find(slot, MemberKind::kMethod);
+  if (row == nullptr) row = Find(slot, MemberKind::kPropertyGet);
+  if (row == nullptr) platform::Raise(platform::err::kMethodNotSupported);
+  return *row;
+}
+
+platform::Variant DispatchTable::Invoke(platform::Object& self, int slot, MemberKind kind,
                                         std::span<platform::Variant> args) const {
-  if (slot < 0 || static_cast<std::size_t>(slot) >= rows_.size())
-    platform::Raise(platform::err::kMethodNotSupported);
-  const MemberRow& row = rows_[static_cast<std::size_t>(slot)];
-  return row.invoke(self, args, row.params);
-}
-
-int DispatchTable::FindCallable(std::string_view name) const {
-  const int method = FindSlot(name, MemberKind::kMethod);
-  return method >= 0 ? method : FindSlot(name, MemberKind::kPropertyGet);
+  const MemberRow* row = Find(slot, kind);
+  if (row == nullptr) platform::Raise(platform::err::kMethodNotSupported);
+  return row->invoke(self, args, row->params);
 }
 
 platform::Variant DispatchTable::Invoke(platform::Object& self, std::string_view name,
                                         std::span<platform::Variant> args) const {
-  return Invoke(self, FindCallable(name), args);
+  const MemberRow& row = Callable(SlotOf(name));
+  return row.invoke(self, args, row.params);
 }
 
 namespace dispatch_detail {

@@ -1,6 +1,7 @@
-// Dispatch tables: each class's members in slot order, callable by name or slot with Variants.
+// Dispatch tables: each class's interface in slot order, callable by name or slot with Variants.
 //
-// A row is written once from the member function pointer:
+// The table lists the interface's member names; a member's slot is its position there, shared by
+// a property's read and write. A row is written once from the member function pointer:
 //
 //   Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"})
 //   PropertyGet<&GTool::RasterSubDir>("RasterSubDir")
@@ -55,30 +56,40 @@ struct MemberRow {
   std::vector<ParamInfo> params;
   ValueType result;
   Invoker invoke;
+  int slot = -1;  // set by the table from the row's name
 };
 
 class DispatchTable {
  public:
-  DispatchTable(std::string_view class_name, std::vector<MemberRow> rows);
+  // `members` are the interface's names in slot order. Every row must name one of them; a slot
+  // without a row is a member not offered yet, and calling it is error 438.
+  DispatchTable(std::string_view class_name, std::vector<std::string_view> members,
+                std::vector<MemberRow> rows);
 
   std::string_view class_name() const { return class_name_; }
+  std::span<const std::string_view> members() const { return members_; }
   std::span<const MemberRow> rows() const { return rows_; }
 
-  // The slot of the member with this name (without regard to case) and kind, or -1.
-  int FindSlot(std::string_view name, MemberKind kind) const;
+  // The slot of the member with this name, without regard to case, or -1.
+  int SlotOf(std::string_view name) const;
 
-  // The slot a call by name reaches: the method with this name, else the property read; -1.
-  int FindCallable(std::string_view name) const;
+  // The row at `slot` of this kind, or nullptr.
+  const MemberRow* Find(int slot, MemberKind kind) const;
 
-  // Calls slot `slot` on `self`; error 438 for a slot the table does not have.
-  platform::Variant Invoke(platform::Object& self, int slot, std::span<platform::Variant> args) const;
+  // The row a plain call at `slot` reaches: the method, else the property read; error 438.
+  const MemberRow& Callable(int slot) const;
 
-  // By name: a method or property read with this name; error 438 when there is none.
+  // Calls the row at `slot` of `kind` on `self`; error 438 when there is none.
+  platform::Variant Invoke(platform::Object& self, int slot, MemberKind kind,
+                           std::span<platform::Variant> args) const;
+
+  // By name: the method or property read with this name; error 438 when there is none.
   platform::Variant Invoke(platform::Object& self, std::string_view name,
                            std::span<platform::Variant> args) const;
 
  private:
   std::string_view class_name_;
+  std::vector<std::string_view> members_;
   std::vector<MemberRow> rows_;
 };
 
