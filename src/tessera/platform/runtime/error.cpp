@@ -63,6 +63,8 @@ std::string_view DescribeError(int32_t number) noexcept {
       return "Wrong number of arguments or invalid property assignment";
     case err::kDuplicateKey:
       return "This key is already associated with an element of this collection";
+    case err::kUnsupportedAutomationType:
+      return "Variable uses an Automation type not supported in Visual Basic";
     case err::kInvalidPicture:
       return "Invalid picture";
     default:

@@ -45,6 +45,7 @@ inline constexpr int32_t kMethodNotSupported = 438;
 inline constexpr int32_t kArgumentNotOptional = 449;
 inline constexpr int32_t kWrongNumberOfArguments = 450;
 inline constexpr int32_t kDuplicateKey = 457;
+inline constexpr int32_t kUnsupportedAutomationType = 458;
 inline constexpr int32_t kInvalidPicture = 481;
 inline constexpr int32_t kApplicationDefined = 1004;
 }  // namespace err

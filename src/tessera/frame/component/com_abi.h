@@ -1,0 +1,205 @@
+/* The component ABI: the binary shapes through which a host reaches the library's objects without
+ * its C++ headers, laid out as the component object model lays them out.
+ *
+ * An interface pointer points at a structure whose first member is its table of functions; the
+ * first three are QueryInterface, AddRef and Release. Strings are length-counted UTF-16 (BSTR: a
+ * 32-bit byte count in front of the characters, a NUL after them), Booleans are -1 and 0, and an
+ * optional argument that was left out is VT_ERROR with DISP_E_PARAMNOTFOUND. Plain C, so that a
+ * host in any language with a C foreign-function interface can use it. */
+#ifndef TESSERA_FRAME_COMPONENT_COM_ABI_H
+#define TESSERA_FRAME_COMPONENT_COM_ABI_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef int32_t HRESULT;
+typedef int32_t SCODE;
+typedef int32_t DISPID;
+typedef uint32_t LCID;
+typedef uint16_t VARTYPE;
+typedef int16_t VARIANT_BOOL;
+#ifdef __cplusplus
+typedef char16_t OLECHAR;
+#else
+typedef uint16_t OLECHAR;
+#endif
+typedef OLECHAR* BSTR;
+
+#define S_OK ((HRESULT)0)
+#define S_FALSE ((HRESULT)1)
+#define E_NOTIMPL ((HRESULT)0x80004001)
+#define E_NOINTERFACE ((HRESULT)0x80004002)
+#define E_POINTER ((HRESULT)0x80004003)
+#define E_FAIL ((HRESULT)0x80004005)
+#define E_UNEXPECTED ((HRESULT)0x8000FFFF)
+#define E_OUTOFMEMORY ((HRESULT)0x8007000E)
+#define E_INVALIDARG ((HRESULT)0x80070057)
+#define CLASS_E_NOAGGREGATION ((HRESULT)0x80040110)
+#define CLASS_E_CLASSNOTAVAILABLE ((HRESULT)0x80040111)
+#define REGDB_E_CLASSNOTREG ((HRESULT)0x80040154)
+#define SELFREG_E_TYPELIB ((HRESULT)0x80040200)
+#define SELFREG_E_CLASS ((HRESULT)0x80040201)
+#define DISP_E_UNKNOWNINTERFACE ((HRESULT)0x80020001)
+#define DISP_E_MEMBERNOTFOUND ((HRESULT)0x80020003)
+#define DISP_E_PARAMNOTFOUND ((HRESULT)0x80020004)
+#define DISP_E_UNKNOWNNAME ((HRESULT)0x80020006)
+#define DISP_E_NONAMEDARGS ((HRESULT)0x80020007)
+#define DISP_E_BADVARTYPE ((HRESULT)0x80020008)
+#define DISP_E_EXCEPTION ((HRESULT)0x80020009)
+#define DISP_E_BADINDEX ((HRESULT)0x8002000B)
+/* A run-time error n of the library arrives in EXCEPINFO.scode as this facility with code n. */
+#define TESSERA_RUNTIME_ERROR_SCODE(n) ((SCODE)(0x800A0000u | ((uint32_t)(n)&0xFFFFu)))
+
+#define VARIANT_TRUE ((VARIANT_BOOL)-1)
+#define VARIANT_FALSE ((VARIANT_BOOL)0)
+
+enum {
+  VT_EMPTY = 0,
+  VT_NULL = 1,
+  VT_I2 = 2,
+  VT_I4 = 3,
+  VT_R4 = 4,
+  VT_R8 = 5,
+  VT_DATE = 7,
+  VT_BSTR = 8,
+  VT_DISPATCH = 9,
+  VT_ERROR = 10,
+  VT_BOOL = 11,
+  VT_VARIANT = 12,
+  VT_UNKNOWN = 13,
+  VT_UI1 = 17,
+  VT_BYREF = 0x4000
+};
+
+enum { DISPATCH_METHOD = 1, DISPATCH_PROPERTYGET = 2, DISPATCH_PROPERTYPUT = 4, DISPATCH_PROPERTYPUTREF = 8 };
+
+#define DISPID_UNKNOWN ((DISPID)-1)
+#define DISPID_PROPERTYPUT ((DISPID)-3)
+
+typedef struct GUID {
+  uint32_t Data1;
+  uint16_t Data2;
+  uint16_t Data3;
+  uint8_t Data4[8];
+} GUID;
+typedef GUID IID;
+typedef GUID CLSID;
+
+typedef struct IUnknown IUnknown;
+typedef struct IDispatch IDispatch;
+typedef struct IClassFactory IClassFactory;
+
+typedef struct VARIANT {
+  VARTYPE vt;
+  uint16_t wReserved1;
+  uint16_t wReserved2;
+  uint16_t wReserved3;
+  union {
+    uint8_t bVal;
+    int16_t iVal;
+    int32_t lVal;
+    float fltVal;
+    double dblVal;
+    double date;
+    VARIANT_BOOL boolVal;
+    SCODE scode;
+    BSTR bstrVal;
+    IUnknown* punkVal;
+    IDispatch* pdispVal;
+    uint8_t* pbVal;
+    int16_t* piVal;
+    int32_t* plVal;
+    float* pfltVal;
+    double* pdblVal;
+    double* pdate;
+    VARIANT_BOOL* pboolVal;
+    BSTR* pbstrVal;
+    IDispatch** ppdispVal;
+    struct VARIANT* pvarVal;
+    void* byref;
+    void* record[2]; /* keeps the size of the platform's VARIANT */
+  };
+} VARIANT;
+typedef VARIANT VARIANTARG;
+
+typedef struct DISPPARAMS {
+  VARIANTARG* rgvarg; /* the arguments, last one first */
+  DISPID* rgdispidNamedArgs;
+  uint32_t cArgs;
+  uint32_t cNamedArgs;
+} DISPPARAMS;
+
+typedef struct EXCEPINFO {
+  uint16_t wCode;
+  uint16_t wReserved;
+  BSTR bstrSource;
+  BSTR bstrDescription;
+  BSTR bstrHelpFile;
+  uint32_t dwHelpContext;
+  void* pvReserved;
+  HRESULT (*pfnDeferredFillIn)(struct EXCEPINFO*);
+  SCODE scode;
+} EXCEPINFO;
+
+typedef struct IUnknownVtbl {
+  HRESULT (*QueryInterface)(IUnknown* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IUnknown* self);
+  uint32_t (*Release)(IUnknown* self);
+} IUnknownVtbl;
+struct IUnknown {
+  const IUnknownVtbl* lpVtbl;
+};
+
+typedef struct IDispatchVtbl {
+  HRESULT (*QueryInterface)(IDispatch* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IDispatch* self);
+  uint32_t (*Release)(IDispatch* self);
+  HRESULT (*GetTypeInfoCount)(IDispatch* self, uint32_t* count);
+  HRESULT (*GetTypeInfo)(IDispatch* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetIDsOfNames)
+  (IDispatch* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
+  HRESULT (*Invoke)
+  (IDispatch* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params,
+   VARIANT* result, EXCEPINFO* exception, uint32_t* arg_error);
+} IDispatchVtbl;
+struct IDispatch {
+  const IDispatchVtbl* lpVtbl;
+};
+
+typedef struct IClassFactoryVtbl {
+  HRESULT (*QueryInterface)(IClassFactory* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IClassFactory* self);
+  uint32_t (*Release)(IClassFactory* self);
+  HRESULT (*CreateInstance)(IClassFactory* self, IUnknown* outer, const IID* riid, void** object);
+  HRESULT (*LockServer)(IClassFactory* self, int32_t lock);
+} IClassFactoryVtbl;
+struct IClassFactory {
+  const IClassFactoryVtbl* lpVtbl;
+};
+
+/* The well-known identities. */
+static const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
+/* Strings and variants, as the platform's automation runtime offers them. */
+BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length);
+void SysFreeString(BSTR text);
+uint32_t SysStringLen(BSTR text);
+void VariantInit(VARIANT* value);
+HRESULT VariantClear(VARIANT* value);
+
+/* The library's entry points. */
+HRESULT DllRegisterServer(void);
+HRESULT DllUnregisterServer(void);
+HRESULT DllGetClassObject(const CLSID* clsid, const IID* riid, void** object);
+HRESULT DllCanUnloadNow(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

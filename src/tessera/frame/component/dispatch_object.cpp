@@ -1,0 +1,148 @@
+#include "tessera/frame/component/dispatch_object.hpp"
+
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tessera/frame/catalogue/catalogue.hpp"
+#include "tessera/frame/component/com_ids.hpp"
+#include "tessera/frame/component/com_object.hpp"
+#include "tessera/frame/component/com_strings.hpp"
+#include "tessera/platform/runtime/error.hpp"
+
+namespace tessera::frame {
+
+namespace {
+
+struct DispatchObject : ComObject<DispatchObject, IDispatch> {
+  DispatchObject(platform::ObjectRef held, const DispatchTable& served_by, TableFinder find_table);
+  static bool Answers(const IID& id, const DispatchObject& self);
+
+  platform::ObjectRef object;
+  const DispatchTable& table;
+  TableFinder finder;
+};
+
+DispatchObject& Self(IDispatch* self) {
+  return DispatchObject::Of(self);
+}
+
+bool DispatchObject::Answers(const IID& id, const DispatchObject& self) {
+  if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch)) return true;
+  const ClassInfo* info = FindClass(self.table.class_name());
+  return info != nullptr && ToGuid(id) == info->interface_id;
+}
+
+HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
+  if (count == nullptr) return E_POINTER;
+  *count = 0;  // no type information is offered; names are resolved with GetIDsOfNames
+  return S_OK;
+}
+
+HRESULT GetTypeInfo(IDispatch*, uint32_t, LCID, void** type_info) {
+  if (type_info != nullptr) *type_info = nullptr;
+  return DISP_E_BADINDEX;
+}
+
+// Only member names resolve: the members take their arguments by position.
+HRESULT GetIDsOfNames(IDispatch* self, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
+  if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
+  for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  try {
+    const int slot = Self(self).table.SlotOf(Utf8FromUtf16(std::u16string_view(names[0])));
+    if (slot < 0) return DISP_E_UNKNOWNNAME;
+    ids[0] = kFirstMemberId + slot;
+    return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+const MemberRow* RowFor(const DispatchTable& table, DISPID id, uint16_t flags) {
+  const int slot = id - kFirstMemberId;
+  if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
+    return table.Find(slot, MemberKind::kPropertyPut);
+  const MemberRow* row = (flags & DISPATCH_METHOD) ? table.Find(slot, MemberKind::kMethod) : nullptr;
+  if (row == nullptr && (flags & DISPATCH_PROPERTYGET)) row = table.Find(slot, MemberKind::kPropertyGet);
+  if (row == nullptr && (flags & DISPATCH_PROPERTYGET)) row = table.Find(slot, MemberKind::kMethod);
+  return row;
+}
+
+// A property write names its value DISPID_PROPERTYPUT; no other call may name an argument.
+HRESULT CheckNamedArguments(const DISPPARAMS& params, uint16_t flags) {
+  if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+    const bool names_value = params.cNamedArgs == 1 && params.rgdispidNamedArgs != nullptr &&
+                             params.rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
+    return names_value ? S_OK : DISP_E_PARAMNOTFOUND;
+  }
+  return params.cNamedArgs == 0 ? S_OK : DISP_E_NONAMEDARGS;
+}
+
+HRESULT ReportException(EXCEPINFO* exception) {
+  const platform::RuntimeError error = platform::ToRuntimeError();
+  if (exception == nullptr) return DISP_E_EXCEPTION;
+  *exception = EXCEPINFO{};
+  exception->scode = TESSERA_RUNTIME_ERROR_SCODE(error.number());
+  try {
+    exception->bstrSource = BstrFromUtf8(error.source());
+    exception->bstrDescription = BstrFromUtf8(error.description());
+  } catch (const std::bad_alloc&) {
+    SysFreeString(exception->bstrSource);
+    exception->bstrSource = nullptr;
+  }
+  return DISP_E_EXCEPTION;
+}
+
+// Runs `row` with the arguments in call order and writes by-reference results back.
+void Call(DispatchObject& self, const MemberRow& row, DISPPARAMS& params, VARIANT* result) {
+  std::vector<platform::Variant> args;
+  args.reserve(params.cArgs);
+  for (uint32_t i = params.cArgs; i-- > 0;) args.push_back(FromComVariant(params.rgvarg[i]));
+  const platform::Variant value = row.invoke(*self.object, args, row.params);
+  for (std::size_t i = 0; i < row.params.size() && i < args.size(); ++i) {
+    VARIANT& passed = params.rgvarg[params.cArgs - 1 - i];
+    if (row.params[i].by_ref && IsByReference(passed)) WriteThroughReference(args[i], passed, self.finder);
+  }
+  if (result != nullptr) ToComVariant(value, *result, self.finder);
+}
+
+HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t flags, DISPPARAMS* params,
+               VARIANT* result, EXCEPINFO* exception, uint32_t*) {
+  if (params == nullptr || (params->cArgs > 0 && params->rgvarg == nullptr)) return E_INVALIDARG;
+  const MemberRow* row = RowFor(Self(self).table, id, flags);
+  if (row == nullptr) return DISP_E_MEMBERNOTFOUND;
+  if (const HRESULT named = CheckNamedArguments(*params, flags); named != S_OK) return named;
+  try {
+    Call(Self(self), *row, *params, result);
+    return S_OK;
+  } catch (...) {
+    return ReportException(exception);
+  }
+}
+
+constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,
+                                DispatchObject::AddRef,
+                                DispatchObject::Release,
+                                GetTypeInfoCount,
+                                GetTypeInfo,
+                                GetIDsOfNames,
+                                Invoke};
+
+DispatchObject::DispatchObject(platform::ObjectRef held, const DispatchTable& served_by,
+                               TableFinder find_table)
+    : ComObject(&kVtable), object(std::move(held)), table(served_by), finder(find_table) {}
+
+}  // namespace
+
+IDispatch* NewDispatchObject(platform::ObjectRef object, const DispatchTable& table, TableFinder finder) {
+  return new DispatchObject(std::move(object), table, finder);
+}
+
+std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {
+  if (dispatch == nullptr) return platform::ObjectRef();
+  if (dispatch->lpVtbl != &kVtable) return std::nullopt;
+  return Self(dispatch).object;
+}
+
+}  // namespace tessera::frame

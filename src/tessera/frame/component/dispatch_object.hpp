@@ -1,0 +1,27 @@
+// A library object as the component ABI's dispatch interface.
+//
+// Member ids are the table's slots counted from kFirstMemberId, the way a type library numbers the
+// members of such a class, so that no member is taken for the default value (id 0). Invoke
+// converts the arguments, runs the member and turns a run-time error into DISP_E_EXCEPTION with
+// the error's number (TESSERA_RUNTIME_ERROR_SCODE), source and description.
+#pragma once
+
+#include <optional>
+
+#include "tessera/frame/component/com_abi.h"
+#include "tessera/frame/component/com_variant.hpp"
+#include "tessera/frame/dispatch/dispatch_table.hpp"
+#include "tessera/platform/runtime/object.hpp"
+
+namespace tessera::frame {
+
+inline constexpr DISPID kFirstMemberId = 0x60030000;
+
+// A new dispatch interface over `object`, holding one reference for the caller; std::bad_alloc
+// when memory runs out.
+IDispatch* NewDispatchObject(platform::ObjectRef object, const DispatchTable& table, TableFinder finder);
+
+// The library object behind `dispatch` (nullptr for Nothing), or nullopt for a foreign interface.
+std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch);
+
+}  // namespace tessera::frame
