@@ -4,6 +4,8 @@
 //   tessera call Class.Member ARG...     one call on the class's implicit instance (global
 //                                        classes) or on a new object; prints one JSON object
 //   tessera call --batch                 JSON requests on stdin, one answer line each
+//   tessera register [--registry FILE]   records the classes with this library as their server
+//   tessera unregister [--registry FILE] removes exactly those records again
 //
 // Arguments are passed as text and converted by the member's own parameter types, as a host
 // script passing strings would see it. Message boxes appear on stderr as JSON lines.
@@ -16,6 +18,8 @@
 #include "batch.hpp"
 #include "call_answer.hpp"
 #include "tessera/class_bindings.hpp"
+#include "tessera/component_entry.hpp"
+#include "tessera/frame/component/registry.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::cli {
@@ -87,10 +91,35 @@ int Call(std::string_view target, std::span<char* const> texts) {
   }
 }
 
+// `tessera register` and `tessera unregister`: one JSON line naming the registry, the server and
+// the classes, or the error that stopped the change.
+int ChangeRegistration(bool registering, const std::filesystem::path& registry) {
+  try {
+    const auto names = registering ? RegisterServer(registry) : UnregisterServer(registry);
+    const nlohmann::ordered_json answer{{registering ? "registered" : "unregistered", names},
+                                        {"registry", registry.string()},
+                                        {"server", ServerFile().string()}};
+    std::cout << Dump(answer) << '\n';
+    return 0;
+  } catch (...) {
+    std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';
+    return 1;
+  }
+}
+
+int Registration(std::string_view command, std::span<char* const> options) {
+  if (options.empty()) return ChangeRegistration(command == "register", frame::DefaultRegistryPath());
+  if (options.size() == 2 && std::string_view(options[0]) == "--registry")
+    return ChangeRegistration(command == "register", options[1]);
+  return kUsageError;
+}
+
 int Usage() {
   std::cerr << "usage: tessera classes\n"
                "       tessera call Class.Member [ARG...]\n"
-               "       tessera call --batch < requests.jsonl\n";
+               "       tessera call --batch < requests.jsonl\n"
+               "       tessera register [--registry FILE]\n"
+               "       tessera unregister [--registry FILE]\n";
   return kUsageError;
 }
 
@@ -102,6 +131,10 @@ int Main(std::span<char* const> argv) {
     return RunBatch(std::cin, std::cout);
   }
   if (argv.size() >= 3 && std::string_view(argv[1]) == "call") return Call(argv[2], argv.subspan(3));
+  if (argv.size() >= 2 &&
+      (std::string_view(argv[1]) == "register" || std::string_view(argv[1]) == "unregister")) {
+    if (const int answer = Registration(argv[1], argv.subspan(2)); answer != kUsageError) return answer;
+  }
   return Usage();
 }
 
