@@ -65,11 +65,11 @@ std::optional<std::string> ReadValue(const fs::path& registry, const std::string
   return buffer;
 }
 
+// Three bytes are the least in which a cut key list still shows a first character.
 bool SectionIsEmpty(const fs::path& registry, const std::string& section) {
-  char keys[2] = {};
-  platform::GetPrivateProfileStringA(section.c_str(), nullptr, "", keys, sizeof keys,
-                                     ProfileFile(registry).c_str());
-  return keys[0] == '\0';
+  char keys[3] = {};
+  return platform::GetPrivateProfileStringA(section.c_str(), nullptr, "", keys, sizeof keys,
+                                            ProfileFile(registry).c_str()) == 0;
 }
 
 }  // namespace
