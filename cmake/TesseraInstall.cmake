@@ -6,7 +6,7 @@ install(TARGETS tessera EXPORT TesseraTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(DIRECTORY src/tessera DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-  FILES_MATCHING PATTERN "*.hpp")
+  FILES_MATCHING PATTERN "*.hpp" PATTERN "*.h")
 install(EXPORT TesseraTargets NAMESPACE tessera:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tessera)
 
 configure_package_config_file(cmake/TesseraConfig.cmake.in
