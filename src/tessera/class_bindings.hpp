@@ -11,11 +11,16 @@
 
 namespace tessera {
 
+namespace frame {
+struct EventBridge;
+}
+
 struct ClassBinding {
   const frame::ClassInfo& info;
   const frame::DispatchTable& (*table)();
   platform::ObjectRef (*create)();
-  platform::Object* (*implicit_instance)();  // nullptr for a creatable class
+  platform::Object* (*implicit_instance)();    // nullptr for a creatable class
+  const frame::EventBridge* events = nullptr;  // for a class that raises events
 };
 
 std::span<const ClassBinding> ClassBindings();

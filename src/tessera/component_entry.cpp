@@ -15,14 +15,28 @@ namespace tessera {
 
 namespace {
 
-// Objects leave the library with the table of their class; a host-made Collection has none.
-const frame::DispatchTable* TableOf(const platform::Object& object) {
+// What the component route serves for each bound class, in the order of ClassBindings().
+const std::vector<frame::ServedClass>& ServedClasses() {
+  static const auto served = [] {
+    std::vector<frame::ServedClass> classes;
+    for (const ClassBinding& binding : ClassBindings()) classes.push_back({binding.table, binding.events});
+    return classes;
+  }();
+  return served;
+}
+
+const frame::ServedClass& ServedAs(const ClassBinding& binding) {
+  return ServedClasses()[static_cast<std::size_t>(&binding - ClassBindings().data())];
+}
+
+// Objects leave the library served as their class; a host-made Collection is not served.
+const frame::ServedClass* ServedClassOf(const platform::Object& object) {
   const ClassBinding* binding = FindClassBinding(object.TypeName());
-  return binding == nullptr ? nullptr : &binding->table();
+  return binding == nullptr ? nullptr : &ServedAs(*binding);
 }
 
 // Only classes that are built can be served, so only those are registered.
-std::vector<const frame::ClassInfo*> ServedClasses() {
+std::vector<const frame::ClassInfo*> RegisteredClasses() {
   std::vector<const frame::ClassInfo*> classes;
   for (const ClassBinding& binding : ClassBindings()) classes.push_back(&binding.info);
   return classes;
@@ -49,13 +63,13 @@ std::filesystem::path ServerFile() {
 }
 
 std::vector<std::string> RegisterServer(const std::filesystem::path& registry) {
-  const auto classes = ServedClasses();
+  const auto classes = RegisteredClasses();
   frame::RegisterLibrary(registry, classes, ServerFile());
   return ProgIds(classes);
 }
 
 std::vector<std::string> UnregisterServer(const std::filesystem::path& registry) {
-  const auto classes = ServedClasses();
+  const auto classes = RegisteredClasses();
   frame::UnregisterLibrary(registry, classes);
   return ProgIds(classes);
 }
@@ -89,8 +103,8 @@ HRESULT DllGetClassObject(const CLSID* class_id, const IID* id, void** object) {
   const tessera::ClassBinding* binding = tessera::ServedBinding(*class_id);
   if (binding == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
   try {
-    IClassFactory* factory =
-        tessera::frame::NewClassFactory({binding->create, binding->table, tessera::TableOf});
+    IClassFactory* factory = tessera::frame::NewClassFactory(
+        {binding->create, &tessera::ServedAs(*binding), tessera::ServedClassOf});
     const HRESULT answer = factory->lpVtbl->QueryInterface(factory, id, object);
     factory->lpVtbl->Release(factory);
     return answer;

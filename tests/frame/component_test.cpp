@@ -26,8 +26,10 @@ using tessera::testing::WriteBytes;
 using testing::Sample;
 using testing::SampleTable;
 
-const DispatchTable* SampleFinder(const platform::Object& object) {
-  return object.TypeName() == "Sample" ? &SampleTable() : nullptr;
+const ServedClass kSampleServed{SampleTable, nullptr};
+
+const ServedClass* SampleFinder(const platform::Object& object) {
+  return object.TypeName() == "Sample" ? &kSampleServed : nullptr;
 }
 
 // VARIANTs that are cleared when the test is done with them.
@@ -92,7 +94,7 @@ class DispatchObjectTest : public ::testing::Test {
   }
 
   std::shared_ptr<Sample> sample = std::make_shared<Sample>();
-  IDispatch* dispatch = NewDispatchObject(sample, SampleTable(), SampleFinder);
+  IDispatch* dispatch = NewDispatchObject(sample, kSampleServed, SampleFinder);
   VARIANT result{};
   EXCEPINFO exception{};
 };
@@ -218,6 +220,8 @@ TEST_F(DispatchObjectTest, AnswersOnlyItsOwnInterfaces) {
   EXPECT_EQ(answered, dispatch);
   dispatch->lpVtbl->Release(dispatch);
   EXPECT_EQ(dispatch->lpVtbl->QueryInterface(dispatch, &IID_IClassFactory, &answered), E_NOINTERFACE);
+  EXPECT_EQ(dispatch->lpVtbl->QueryInterface(dispatch, &IID_IConnectionPointContainer, &answered),
+            E_NOINTERFACE);
   EXPECT_EQ(answered, nullptr);
   EXPECT_EQ(*LibraryObjectOf(dispatch), sample);
 }
@@ -225,7 +229,7 @@ TEST_F(DispatchObjectTest, AnswersOnlyItsOwnInterfaces) {
 TEST(ModuleUsageTest, ObjectsFactoriesAndLocksKeepTheLibraryInUse) {
   ASSERT_FALSE(ModuleInUse());
   IClassFactory* factory = NewClassFactory(
-      {[] { return platform::ObjectRef(std::make_shared<Sample>()); }, SampleTable, SampleFinder});
+      {[] { return platform::ObjectRef(std::make_shared<Sample>()); }, &kSampleServed, SampleFinder});
   EXPECT_TRUE(ModuleInUse());
 
   IDispatch* made = nullptr;

@@ -12,8 +12,8 @@ namespace {
 
 struct ClassFactory : ComObject<ClassFactory, IClassFactory> {
   explicit ClassFactory(const FactoryRecipe& made_by);
-  static bool Answers(const IID& id, const ClassFactory&) {
-    return SameId(id, IID_IUnknown) || SameId(id, IID_IClassFactory);
+  static void* InterfaceFor(const IID& id, ClassFactory& self) {
+    return SameId(id, IID_IUnknown) || SameId(id, IID_IClassFactory) ? &self : nullptr;
   }
 
   FactoryRecipe recipe;
@@ -28,7 +28,7 @@ HRESULT CreateInstance(IClassFactory* self, IUnknown* outer, const IID* id, void
   if (outer != nullptr) return CLASS_E_NOAGGREGATION;
   const FactoryRecipe& recipe = ClassFactory::Of(self).recipe;
   try {
-    IDispatch* made = NewDispatchObject(recipe.create(), recipe.table(), recipe.finder);
+    IDispatch* made = NewDispatchObject(recipe.create(), *recipe.served, recipe.finder);
     const HRESULT answer = made->lpVtbl->QueryInterface(made, id, object);
     made->lpVtbl->Release(made);
     return answer;

@@ -9,8 +9,8 @@ namespace tessera::frame {
 
 struct FactoryRecipe {
   platform::ObjectRef (*create)();
-  const DispatchTable& (*table)();
-  TableFinder finder;
+  const ServedClass* served;
+  ClassFinder finder;
 };
 
 // A new class factory, holding one reference for the caller; std::bad_alloc when memory runs out.

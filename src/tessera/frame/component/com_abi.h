@@ -42,6 +42,8 @@ typedef OLECHAR* BSTR;
 #define REGDB_E_CLASSNOTREG ((HRESULT)0x80040154)
 #define SELFREG_E_TYPELIB ((HRESULT)0x80040200)
 #define SELFREG_E_CLASS ((HRESULT)0x80040201)
+#define CONNECT_E_NOCONNECTION ((HRESULT)0x80040200)
+#define CONNECT_E_CANNOTCONNECT ((HRESULT)0x80040202)
 #define DISP_E_UNKNOWNINTERFACE ((HRESULT)0x80020001)
 #define DISP_E_MEMBERNOTFOUND ((HRESULT)0x80020003)
 #define DISP_E_PARAMNOTFOUND ((HRESULT)0x80020004)
@@ -91,6 +93,8 @@ typedef GUID CLSID;
 typedef struct IUnknown IUnknown;
 typedef struct IDispatch IDispatch;
 typedef struct IClassFactory IClassFactory;
+typedef struct IConnectionPointContainer IConnectionPointContainer;
+typedef struct IConnectionPoint IConnectionPoint;
 
 typedef struct VARIANT {
   VARTYPE vt;
@@ -159,9 +163,9 @@ typedef struct IDispatchVtbl {
   uint32_t (*Release)(IDispatch* self);
   HRESULT (*GetTypeInfoCount)(IDispatch* self, uint32_t* count);
   HRESULT (*GetTypeInfo)(IDispatch* self, uint32_t index, LCID lcid, void** type_info);
-  HRESULT (*GetIDsOfNames)
+  HRESULT(*GetIDsOfNames)
   (IDispatch* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
-  HRESULT (*Invoke)
+  HRESULT(*Invoke)
   (IDispatch* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params,
    VARIANT* result, EXCEPINFO* exception, uint32_t* arg_error);
 } IDispatchVtbl;
@@ -180,10 +184,46 @@ struct IClassFactory {
   const IClassFactoryVtbl* lpVtbl;
 };
 
+/* How a host receives an object's events: it asks the object's container for the connection
+ * point of the events interface and advises it of its sink, a dispatch interface whose Invoke
+ * receives each event under its position in the events interface, counted from 1. The
+ * enumerations are not offered (E_NOTIMPL). */
+typedef struct IConnectionPointContainerVtbl {
+  HRESULT (*QueryInterface)(IConnectionPointContainer* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IConnectionPointContainer* self);
+  uint32_t (*Release)(IConnectionPointContainer* self);
+  HRESULT (*EnumConnectionPoints)(IConnectionPointContainer* self, void** points);
+  HRESULT (*FindConnectionPoint)(IConnectionPointContainer* self, const IID* riid, IConnectionPoint** point);
+} IConnectionPointContainerVtbl;
+
+struct IConnectionPointContainer {
+  const IConnectionPointContainerVtbl* lpVtbl;
+};
+
+typedef struct IConnectionPointVtbl {
+  HRESULT (*QueryInterface)(IConnectionPoint* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IConnectionPoint* self);
+  uint32_t (*Release)(IConnectionPoint* self);
+  HRESULT (*GetConnectionInterface)(IConnectionPoint* self, IID* iid);
+  HRESULT (*GetConnectionPointContainer)(IConnectionPoint* self, IConnectionPointContainer** container);
+  HRESULT (*Advise)(IConnectionPoint* self, IUnknown* sink, uint32_t* cookie);
+  HRESULT (*Unadvise)(IConnectionPoint* self, uint32_t cookie);
+  HRESULT (*EnumConnections)(IConnectionPoint* self, void** connections);
+} IConnectionPointVtbl;
+
+struct IConnectionPoint {
+  const IConnectionPointVtbl* lpVtbl;
+};
+
 /* The well-known identities. */
+static const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 static const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_IConnectionPointContainer = {
+    0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+static const IID IID_IConnectionPoint = {
+    0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 
 /* Strings and variants, as the platform's automation runtime offers them. */
 BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length);

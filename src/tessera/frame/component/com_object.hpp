@@ -2,8 +2,9 @@
 // the interfaces the object answers, and the count of live objects that keeps the library loaded.
 //
 // `Self` derives from ComObject<Self, Interface> and offers
-//   static bool Answers(const IID& id, const Self& self);
-// Interface pointers handed out point at the Interface part, whose first member is the vtable.
+//   static void* InterfaceFor(const IID& id, Self& self);
+// which answers the interface pointer for `id` (the Interface part, whose first member is its
+// vtable, or another part of the object) or nullptr.
 #pragma once
 
 #include <atomic>
@@ -30,9 +31,10 @@ struct ComObject : Interface {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
     if (id == nullptr) return E_INVALIDARG;
-    if (!Self::Answers(*id, Of(self))) return E_NOINTERFACE;
+    void* answer = Self::InterfaceFor(*id, Of(self));
+    if (answer == nullptr) return E_NOINTERFACE;
     AddRef(self);
-    *object = self;
+    *object = answer;
     return S_OK;
   }
 

@@ -62,12 +62,12 @@ VARIANT Dereferenced(const VARIANT& reference) {
 }
 
 // A new dispatch interface for `value`, which must be an object.
-IDispatch* DispatchFor(const Variant& value, TableFinder finder) {
+IDispatch* DispatchFor(const Variant& value, ClassFinder finder) {
   const platform::ObjectRef& object = value.AsObject();
   if (!object) return nullptr;
-  const DispatchTable* table = finder(*object);
-  if (table == nullptr) Raise(platform::err::kTypeMismatch);
-  return NewDispatchObject(object, *table, finder);
+  const ServedClass* served = finder(*object);
+  if (served == nullptr) Raise(platform::err::kTypeMismatch);
+  return NewDispatchObject(object, *served, finder);
 }
 
 void ReplaceString(BSTR& target, const Variant& value) {
@@ -76,7 +76,7 @@ void ReplaceString(BSTR& target, const Variant& value) {
   target = text;
 }
 
-void ReplaceDispatch(IDispatch*& target, const Variant& value, TableFinder finder) {
+void ReplaceDispatch(IDispatch*& target, const Variant& value, ClassFinder finder) {
   if (!value.IsObject()) Raise(platform::err::kTypeMismatch);
   IDispatch* dispatch = DispatchFor(value, finder);
   if (target != nullptr) target->lpVtbl->Release(target);
@@ -125,7 +125,7 @@ Variant FromComVariant(const VARIANT& value) {
   Raise(platform::err::kUnsupportedAutomationType);
 }
 
-void ToComVariant(const Variant& value, VARIANT& out, TableFinder finder) {
+void ToComVariant(const Variant& value, VARIANT& out, ClassFinder finder) {
   VARIANT result{};
   result.vt = static_cast<VARTYPE>(value.kind());
   switch (value.kind()) {
@@ -163,7 +163,7 @@ void ToComVariant(const Variant& value, VARIANT& out, TableFinder finder) {
   out = result;
 }
 
-void WriteThroughReference(const Variant& value, VARIANT& target, TableFinder finder) {
+void WriteThroughReference(const Variant& value, VARIANT& target, ClassFinder finder) {
   if (target.byref == nullptr) Raise(platform::err::kInvalidProcedureCall);
   switch (target.vt & kTypeMask) {
     case VT_VARIANT: {

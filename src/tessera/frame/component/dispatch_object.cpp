@@ -9,30 +9,79 @@
 #include "tessera/frame/component/com_ids.hpp"
 #include "tessera/frame/component/com_object.hpp"
 #include "tessera/frame/component/com_strings.hpp"
+#include "tessera/frame/component/connection_point.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::frame {
 
 namespace {
 
+struct DispatchObject;
+
+// The object's IConnectionPointContainer, a second interface on the same object.
+struct EventsPart : IConnectionPointContainer {
+  DispatchObject* owner;
+};
+
 struct DispatchObject : ComObject<DispatchObject, IDispatch> {
-  DispatchObject(platform::ObjectRef held, const DispatchTable& served_by, TableFinder find_table);
-  static bool Answers(const IID& id, const DispatchObject& self);
+  DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class);
+  static void* InterfaceFor(const IID& id, DispatchObject& self);
 
   platform::ObjectRef object;
   const DispatchTable& table;
-  TableFinder finder;
+  const EventBridge* events;
+  ClassFinder finder;
+  EventsPart events_part;
 };
 
 DispatchObject& Self(IDispatch* self) {
   return DispatchObject::Of(self);
 }
 
-bool DispatchObject::Answers(const IID& id, const DispatchObject& self) {
-  if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch)) return true;
+void* DispatchObject::InterfaceFor(const IID& id, DispatchObject& self) {
+  if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch)) return &self;
+  if (SameId(id, IID_IConnectionPointContainer)) return self.events != nullptr ? &self.events_part : nullptr;
   const ClassInfo* info = FindClass(self.table.class_name());
-  return info != nullptr && ToGuid(id) == info->interface_id;
+  return info != nullptr && ToGuid(id) == info->interface_id ? &self : nullptr;
 }
+
+DispatchObject& OwnerOf(IConnectionPointContainer* part) {
+  return *static_cast<EventsPart*>(part)->owner;
+}
+
+HRESULT ContainerQueryInterface(IConnectionPointContainer* self, const IID* id, void** object) {
+  return DispatchObject::QueryInterface(&OwnerOf(self), id, object);
+}
+
+uint32_t ContainerAddRef(IConnectionPointContainer* self) {
+  return DispatchObject::AddRef(&OwnerOf(self));
+}
+
+uint32_t ContainerRelease(IConnectionPointContainer* self) {
+  return DispatchObject::Release(&OwnerOf(self));
+}
+
+HRESULT EnumConnectionPoints(IConnectionPointContainer*, void** points) {
+  if (points != nullptr) *points = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, IConnectionPoint** point) {
+  if (point == nullptr) return E_POINTER;
+  *point = nullptr;
+  if (id == nullptr) return E_INVALIDARG;
+  DispatchObject& owner = OwnerOf(self);
+  if (ToGuid(*id) != owner.events->events_id) return CONNECT_E_NOCONNECTION;
+  try {
+    *point = NewConnectionPoint(&owner, *owner.events, owner.finder);
+    return S_OK;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+constexpr IConnectionPointContainerVtbl kContainerVtable{
+    ContainerQueryInterface, ContainerAddRef, ContainerRelease, EnumConnectionPoints, FindConnectionPoint};
 
 HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
   if (count == nullptr) return E_POINTER;
@@ -129,14 +178,18 @@ constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,
                                 GetIDsOfNames,
                                 Invoke};
 
-DispatchObject::DispatchObject(platform::ObjectRef held, const DispatchTable& served_by,
-                               TableFinder find_table)
-    : ComObject(&kVtable), object(std::move(held)), table(served_by), finder(find_table) {}
+DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class)
+    : ComObject(&kVtable),
+      object(std::move(held)),
+      table(served_as.table()),
+      events(served_as.events),
+      finder(find_class),
+      events_part{{&kContainerVtable}, this} {}
 
 }  // namespace
 
-IDispatch* NewDispatchObject(platform::ObjectRef object, const DispatchTable& table, TableFinder finder) {
-  return new DispatchObject(std::move(object), table, finder);
+IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder) {
+  return new DispatchObject(std::move(object), served, finder);
 }
 
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {

@@ -3,7 +3,8 @@
 // Member ids are the table's slots counted from kFirstMemberId, the way a type library numbers the
 // members of such a class, so that no member is taken for the default value (id 0). Invoke
 // converts the arguments, runs the member and turns a run-time error into DISP_E_EXCEPTION with
-// the error's number (TESSERA_RUNTIME_ERROR_SCODE), source and description.
+// the error's number (TESSERA_RUNTIME_ERROR_SCODE), source and description. An object whose class
+// raises events also answers IConnectionPointContainer, with the connection point of its events.
 #pragma once
 
 #include <optional>
@@ -19,7 +20,7 @@ inline constexpr DISPID kFirstMemberId = 0x60030000;
 
 // A new dispatch interface over `object`, holding one reference for the caller; std::bad_alloc
 // when memory runs out.
-IDispatch* NewDispatchObject(platform::ObjectRef object, const DispatchTable& table, TableFinder finder);
+IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder);
 
 // The library object behind `dispatch` (nullptr for Nothing), or nullopt for a foreign interface.
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch);
