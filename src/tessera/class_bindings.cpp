@@ -4,6 +4,8 @@
 #include <array>
 #include <memory>
 
+#include "tessera/dates/ckalfkt.hpp"
+#include "tessera/dates/ckalfkt_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 #include "tessera/tool/gtool_dispatch.hpp"
 
@@ -17,11 +19,14 @@ const frame::ClassInfo& Info(std::string_view name) {
   return *info;
 }
 
-const std::array<ClassBinding, 1>& Bindings() {
+const std::array<ClassBinding, 2>& Bindings() {
   static const std::array bindings{
       ClassBinding{Info("GTool"), GToolDispatch,
                    [] { return platform::ObjectRef(std::make_shared<GTool>()); },
                    []() -> platform::Object* { return &ImplicitGTool(); }},
+      ClassBinding{Info("CKalFKt"), CKalFKtDispatch,
+                   [] { return platform::ObjectRef(std::make_shared<CKalFKt>()); },
+                   []() -> platform::Object* { return &ImplicitCKalFKt(); }},
   };
   return bindings;
 }
