@@ -35,6 +35,16 @@ const frame::ServedClass* ServedClassOf(const platform::Object& object) {
   return binding == nullptr ? nullptr : &ServedAs(*binding);
 }
 
+// A change of the default registry as the entry points answer it.
+HRESULT SelfRegistration(std::vector<std::string> (*change)(const std::filesystem::path&)) {
+  try {
+    change(frame::DefaultRegistryPath());
+    return S_OK;
+  } catch (...) {
+    return SELFREG_E_CLASS;
+  }
+}
+
 // Only classes that are built can be served, so only those are registered.
 std::vector<const frame::ClassInfo*> RegisteredClasses() {
   std::vector<const frame::ClassInfo*> classes;
@@ -79,21 +89,11 @@ std::vector<std::string> UnregisterServer(const std::filesystem::path& registry)
 extern "C" {
 
 HRESULT DllRegisterServer(void) {
-  try {
-    tessera::RegisterServer(tessera::frame::DefaultRegistryPath());
-    return S_OK;
-  } catch (...) {
-    return SELFREG_E_CLASS;
-  }
+  return tessera::SelfRegistration(tessera::RegisterServer);
 }
 
 HRESULT DllUnregisterServer(void) {
-  try {
-    tessera::UnregisterServer(tessera::frame::DefaultRegistryPath());
-    return S_OK;
-  } catch (...) {
-    return SELFREG_E_CLASS;
-  }
+  return tessera::SelfRegistration(tessera::UnregisterServer);
 }
 
 HRESULT DllGetClassObject(const CLSID* class_id, const IID* id, void** object) {
