@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,6 +46,20 @@ void RefuseTarget(const fs::path& target, bool overwrite) {
   if (read_only || ::access(target.c_str(), W_OK) != 0) Raise(err::kPermissionDenied);
 }
 
+// Fills a new file beside `target` and renames it over `target`, so that `target` holds its old
+// bytes or the new ones and nothing in between.
+template <typename Fill>
+void ReplaceBeside(const fs::path& target, Fill fill) {
+  const fs::path temporary = TemporaryBeside(target);
+  std::error_code code;
+  if (fill(temporary, code)) fs::rename(temporary, target, code);
+  if (code) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    RaiseFileError(code);
+  }
+}
+
 }  // namespace
 
 bool FileExists(std::string_view path) {
@@ -60,15 +75,25 @@ void CopyFile(std::string_view source, std::string_view target, bool overwrite) 
   if (!fs::is_regular_file(from, code))
     RaiseFileError(code ? code : std::make_error_code(std::errc::no_such_file_or_directory));
   RefuseTarget(to, overwrite);
+  ReplaceBeside(to, [&](const fs::path& temporary, std::error_code& failure) {
+    return fs::copy_file(from, temporary, fs::copy_options::none, failure);
+  });
+}
 
-  const fs::path temporary = TemporaryBeside(to);
-  if (!fs::copy_file(from, temporary, fs::copy_options::none, code)) RaiseFileError(code);
-  fs::rename(temporary, to, code);
-  if (code) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    RaiseFileError(code);
-  }
+void WriteFileReplacing(std::string_view path, std::string_view bytes) {
+  const fs::path to = ToHostPath(path);
+  RefuseTarget(to, true);
+  ReplaceBeside(to, [&](const fs::path& temporary, std::error_code& failure) {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      failure = std::error_code(errno, std::generic_category());
+      return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) failure = std::make_error_code(std::errc::io_error);
+    return !failure;
+  });
 }
 
 std::vector<std::string> ReadAnsiTextLines(std::string_view path) {

@@ -1,4 +1,5 @@
-// The host's file system object, as far as the library uses it: FileExists and CopyFile.
+// The host's file system object, as far as the library uses it: FileExists, CopyFile and the
+// writing of a whole file.
 //
 // Both take library paths ("\" separators) and reach the file system through ToHostPath. Failures
 // are run-time errors numbered by FileErrorNumber (53 missing source, 76 missing directory, 70
@@ -19,6 +20,10 @@ bool FileExists(std::string_view path);
 // over it, so the target is never left half-written: it holds the old bytes or the new ones. A
 // target that is write-protected is refused with 70, as the host's CopyFile refuses it.
 void CopyFile(std::string_view source, std::string_view target, bool overwrite);
+
+// Writes `bytes` as the whole of `path`, replacing a file that is there the way CopyFile does:
+// the file holds its old bytes or the new ones, never a part of them.
+void WriteFileReplacing(std::string_view path, std::string_view bytes);
 
 // The lines of an existing text file in the ANSI code page, as a text stream's ReadLine gives them:
 // split at CR LF, LF or a lone CR, without the line ends, converted to library text. A missing file

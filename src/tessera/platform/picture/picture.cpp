@@ -1,0 +1,75 @@
+#include "tessera/platform/picture/picture.hpp"
+
+#include <new>
+
+#include "tessera/platform/runtime/error.hpp"
+
+namespace tessera::platform {
+
+namespace {
+
+std::size_t StrideOf(int32_t width, PixelFormat format) {
+  const std::size_t bits = static_cast<std::size_t>(width) * static_cast<std::size_t>(BitsPerPixel(format));
+  return (bits + 31) / 32 * 4;
+}
+
+bool IsGreyRamp(std::span<const uint32_t> palette) {
+  if (palette.size() != 256) return false;
+  for (uint32_t i = 0; i < 256; ++i) {
+    if (palette[i] != i * 0x010101u) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int BitsPerPixel(PixelFormat format) noexcept {
+  switch (format) {
+    case PixelFormat::kIndexed1:
+      return 1;
+    case PixelFormat::kIndexed8:
+      return 8;
+    case PixelFormat::kBgr24:
+      return 24;
+    case PixelFormat::kBgrx32:
+      return 32;
+  }
+  return 32;
+}
+
+Picture::Picture(int32_t width, int32_t height, PixelFormat format, std::vector<uint32_t> palette)
+    : width_(width), height_(height), format_(format), stride_(0), palette_(std::move(palette)) {
+  if (width < 1 || height < 1) Raise(err::kInvalidProcedureCall);
+  const std::size_t limit = format == PixelFormat::kIndexed1 ? 2 : format == PixelFormat::kIndexed8 ? 256 : 0;
+  if (palette_.size() > limit) Raise(err::kInvalidProcedureCall);
+  stride_ = StrideOf(width, format);
+  try {
+    bits_.assign(stride_ * static_cast<std::size_t>(height), 0);
+  } catch (const std::bad_alloc&) {
+    Raise(err::kOutOfMemory);
+  } catch (const std::length_error&) {
+    Raise(err::kOutOfMemory);
+  }
+  grey_ramp_ = format == PixelFormat::kIndexed8 && platform::IsGreyRamp(palette_);
+}
+
+uint32_t Picture::PixelAt(int32_t x, int32_t y) const noexcept {
+  const uint8_t* row = Row(y);
+  switch (format_) {
+    case PixelFormat::kIndexed1:
+      return PaletteColour((row[x >> 3] >> (7 - (x & 7))) & 1);
+    case PixelFormat::kIndexed8:
+      return PaletteColour(row[x]);
+    case PixelFormat::kBgr24: {
+      const uint8_t* p = row + 3 * static_cast<std::size_t>(x);
+      return static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[0];
+    }
+    case PixelFormat::kBgrx32: {
+      const uint8_t* p = row + 4 * static_cast<std::size_t>(x);
+      return static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[0];
+    }
+  }
+  return 0;
+}
+
+}  // namespace tessera::platform

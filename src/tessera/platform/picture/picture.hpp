@@ -1,0 +1,64 @@
+// A picture in memory at its native depth: a 1-bit scan keeps one bit per pixel, a greyscale or
+// palette picture one byte, colour pictures three or four.
+//
+// Rows are stored top-down, each `stride()` bytes (a multiple of 4). Indexed pixels name an entry
+// of the palette; a palette index past the palette reads as black. Colours are 0x00RRGGBB; 24-bit
+// rows hold B, G, R bytes and 32-bit rows B, G, R, X, as device-independent bitmaps do.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "tessera/platform/runtime/object.hpp"
+
+namespace tessera::platform {
+
+enum class PixelFormat : uint8_t { kIndexed1, kIndexed8, kBgr24, kBgrx32 };
+
+int BitsPerPixel(PixelFormat format) noexcept;
+
+class Picture : public Object {
+ public:
+  // A picture of the given size with every byte 0. Raises 5 for a size below 1 and 7 when memory
+  // runs out. Indexed formats take up to 2 or 256 palette entries.
+  Picture(int32_t width, int32_t height, PixelFormat format, std::vector<uint32_t> palette = {});
+
+  std::string_view TypeName() const noexcept override { return "Picture"; }
+
+  int32_t width() const noexcept { return width_; }
+  int32_t height() const noexcept { return height_; }
+  PixelFormat format() const noexcept { return format_; }
+  std::size_t stride() const noexcept { return stride_; }
+  std::size_t ByteSize() const noexcept { return bits_.size(); }
+  std::span<const uint32_t> palette() const noexcept { return palette_; }
+
+  uint8_t* Row(int32_t y) noexcept { return bits_.data() + static_cast<std::size_t>(y) * stride_; }
+  const uint8_t* Row(int32_t y) const noexcept {
+    return bits_.data() + static_cast<std::size_t>(y) * stride_;
+  }
+
+  // The colour of pixel (x, y), which must lie inside the picture.
+  uint32_t PixelAt(int32_t x, int32_t y) const noexcept;
+
+  // The colour of palette entry `index` (black past the palette).
+  uint32_t PaletteColour(std::size_t index) const noexcept {
+    return index < palette_.size() ? palette_[index] : 0;
+  }
+
+  // True for an 8-bit picture whose palette is the full grey ramp (entry i is grey level i), whose
+  // bytes are then their own grey levels.
+  bool IsGreyRamp() const noexcept { return grey_ramp_; }
+
+ private:
+  int32_t width_;
+  int32_t height_;
+  PixelFormat format_;
+  std::size_t stride_;
+  std::vector<uint32_t> palette_;
+  std::vector<uint8_t> bits_;
+  bool grey_ramp_ = false;
+};
+
+}  // namespace tessera::platform

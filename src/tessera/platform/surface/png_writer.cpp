@@ -1,0 +1,68 @@
+#include "tessera/platform/surface/png_writer.hpp"
+
+#include <png.h>
+
+#include <new>
+#include <vector>
+
+#include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/runtime/file_system.hpp"
+
+namespace tessera::platform {
+
+namespace {
+
+// No exception may cross libpng's C frames: running out of memory is reported as libpng's error.
+void Append(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<std::string*>(png_get_io_ptr(png));
+  try {
+    out->append(reinterpret_cast<const char*>(data), length);
+  } catch (const std::bad_alloc&) {
+    png_error(png, "out of memory");
+  }
+}
+
+void Flush(png_structp) {}
+
+// libpng reports its failures by a jump back to EncodePng; they all come down to memory here, as
+// the output is a string.
+[[noreturn]] void Fail(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
+
+}  // namespace
+
+std::string EncodePng(const Canvas& canvas) {
+  std::string out;
+  std::vector<png_byte> row(static_cast<std::size_t>(canvas.width()) * 3);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, nullptr);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info == nullptr || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    Raise(err::kOutOfMemory);
+  }
+  png_set_write_fn(png, &out, Append, Flush);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()), static_cast<png_uint_32>(canvas.height()),
+               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_set_compression_level(png, 6);
+  png_write_info(png, info);
+  for (int32_t y = 0; y < canvas.height(); ++y) {
+    for (int32_t x = 0; x < canvas.width(); ++x) {
+      const uint32_t pixel = canvas.PixelAt(x, y);
+      row[3 * static_cast<std::size_t>(x)] = static_cast<png_byte>(pixel >> 16);
+      row[3 * static_cast<std::size_t>(x) + 1] = static_cast<png_byte>(pixel >> 8);
+      row[3 * static_cast<std::size_t>(x) + 2] = static_cast<png_byte>(pixel);
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
+void WritePng(const Canvas& canvas, std::string_view path) {
+  WriteFileReplacing(path, EncodePng(canvas));
+}
+
+}  // namespace tessera::platform

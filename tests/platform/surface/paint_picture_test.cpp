@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "error_number.hpp"
+#include "tessera/platform/surface/canvas.hpp"
+
+namespace tessera::platform {
+namespace {
+
+using testing::ErrorNumberOf;
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+// A 32-bit picture whose pixel (x, y) is x + 16 y, easy to follow through a transfer.
+Picture Numbered(int32_t width, int32_t height) {
+  Picture picture(width, height, PixelFormat::kBgrx32);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      const uint32_t value = static_cast<uint32_t>(x + 16 * y);
+      std::memcpy(picture.Row(y) + 4 * x, &value, 4);
+    }
+  }
+  return picture;
+}
+
+// A white 1-bit picture (palette black, white) with one black column.
+Picture WhiteWithBlackColumn(int32_t size, int32_t column) {
+  Picture picture(size, size, PixelFormat::kIndexed1, {0x000000, 0xFFFFFF});
+  for (int32_t y = 0; y < size; ++y) {
+    std::memset(picture.Row(y), 0xFF, picture.stride());
+    picture.Row(y)[column >> 3] &= static_cast<uint8_t>(~(0x80 >> (column & 7)));
+  }
+  return picture;
+}
+
+TEST(PaintPictureTest, CopiesOneToOneAtTheDestination) {
+  const Picture picture = Numbered(4, 3);
+  Canvas canvas(10, 10);
+  canvas.PaintPicture(picture, 2, 5, 4, 3, 0, 0, 4, 3);
+  EXPECT_EQ(canvas.PixelAt(2, 5), 0u);
+  EXPECT_EQ(canvas.PixelAt(5, 7), 3u + 32u);
+  EXPECT_EQ(canvas.PixelAt(6, 7), kWhite);
+  EXPECT_EQ(canvas.PixelAt(1, 5), kWhite);
+}
+
+TEST(PaintPictureTest, NegativeExtentsMirror) {
+  const Picture picture = Numbered(4, 2);
+  Canvas canvas(4, 2);
+  canvas.PaintPicture(picture, 4, 0, -4, 2, 0, 0, 4, 2);  // right to left
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(canvas.PixelAt(x, 1), static_cast<uint32_t>(3 - x + 16)) << x;
+  canvas.PaintPicture(picture, 0, 0, 4, 2, 0, 2, 4, -2);  // the source upside down
+  EXPECT_EQ(canvas.PixelAt(1, 0), 1u + 16u);
+  EXPECT_EQ(canvas.PixelAt(1, 1), 1u);
+}
+
+TEST(PaintPictureTest, ClippingToBothImagesMovesNoPixel) {
+  const Picture picture = Numbered(8, 8);
+  Canvas canvas(6, 6);
+  canvas.PaintPicture(picture, -3, -2, 8, 8, 0, 0, 8, 8);  // hangs over the top-left edge
+  EXPECT_EQ(canvas.PixelAt(0, 0), 3u + 32u);
+  canvas.Clear(kWhite);
+  canvas.PaintPicture(picture, 0, 0, 6, 6, 5, 5, 6, 6);  // the source runs past the picture
+  EXPECT_EQ(canvas.PixelAt(2, 2), 7u + 16u * 7u);
+  EXPECT_EQ(canvas.PixelAt(3, 3), kWhite);
+  EXPECT_EQ(canvas.PixelAt(3, 0), kWhite);
+}
+
+TEST(PaintPictureTest, EnlargingRepeatsEachSourcePixel) {
+  const Picture picture = Numbered(2, 2);
+  Canvas canvas(8, 8);
+  canvas.PaintPicture(picture, 0, 0, 8, 8, 0, 0, 2, 2);
+  EXPECT_EQ(canvas.PixelAt(3, 3), 0u);
+  EXPECT_EQ(canvas.PixelAt(4, 3), 1u);
+  EXPECT_EQ(canvas.PixelAt(7, 7), 17u);
+}
+
+TEST(PaintPictureTest, ShrinkingKeepsAThinBlackLineVisibleUnlessScansAreDeleted) {
+  const Picture scan = WhiteWithBlackColumn(800, 397);
+  Canvas canvas(100, 100);
+  canvas.PaintPicture(scan, 0, 0, 100, 100, 0, 0, 800, 800);
+  for (int y = 0; y < 100; ++y) ASSERT_EQ(canvas.PixelAt(49, y), 0u) << y;
+  EXPECT_EQ(canvas.PixelAt(48, 50), kWhite);
+  EXPECT_EQ(canvas.PixelAt(50, 50), kWhite);
+
+  canvas.Clear(kWhite);
+  canvas.stretch_mode(StretchMode::kDeleteScans);
+  canvas.PaintPicture(scan, 0, 0, 100, 100, 0, 0, 800, 800);
+  EXPECT_EQ(canvas.PixelAt(49, 50), kWhite);  // the line fell between the kept columns
+}
+
+TEST(PaintPictureTest, EveryDepthCombinesItsColoursWhenShrinking) {
+  Picture grey(2, 2, PixelFormat::kIndexed8, [] {
+    std::vector<uint32_t> ramp(256);
+    for (uint32_t i = 0; i < 256; ++i) ramp[i] = i * 0x010101;
+    return ramp;
+  }());
+  grey.Row(0)[0] = 0xF0, grey.Row(0)[1] = 0x3C, grey.Row(1)[0] = 0xFF, grey.Row(1)[1] = 0xFF;
+  Picture colour(2, 1, PixelFormat::kBgr24);
+  const uint8_t bgr[] = {0x10, 0x20, 0x30, 0x01, 0x22, 0x33};
+  std::memcpy(colour.Row(0), bgr, sizeof bgr);
+  Picture palette(2, 1, PixelFormat::kIndexed8, {0x0000FF, 0x00FF00, 0xFF0000});
+  palette.Row(0)[0] = 0, palette.Row(0)[1] = 2;
+
+  Canvas canvas(3, 1);
+  canvas.PaintPicture(grey, 0, 0, 1, 1, 0, 0, 2, 2);
+  canvas.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
+  canvas.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(canvas.PixelAt(0, 0), 0x303030u);
+  EXPECT_EQ(canvas.PixelAt(1, 0), 0x302000u);
+  EXPECT_EQ(canvas.PixelAt(2, 0), 0x000000u);
+
+  canvas.stretch_mode(StretchMode::kOrScans);
+  canvas.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(canvas.PixelAt(2, 0), 0xFF00FFu);
+  canvas.stretch_mode(StretchMode::kHalftone);
+  canvas.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(canvas.PixelAt(1, 0), 0x322109u);  // rounded channel averages
+}
+
+TEST(PaintPictureTest, RasterOperationsCombineSourceAndDestination) {
+  Picture source(1, 1, PixelFormat::kBgrx32);
+  const uint32_t value = 0x0F0F0F;
+  std::memcpy(source.Row(0), &value, 4);
+  Canvas canvas(1, 1, 0x3C3C3C);
+  canvas.PaintPicture(source, 0, 0, 1, 1, 0, 0, 1, 1, 0x008800C6);  // AND
+  EXPECT_EQ(canvas.PixelAt(0, 0), 0x0C0C0Cu);
+  canvas.PaintPicture(source, 0, 0, 1, 1, 0, 0, 1, 1, 0x00660046);  // XOR
+  EXPECT_EQ(canvas.PixelAt(0, 0), 0x030303u);
+  canvas.PaintPicture(source, 0, 0, 1, 1, 0, 0, 1, 1, 0x00330008);  // inverted copy
+  EXPECT_EQ(canvas.PixelAt(0, 0), 0xF0F0F0u);
+  EXPECT_EQ(ErrorNumberOf([&] { canvas.PaintPicture(source, 0, 0, 1, 1, 0, 0, 1, 1, 0x00F00021); }),
+            err::kInvalidProcedureCall);  // a brush operation
+  EXPECT_EQ(canvas.PixelAt(0, 0), 0xF0F0F0u);
+}
+
+}  // namespace
+}  // namespace tessera::platform

@@ -1,0 +1,48 @@
+#include "tessera/platform/surface/printer.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.hpp"
+#include "tessera/platform/surface/png_writer.hpp"
+
+namespace tessera::platform {
+namespace {
+
+using tessera::testing::ReadBytes;
+using tessera::testing::TempDir;
+using tessera::testing::WriteBytes;
+
+TEST(PrinterTest, PagesKeepThePenAndAreWrittenOnePngEach) {
+  Printer printer(30, 20);
+  EXPECT_EQ(printer.TypeName(), "Printer");
+  EXPECT_EQ(printer.TwipsPerPixelX(), 6);
+  printer.DrawMode(6);
+  printer.Line(0, 0, 29, 0);
+  printer.NewPage();
+  EXPECT_EQ(printer.DrawMode(), 6);
+  EXPECT_EQ(printer.PageCount(), 2u);
+  EXPECT_EQ(printer.Page(0).PixelAt(10, 0), 0u);
+  EXPECT_EQ(printer.Page(1).PixelAt(10, 0), 0xFFFFFFu);
+
+  TempDir dir;
+  const auto files = printer.WritePages(dir.File("plan.png"));
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[1], dir.File("plan-2.png"));
+  EXPECT_EQ(ReadBytes(files[0]).substr(1, 3), "PNG");
+}
+
+TEST(PngTest, AFileIsReplacedWholeOrNotAtAll) {
+  TempDir dir;
+  const std::string file = dir.File("out.png");
+  WriteBytes(file, "old");
+  Canvas canvas(3, 2);
+  WritePng(canvas, file);
+  const std::string bytes = ReadBytes(file);
+  EXPECT_EQ(bytes, EncodePng(canvas));
+  EXPECT_EQ(bytes.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+  EXPECT_THROW(WritePng(canvas, dir.File("missing/out.png")), RuntimeError);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+}
+
+}  // namespace
+}  // namespace tessera::platform
