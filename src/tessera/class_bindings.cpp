@@ -6,6 +6,9 @@
 
 #include "tessera/dates/ckalfkt.hpp"
 #include "tessera/dates/ckalfkt_dispatch.hpp"
+#include "tessera/draw/cdraw_line.hpp"
+#include "tessera/draw/cdraw_rect.hpp"
+#include "tessera/draw/draw_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 #include "tessera/tool/gtool_dispatch.hpp"
 
@@ -19,7 +22,7 @@ const frame::ClassInfo& Info(std::string_view name) {
   return *info;
 }
 
-const std::array<ClassBinding, 2>& Bindings() {
+const std::array<ClassBinding, 4>& Bindings() {
   static const std::array bindings{
       ClassBinding{Info("GTool"), GToolDispatch,
                    [] { return platform::ObjectRef(std::make_shared<GTool>()); },
@@ -27,6 +30,10 @@ const std::array<ClassBinding, 2>& Bindings() {
       ClassBinding{Info("CKalFKt"), CKalFKtDispatch,
                    [] { return platform::ObjectRef(std::make_shared<CKalFKt>()); },
                    []() -> platform::Object* { return &ImplicitCKalFKt(); }},
+      ClassBinding{Info("CDrawLine"), CDrawLineDispatch,
+                   [] { return platform::ObjectRef(std::make_shared<CDrawLine>()); }, nullptr},
+      ClassBinding{Info("CDrawRect"), CDrawRectDispatch,
+                   [] { return platform::ObjectRef(std::make_shared<CDrawRect>()); }, nullptr},
   };
   return bindings;
 }
