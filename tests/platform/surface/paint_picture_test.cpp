@@ -118,6 +118,23 @@ TEST(PaintPictureTest, EveryDepthCombinesItsColoursWhenShrinking) {
   EXPECT_EQ(canvas.PixelAt(1, 0), 0x322109u);  // rounded channel averages
 }
 
+TEST(PaintPictureTest, FarShrinksUseReducedCopiesThatFollowThePicture) {
+  Picture picture(64, 48, PixelFormat::kBgrx32);
+  for (int32_t y = 0; y < 48; ++y) std::memset(picture.Row(y), 0xFF, picture.stride());
+  const uint32_t dark = 0x102030;
+  std::memcpy(picture.Row(37) + 4 * 21, &dark, 4);
+  Canvas canvas(4, 3);
+  canvas.PaintPicture(picture, 0, 0, 4, 3, 0, 0, 64, 48);  // 16:1
+  EXPECT_EQ(canvas.PixelAt(1, 2), dark);
+  EXPECT_EQ(canvas.PixelAt(0, 2), kWhite);
+  ASSERT_NE(picture.AndReduced(16), nullptr);
+
+  std::memset(picture.Row(37), 0xFF, picture.stride());  // the dark pixel is gone again
+  canvas.PaintPicture(picture, 0, 0, 4, 3, 0, 0, 64, 48);
+  EXPECT_EQ(canvas.PixelAt(1, 2), kWhite);
+  EXPECT_EQ(Picture(2, 2, PixelFormat::kIndexed8, {0x0000FF, 0x00FF00}).AndReduced(4), nullptr);
+}
+
 TEST(PaintPictureTest, RasterOperationsCombineSourceAndDestination) {
   Picture source(1, 1, PixelFormat::kBgrx32);
   const uint32_t value = 0x0F0F0F;

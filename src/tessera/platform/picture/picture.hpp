@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -34,7 +35,11 @@ class Picture : public Object {
   std::size_t ByteSize() const noexcept { return bits_.size(); }
   std::span<const uint32_t> palette() const noexcept { return palette_; }
 
-  uint8_t* Row(int32_t y) noexcept { return bits_.data() + static_cast<std::size_t>(y) * stride_; }
+  // Writing pixels drops the reduced copies made from the old ones.
+  uint8_t* Row(int32_t y) noexcept {
+    if (!and_levels_.empty()) and_levels_.clear();
+    return bits_.data() + static_cast<std::size_t>(y) * stride_;
+  }
   const uint8_t* Row(int32_t y) const noexcept {
     return bits_.data() + static_cast<std::size_t>(y) * stride_;
   }
@@ -51,6 +56,14 @@ class Picture : public Object {
   // bytes are then their own grey levels.
   bool IsGreyRamp() const noexcept { return grey_ramp_; }
 
+  // This picture reduced by `factor` (4, 8, 16 ...): each pixel is the AND of the colours of a
+  // factor x factor block, the blocks counted from the top-left corner. Made on first use and kept
+  // with the picture (a 1/16 of its size, and less for each further level), so that shrinking a
+  // large scan costs about as much as drawing it 1:1. nullptr where the AND of colours is not a
+  // colour of the same kind (a palette that is not a grey ramp, a 1-bit palette of which neither
+  // colour is the AND of both), and past the factor that leaves a single pixel.
+  const Picture* AndReduced(int factor) const;
+
  private:
   int32_t width_;
   int32_t height_;
@@ -59,6 +72,7 @@ class Picture : public Object {
   std::vector<uint32_t> palette_;
   std::vector<uint8_t> bits_;
   bool grey_ramp_ = false;
+  mutable std::vector<std::unique_ptr<Picture>> and_levels_;  // factors 4, 8, 16 ...
 };
 
 }  // namespace tessera::platform

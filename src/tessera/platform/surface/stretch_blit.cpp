@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 #include "tessera/platform/surface/binary_ops.hpp"
 
@@ -108,9 +109,54 @@ void FetchNearest(const Picture& source, const Palette& palette, const uint8_t* 
         out[x] = Bgr(row + 3 * static_cast<std::size_t>(columns.Lo(x)));
       return;
     case PixelFormat::kBgrx32:
-      for (int32_t x = 0; x < columns.count; ++x)
-        out[x] = Bgr(row + 4 * static_cast<std::size_t>(columns.Lo(x)));
+      // B, G, R, X bytes read as one little-endian word are 0xXXRRGGBB.
+      for (int32_t x = 0; x < columns.count; ++x) {
+        uint32_t word;
+        std::memcpy(&word, row + 4 * static_cast<std::size_t>(columns.Lo(x)), sizeof word);
+        out[x] = word & kColourBits;
+      }
       return;
+  }
+}
+
+// The eight colours of each byte of a 1-bit row, most significant bit first.
+using ByteColours = std::array<std::array<uint32_t, 8>, 256>;
+
+void FillByteColours(const Palette& palette, ByteColours& colours) {
+  for (std::size_t byte = 0; byte < 256; ++byte) {
+    for (std::size_t bit = 0; bit < 8; ++bit) colours[byte][bit] = palette[(byte >> (7 - bit)) & 1];
+  }
+}
+
+// A row copied 1:1 from source column `first`: whole bytes of a 1-bit row at a time, 32-bit rows
+// as one loop the compiler can widen.
+void FetchRun(const Picture& source, const Palette& palette, const ByteColours* bytes, const uint8_t* row,
+              int32_t first, int32_t count, uint32_t* out) {
+  switch (source.format()) {
+    case PixelFormat::kIndexed1: {
+      int32_t x = 0;
+      for (; x < count && ((first + x) & 7) != 0; ++x)
+        out[x] = palette[(row[(first + x) >> 3] >> (7 - ((first + x) & 7))) & 1];
+      for (; x + 8 <= count; x += 8)
+        std::memcpy(out + x, (*bytes)[row[(first + x) >> 3]].data(), 8 * sizeof(uint32_t));
+      for (; x < count; ++x) out[x] = palette[(row[(first + x) >> 3] >> (7 - ((first + x) & 7))) & 1];
+      return;
+    }
+    case PixelFormat::kIndexed8:
+      for (int32_t x = 0; x < count; ++x) out[x] = palette[row[first + x]];
+      return;
+    case PixelFormat::kBgr24:
+      for (int32_t x = 0; x < count; ++x) out[x] = Bgr(row + 3 * static_cast<std::size_t>(first + x));
+      return;
+    case PixelFormat::kBgrx32: {
+      const uint8_t* from = row + 4 * static_cast<std::size_t>(first);
+      for (int32_t x = 0; x < count; ++x) {
+        uint32_t word;
+        std::memcpy(&word, from + 4 * static_cast<std::size_t>(x), sizeof word);
+        out[x] = word & kColourBits;
+      }
+      return;
+    }
   }
 }
 
@@ -263,10 +309,33 @@ void Emit(const uint32_t* colours, int32_t count, uint8_t op_table, uint32_t* de
   for (int32_t x = 0; x < count; ++x) dest[x] = ApplyBinaryOp(op_table, colours[x], dest[x]);
 }
 
+// For an AND stretch that shrinks by 4 or more on both axes: the AND-reduced copy of the source
+// with the largest factor that still shrinks, and the source rectangle in its pixels. Its blocks
+// are aligned to the picture, so a dark line may move by less than one destination pixel.
+const Picture* ReducedSource(const Picture& source, const BlitRect& to, BlitRect& from, StretchMode mode) {
+  if (mode != StretchMode::kAndScans) return nullptr;
+  const double shrink = std::min(std::abs(from.width / to.width), std::abs(from.height / to.height));
+  if (!(shrink >= 4)) return nullptr;
+  int factor = 4;
+  while (factor * 2 <= shrink && factor < (1 << 30)) factor *= 2;
+  for (; factor >= 4; factor /= 2) {
+    if (const Picture* level = source.AndReduced(factor)) {
+      from = {from.left / factor, from.top / factor, from.width / factor, from.height / factor};
+      return level;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void StretchBlit(PixelSurface dest, const Picture& source, const BlitRect& to, const BlitRect& from,
                  uint8_t op_table, StretchMode mode, BlitScratch& scratch) {
+  BlitRect reduced_from = from;
+  if (const Picture* reduced = ReducedSource(source, to, reduced_from, mode)) {
+    StretchBlit(dest, *reduced, to, reduced_from, op_table, mode, scratch);
+    return;
+  }
   const bool combine = mode != StretchMode::kDeleteScans;
   Axis columns, rows;
   if (!MapAxis({to.left, to.width, from.left, from.width, dest.width, source.width()}, combine,
@@ -281,22 +350,41 @@ void StretchBlit(PixelSurface dest, const Picture& source, const BlitRect& to, c
   scratch.line.resize(static_cast<std::size_t>(columns.count));
   uint32_t* line = scratch.line.data();
   Reduction reduction{source, columns, mode == StretchMode::kAndScans, scratch};
-  bool single_columns = true;
-  for (int32_t x = 0; single_columns && x < columns.count; ++x)
-    single_columns = columns.Hi(x) - columns.Lo(x) == 1;
+  bool single_columns = true, one_to_one = true;
+  for (int32_t x = 0; x < columns.count; ++x) {
+    single_columns = single_columns && columns.Hi(x) - columns.Lo(x) == 1;
+    one_to_one = one_to_one && columns.Lo(x) == columns.Lo(0) + x;
+  }
+  std::unique_ptr<ByteColours> byte_colours;  // for a 1-bit row copied 1:1
+  if (one_to_one && source.format() == PixelFormat::kIndexed1) {
+    byte_colours = std::make_unique<ByteColours>();
+    FillByteColours(palette, *byte_colours);
+  }
+  int32_t line_row = -1;  // the source row whose pixels `line` holds, if any
   for (int32_t r = 0; r < rows.count; ++r) {
     const int32_t lo = rows.Lo(r), hi = rows.Hi(r);
-    if (single_columns && hi - lo == 1) {
-      FetchNearest(source, palette, source.Row(lo), columns, line);
+    uint32_t* target = dest.pixels +
+                       static_cast<std::size_t>(rows.first + r) * static_cast<std::size_t>(dest.width) +
+                       columns.first;
+    const bool single = single_columns && hi - lo == 1;
+    if (single && one_to_one && op_table == kCopyTable) {
+      FetchRun(source, palette, byte_colours.get(), source.Row(lo), columns.Lo(0), columns.count, target);
+      continue;
+    }
+    if (single) {
+      if (lo != line_row && one_to_one)
+        FetchRun(source, palette, byte_colours.get(), source.Row(lo), columns.Lo(0), columns.count, line);
+      if (lo != line_row && !one_to_one) FetchNearest(source, palette, source.Row(lo), columns, line);
+      line_row = lo;  // an enlarged row repeats without being fetched again
     } else if (by_bytes && bytes_are_colours) {
       ReduceRows(reduction, lo, hi);
       CombineColumns(reduction, palette, line);
+      line_row = -1;
     } else {
       CombineByColour(source, columns, lo, hi, mode, scratch, line);
+      line_row = -1;
     }
-    uint32_t* target =
-        dest.pixels + static_cast<std::size_t>(rows.first + r) * static_cast<std::size_t>(dest.width);
-    Emit(line, columns.count, op_table, target + columns.first);
+    Emit(line, columns.count, op_table, target);
   }
 }
 
