@@ -1,0 +1,121 @@
+#include "tessera/platform/picture/jpeg_decoder.hpp"
+
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "error_number.hpp"
+#include "tessera/platform/picture/picture_loader.hpp"
+
+namespace tessera::platform {
+namespace {
+
+using testing::ErrorNumberOf;
+
+struct JpegSpec {
+  int width = 16, height = 8;
+  J_COLOR_SPACE space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
+  bool progressive = false;
+  unsigned restart_interval = 0;
+};
+
+// The value of channel `c` at (x, y): smooth, so that the encoder keeps it close.
+uint8_t Sample(int x, int y, int c) {
+  return static_cast<uint8_t>(40 + 10 * x + 5 * y + 60 * c);
+}
+
+std::vector<uint8_t> EncodeJpeg(const JpegSpec& spec) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = static_cast<JDIMENSION>(spec.width);
+  info.image_height = static_cast<JDIMENSION>(spec.height);
+  info.input_components = spec.space == JCS_GRAYSCALE ? 1 : spec.space == JCS_CMYK ? 4 : 3;
+  info.in_color_space = spec.space;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 95, TRUE);
+  if (spec.progressive) jpeg_simple_progression(&info);
+  info.restart_interval = spec.restart_interval;
+  jpeg_start_compress(&info, TRUE);
+  std::vector<uint8_t> row(static_cast<std::size_t>(spec.width * info.input_components));
+  while (info.next_scanline < info.image_height) {
+    const int y = static_cast<int>(info.next_scanline);
+    for (int x = 0; x < spec.width; ++x) {
+      for (int c = 0; c < info.input_components; ++c)
+        row[static_cast<std::size_t>(x * info.input_components + c)] = Sample(x, y, c);
+    }
+    JSAMPROW rows[] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  std::free(buffer);
+  return bytes;
+}
+
+std::unique_ptr<Picture> Decode(const std::vector<uint8_t>& bytes, PictureLimits limits = {}) {
+  return DecodeJpeg(MemorySource(bytes), limits);
+}
+
+bool Near(uint32_t a, uint32_t b) {
+  for (int shift : {0, 8, 16}) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 6)
+      return false;
+  }
+  return true;
+}
+
+uint32_t Rgb(int r, int g, int b) {
+  return static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b);
+}
+
+TEST(JpegDecoderTest, ColourAndGreyKeepTheirSizeAndDepth) {
+  for (const JpegSpec& spec :
+       {JpegSpec{}, JpegSpec{16, 8, JCS_RGB, true, 0}, JpegSpec{16, 8, JCS_RGB, false, 1}}) {
+    const auto picture = Decode(EncodeJpeg(spec));
+    ASSERT_EQ(picture->format(), PixelFormat::kBgr24);
+    EXPECT_EQ(picture->width(), 16);
+    EXPECT_EQ(picture->height(), 8);
+    EXPECT_TRUE(Near(picture->PixelAt(5, 3), Rgb(Sample(5, 3, 0), Sample(5, 3, 1), Sample(5, 3, 2))))
+        << std::hex << picture->PixelAt(5, 3);
+  }
+  const auto grey = Decode(EncodeJpeg({17, 9, JCS_GRAYSCALE}));
+  ASSERT_EQ(grey->format(), PixelFormat::kIndexed8);
+  EXPECT_TRUE(grey->IsGreyRamp());
+  EXPECT_EQ(grey->width(), 17);
+  EXPECT_TRUE(Near(grey->PixelAt(4, 4), Sample(4, 4, 0) * 0x010101u));
+}
+
+TEST(JpegDecoderTest, CmykBecomesColour) {
+  const auto picture = Decode(EncodeJpeg({8, 8, JCS_CMYK}));
+  ASSERT_EQ(picture->format(), PixelFormat::kBgr24);
+  // libjpeg marks CMYK with Adobe's marker, whose bytes are 255 minus the ink.
+  const int k = Sample(2, 2, 3);
+  const auto channel = [&](int c) { return (Sample(2, 2, c) * k + 127) / 255; };
+  EXPECT_TRUE(Near(picture->PixelAt(2, 2), Rgb(channel(0), channel(1), channel(2))))
+      << std::hex << picture->PixelAt(2, 2);
+}
+
+TEST(JpegDecoderTest, BrokenOrOversizedFilesAreInvalidPictures) {
+  const std::vector<uint8_t> good = EncodeJpeg({64, 64});
+  std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
+  EXPECT_EQ(ErrorNumberOf([&] { Decode(cut); }), err::kInvalidPicture);
+  std::vector<uint8_t> garbage = good;
+  for (std::size_t i = 2; i < 40; ++i) garbage[i] = 0x5A;
+  EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(garbage); }), err::kInvalidPicture);
+  EXPECT_EQ(ErrorNumberOf([&] { Decode(good, PictureLimits{64 * 64 - 1}); }), err::kInvalidPicture);
+  EXPECT_EQ(DecodePicture(good)->width(), 64);
+}
+
+}  // namespace
+}  // namespace tessera::platform
