@@ -40,10 +40,18 @@ struct Decoding {
   ErrorManager errors{};
   std::vector<uint8_t> bytes;
   std::vector<uint8_t> cmyk_row;
-  std::vector<uint32_t> grey_ramp;
   std::unique_ptr<Picture> picture;
   int raised = 0;  // a run-time error raised by our own code during the decoding
 };
+
+const std::vector<uint32_t>& GreyRamp() {
+  static const std::vector<uint32_t> ramp = [] {
+    std::vector<uint32_t> levels;
+    for (uint32_t i = 0; i < 256; ++i) levels.push_back(i * 0x010101);
+    return levels;
+  }();
+  return ramp;
+}
 
 // CMYK as Adobe writes it (inverted) or plain, to B, G, R.
 void CmykRowToBgr(const uint8_t* cmyk, uint8_t* bgr, int32_t width, bool inverted) {
@@ -70,11 +78,9 @@ void ReadImage(Decoding& d, const PictureLimits& limits) {
   jpeg_start_decompress(&info);
   const auto width = static_cast<int32_t>(info.output_width),
              height = static_cast<int32_t>(info.output_height);
-  std::vector<uint32_t> ramp;
-  for (uint32_t i = 0; grey && i < 256; ++i) ramp.push_back(i * 0x010101);
   try {
-    d.picture =
-        std::make_unique<Picture>(width, height, grey ? PixelFormat::kIndexed8 : PixelFormat::kBgr24, ramp);
+    d.picture = std::make_unique<Picture>(width, height, grey ? PixelFormat::kIndexed8 : PixelFormat::kBgr24,
+                                          grey ? GreyRamp() : std::vector<uint32_t>{});
     if (cmyk) d.cmyk_row.resize(4 * static_cast<std::size_t>(width));
   } catch (const RuntimeError& error) {
     d.raised = error.number();
