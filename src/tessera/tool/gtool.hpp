@@ -17,12 +17,28 @@
 
 namespace tessera {
 
+class CRasterBgrd;
+class CRasterBgrdSo;
+
 class GTool : public platform::Object {
  public:
   // Makes sure that the shared ResbankStrings object exists; nothing else.
   GTool();
 
   std::string_view TypeName() const noexcept override { return "GTool"; }
+
+  // Raster backgrounds (defined with the raster objects, raster/gtool_raster.cpp): the usual
+  // raster sub-directory and settings file names, the factories that build a placed raster object
+  // from a floor's or level's section of the settings file (none when there is nothing to show),
+  // and the copies of one section to another. Directories come without their trailing "".
+  std::string RasterSubDir() const;
+  std::string RasterIniFileExt() const;
+  std::shared_ptr<CRasterBgrd> RasterBgrdFromIni(int32_t lEtId, int32_t lEtHeight,
+                                                 const std::string& stRasterDir) const;
+  std::shared_ptr<CRasterBgrdSo> RasterBgrdFromIniSo(int32_t lSoId, int32_t lSoHeight,
+                                                     const std::string& stRasterDir) const;
+  void RasterBgrdCopyIniData(int32_t lFromEtId, int32_t lToEtId, const std::string& stRasterDir) const;
+  void RasterBgrdCopyIniDataSo(int32_t lFromSoId, int32_t lToSoId, const std::string& stRasterDir) const;
 
   // Separated parameter lists (strings.cpp). Fields count from 1 at the front and from -1 at the
   // back; a separator occurrence is searched again one character after the start of the last.

@@ -13,8 +13,8 @@ void ShowLabelledReport(std::string_view label, const platform::RuntimeError& er
   platform::MsgBox(text, platform::vbCritical);
 }
 
-void ShowPlainReport(const platform::RuntimeError& error) {
-  platform::MsgBox(error.description(), platform::vbCritical);
+void ShowPlainReport(const platform::RuntimeError& error, std::string_view title) {
+  platform::MsgBox(error.description(), platform::vbCritical, title);
 }
 
 }  // namespace tessera::frame

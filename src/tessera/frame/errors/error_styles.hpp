@@ -8,7 +8,9 @@
 //
 //   ReportLabelled("GTool.SortString", body)  box "<label>\r\n<description>", style 16, "Tessera"
 //   ReportPlain(body)                         box "<description>", style 16, "Tessera"
-//   PassOn(body)                              the error reaches the caller as a RuntimeError
+//   ReportPlain(title, body, cleanup)         the same under the member's own title, then cleanup
+//   PassOn(body [, cleanup])                  the error reaches the caller as a RuntimeError,
+//                                             after cleanup
 //   EndQuietly(body [, cleanup])              no message; cleanup runs first when the body failed
 //   PassOver(step, step, ...)                 a failing step is skipped, the next one runs
 //
@@ -23,12 +25,14 @@
 #include <utility>
 
 #include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/ui/ui.hpp"
 
 namespace tessera::frame {
 
 // The message boxes of the two reporting styles (shown through the UI service).
 void ShowLabelledReport(std::string_view label, const platform::RuntimeError& error);
-void ShowPlainReport(const platform::RuntimeError& error);
+void ShowPlainReport(const platform::RuntimeError& error,
+                     std::string_view title = platform::kApplicationTitle);
 
 namespace detail {
 
@@ -64,13 +68,29 @@ Result ReportLabelled(std::string_view label, Body&& body) {
 
 template <typename Result = void, typename Body>
 Result ReportPlain(Body&& body) {
-  return detail::RunHandled<Result>(std::forward<Body>(body), ShowPlainReport);
+  return detail::RunHandled<Result>(std::forward<Body>(body),
+                                    [](const platform::RuntimeError& error) { ShowPlainReport(error); });
 }
 
-template <typename Result = void, typename Body>
-Result PassOn(Body&& body) {
+// The plain report under a title of the member's own, followed by a clean-up step (which may fail:
+// its error then reaches the caller).
+template <typename Result = void, typename Body, std::invocable Cleanup>
+Result ReportPlain(std::string_view title, Body&& body, Cleanup&& cleanup) {
+  return detail::RunHandled<Result>(std::forward<Body>(body), [&](const platform::RuntimeError& error) {
+    ShowPlainReport(error, title);
+    cleanup();
+  });
+}
+
+// With a clean-up step, that runs after a failure before the error goes on to the caller.
+template <typename Result = void, typename Body, std::invocable Cleanup = void (*)()>
+Result PassOn(
+    Body&& body, Cleanup&& cleanup = [] {}) {
   return detail::RunHandled<Result>(std::forward<Body>(body),
-                                    [](const platform::RuntimeError& error) { throw error; });
+                                    [&cleanup](const platform::RuntimeError& error) {
+                                      cleanup();
+                                      throw error;
+                                    });
 }
 
 // The clean-up step runs only after a failure and is itself quiet: its own failure is dropped.

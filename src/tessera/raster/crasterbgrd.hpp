@@ -1,0 +1,24 @@
+// CRasterBgrd and CRasterBgrdSo: the raster backgrounds of floors and of levels of the second
+// kind. Two unrelated classes for the host, one implementation here.
+#pragma once
+
+#include "tessera/raster/raster_background.hpp"
+
+namespace tessera {
+
+class CRasterBgrd final : public RasterBackground {
+ public:
+  CRasterBgrd() : RasterBackground({"CRasterBgrd", ""}) {}
+  std::string_view TypeName() const noexcept override { return "CRasterBgrd"; }
+};
+
+class CRasterBgrdSo final : public RasterBackground {
+ public:
+  CRasterBgrdSo() : RasterBackground({"CRasterBgrdSo", "So"}) {}
+  std::string_view TypeName() const noexcept override { return "CRasterBgrdSo"; }
+
+  // The identifier given to LoadRasterFile, the same as EtId.
+  int32_t id() const { return EtId(); }
+};
+
+}  // namespace tessera

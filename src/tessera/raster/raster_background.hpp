@@ -1,0 +1,92 @@
+// What CRasterBgrd and CRasterBgrdSo share: a scanned plan placed on one level of the building,
+// loaded, fitted, drawn and kept in the raster directory's settings file.
+//
+// The two classes differ only in their name (the labels of their reports) and in the settings
+// section they use ("5" for floor 5, "So5" for level 5 of the second kind). Paths are kept in the
+// library's notation: a host may pass "/srv/proj/Raster" or "C:\Proj\Raster" alike.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "tessera/draw/cdraw_line.hpp"
+#include "tessera/frame/catalogue/enumerations.hpp"
+#include "tessera/frame/companions/mensura/mens_rect.hpp"
+#include "tessera/frame/companions/mensura/mens_trans.hpp"
+#include "tessera/frame/events/event_source.hpp"
+#include "tessera/platform/picture/picture_handles.hpp"
+#include "tessera/raster/raster_events.hpp"
+
+namespace tessera {
+
+struct RasterFlavour {
+  std::string_view class_name;      // "CRasterBgrd"
+  std::string_view section_prefix;  // "" or "So"
+};
+
+class RasterBackground : public platform::Object {
+ public:
+  ~RasterBackground() override;
+  RasterBackground(const RasterBackground&) = delete;
+  RasterBackground& operator=(const RasterBackground&) = delete;
+
+  // Reading these before a transformation exists is error 91 for the caller.
+  int32_t Dx() const;
+  int32_t Dy() const;
+  int32_t Zoom() const;  // the factor rounded, halves to even
+
+  int32_t EtId() const { return m_lEtId; }
+  int32_t EtHeight() const { return m_lEtHeight; }
+  int32_t Height() const { return m_lHeight; }
+  int32_t Width() const { return m_lWidth; }
+  int32_t hBitmap() const { return m_Picture.handle(); }
+  std::string FilePath() const;
+  bool EditTransActive() const;
+  bool Visible() const { return m_bVisible; }
+  void Visible(bool b);
+  RasterTransEditModeConst RasterTransEditMode() const;
+
+  void Init();
+  bool LoadRasterFile(const std::string& stFile, int32_t lId, int32_t lHeight, bool bVisible,
+                      std::string& stInitDir);
+  bool LoadRasterFile(const std::string& stFile, int32_t lId, int32_t lHeight, bool bVisible);
+  void GenTrans(int32_t lLogWidth);
+  void SetTrans(int32_t lDx, int32_t lDy, double dFactor);
+  void Draw(platform::ObjectRef& Ctrl, std::shared_ptr<mensura::MensTrans>& Trans,
+            std::shared_ptr<mensura::MensRect>& LogClipRect);
+  void ClearIni();
+
+  frame::EventSource<RasterEvents>& events() { return events_; }
+  // The picture while one is loaded, else nullptr.
+  const std::shared_ptr<platform::Picture>& picture() const { return m_Picture.picture(); }
+
+ protected:
+  explicit RasterBackground(const RasterFlavour& flavour);
+
+ private:
+  bool LoadRasterPicture();
+  void WriteIni();
+  std::string Label(std::string_view member) const;
+  std::string Section() const;
+  std::string IniFile() const;
+
+  RasterFlavour flavour_;
+  int32_t m_lEtId = 0;
+  int32_t m_lEtHeight = 0;
+  platform::HeldPicture m_Picture;
+  int32_t m_lWidth = 0;
+  int32_t m_lHeight = 0;
+  std::string m_stFile;
+  std::shared_ptr<mensura::MensTrans> m_TransOld;
+  std::shared_ptr<mensura::MensTrans> m_Trans;
+  bool m_bVisible = true;
+  bool m_bInRasterDir = false;
+  std::string m_stRasterDir;
+  bool m_bRelative = true;
+  std::shared_ptr<CDrawLine> m_Line;
+  frame::EventSource<RasterEvents> events_;
+};
+
+}  // namespace tessera

@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/picture/bmp_builder.hpp"
+#include "platform/runtime/error_number.hpp"
+#include "support/temp_dir.hpp"
+#include "tessera/platform/picture/picture_handles.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/surface/canvas.hpp"
+#include "tessera/platform/ui/recording_ui.hpp"
+#include "tessera/platform/ui/ui.hpp"
+#include "tessera/raster/crasterbgrd.hpp"
+#include "tessera/tool/gtool.hpp"
+
+namespace tessera {
+namespace {
+
+using platform::MessageBoxCall;
+using platform::testing::ErrorNumberOf;
+using tessera::testing::ReadBytes;
+using tessera::testing::TempDir;
+using tessera::testing::WriteBytes;
+
+// A picture control, or a printer, that records the block transfers asked of it.
+class RecordingControl : public platform::Canvas {
+ public:
+  explicit RecordingControl(std::string_view type = "PictureBox", int32_t twips_per_pixel = 15)
+      : Canvas(8, 8, 0xFFFFFF, twips_per_pixel), type_(type) {}
+  std::string_view TypeName() const noexcept override { return type_; }
+  void PaintPicture(const platform::Picture&, float dl, float dt, float dw, float dh, float sl, float st,
+                    float sw, float sh, uint32_t rop) override {
+    calls.push_back({dl, dt, dw, dh, sl, st, sw, sh});
+    EXPECT_EQ(rop, 13369376u);
+  }
+  std::vector<std::vector<float>> calls;
+
+ private:
+  std::string_view type_;
+};
+
+class RasterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("TESSERA_RESBANK_PATH", texts_.path().c_str(), 1);  // no catalogue: the built-in texts
+    ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+    std::filesystem::create_directories(directory_);
+    WritePlan("plan.bmp", 2000, 1000);
+  }
+  void TearDown() override {
+    ::unsetenv("TESSERA_RESBANK_PATH");
+    ::unsetenv("LC_ALL");
+  }
+
+  // A white 1-bit plan of the given size.
+  void WritePlan(const std::string& name, int32_t width, int32_t height) {
+    const std::size_t stride = (static_cast<std::size_t>(width) + 31) / 32 * 4;
+    const platform::testing::BmpSpec spec{
+        40,     width,
+        height, 1,
+        0,      {0x000000, 0xFFFFFF},
+        {},     std::vector<uint8_t>(stride * static_cast<std::size_t>(height), 0xFF)};
+    const std::vector<uint8_t> bytes = platform::testing::BuildBmp(spec);
+    WriteBytes(directory_ / name, std::string(bytes.begin(), bytes.end()));
+  }
+  void WriteIni(const std::string& text) { WriteBytes(directory_ / "Raster.ini", text); }
+  std::string Ini() const { return ReadBytes(directory_ / "Raster.ini"); }
+
+  TempDir texts_;
+  TempDir root_;
+  std::filesystem::path directory_ = root_.path() / "Proj" / "Raster";
+  std::string dir_ = directory_.string();  // a host's own notation
+  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
+  platform::ScopedUiServices installed_{ui_};
+  GTool tool_;
+};
+
+TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
+  WriteIni("[5]\r\nDatei=plan.bmp\r\nDX=-120\r\nDY=48\r\nFaktor=12,5\r\nSichtbar=Wahr\r\n");
+  const auto raster = tool_.RasterBgrdFromIni(5, 30000, dir_);
+  ASSERT_NE(raster, nullptr);
+  EXPECT_EQ(raster->Dx(), -120);
+  EXPECT_EQ(raster->Dy(), 48);
+  EXPECT_EQ(raster->Zoom(), 12);  // 12.5 to the even neighbour
+  EXPECT_EQ(raster->Width(), 2000);
+  EXPECT_EQ(raster->Height(), 1000);
+  EXPECT_EQ(raster->FilePath(), "plan.bmp");
+  EXPECT_NE(raster->hBitmap(), 0);
+  EXPECT_EQ(platform::PictureFromHandle(raster->hBitmap()), raster->picture());
+  EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+TEST_F(RasterTest, AFileElsewhereKeepsItsFullPath) {
+  std::filesystem::create_directories(root_.path() / "Scans");
+  WritePlan("../../Scans/far.bmp", 10, 10);
+  const std::string full = platform::ToLibraryPath(root_.path() / "Scans" / "far.bmp");
+  WriteIni("[5]\nDatei=" + full + "\nDX=0\nDY=0\nFaktor=1\n");
+  const auto raster = tool_.RasterBgrdFromIni(5, 100, dir_);
+  ASSERT_NE(raster, nullptr);
+  EXPECT_EQ(raster->FilePath(), full);
+  EXPECT_EQ(raster->Width(), 10);
+}
+
+TEST_F(RasterTest, MissingOrUnreadableKeys) {
+  WriteIni(
+      "[1]\nDX=3\n[2]\nDatei=plan.bmp\n[3]\nDatei=plan.bmp\nDX=1\nDY=zwei\nFaktor=1\n[4]\nDatei=plan.bmp\nDX="
+      "1\nDY=2\nFaktor=1\nSichtbar=vielleicht\n");
+  EXPECT_EQ(tool_.RasterBgrdFromIni(1, 100, dir_), nullptr);  // no file: no raster, no message
+  EXPECT_TRUE(ui_->message_boxes().empty());
+  EXPECT_EQ(tool_.RasterBgrdFromIni(2, 100, dir_), nullptr);
+  EXPECT_EQ(tool_.RasterBgrdFromIni(3, 100, dir_), nullptr);
+  const MessageBoxCall unreadable{"Transformation konnte nicht gelesen werden!", 16, ""};
+  EXPECT_EQ(ui_->message_boxes(), (std::vector<MessageBoxCall>{unreadable, unreadable}));
+  const auto visible = tool_.RasterBgrdFromIni(4, 100, dir_);  // an unreadable Sichtbar counts as true
+  ASSERT_NE(visible, nullptr);
+  EXPECT_TRUE(visible->Visible());
+  EXPECT_NE(visible->hBitmap(), 0);
+}
+
+TEST_F(RasterTest, AnInvisibleRasterLoadsItsPictureWhenMadeVisible) {
+  WriteIni("[7]\nDatei=plan.bmp\nDX=0\nDY=0\nFaktor=2\nSichtbar=Falsch\n");
+  const auto raster = tool_.RasterBgrdFromIni(7, 100, dir_);
+  ASSERT_NE(raster, nullptr);
+  EXPECT_EQ(raster->hBitmap(), 0);
+  raster->Visible(true);
+  EXPECT_EQ(ui_->message_boxes(),
+            (std::vector<MessageBoxCall>{{"Lade Rasterdatei \"plan.bmp\".", 64, "Rasterhintergrund"}}));
+  EXPECT_EQ(ui_->pointers(), (std::vector<int16_t>{11, 0}));
+  EXPECT_NE(raster->hBitmap(), 0);
+  EXPECT_NE(Ini().find("Sichtbar=Wahr"), std::string::npos);
+}
+
+TEST_F(RasterTest, CopyingAnEmptySectionLeavesTheTargetAndClearIniEndsTheRaster) {
+  WriteIni(
+      "[1]\r\nDatei=\r\n[2]\r\nDatei=old.bmp\r\nDX=5\r\n[3]\r\nDatei=plan.bmp\r\nDX=1\r\nDY=2\r\nFaktor="
+      "3\r\n");
+  const std::string before = Ini();
+  tool_.RasterBgrdCopyIniData(1, 2, dir_);
+  EXPECT_EQ(Ini(), before);
+  tool_.RasterBgrdCopyIniData(3, 2, dir_);
+  EXPECT_NE(Ini().find("[2]\r\nDatei=plan.bmp\r\nDX=1\r\nDY=2\r\nFaktor=3\r\nSichtbar=\r\n"),
+            std::string::npos);
+
+  const auto raster = tool_.RasterBgrdFromIni(3, 100, dir_);
+  ASSERT_NE(raster, nullptr);
+  raster->ClearIni();
+  EXPECT_EQ(tool_.RasterBgrdFromIni(3, 100, dir_), nullptr);
+}
+
+TEST_F(RasterTest, TheSecondKindUsesItsOwnSections) {
+  WriteIni("[12]\nDatei=plan.bmp\nDX=1\nDY=1\nFaktor=1\n[So12]\nDatei=plan.bmp\nDX=9\nDY=9\nFaktor=4\n");
+  const auto level = tool_.RasterBgrdFromIniSo(12, 100, dir_);
+  ASSERT_NE(level, nullptr);
+  EXPECT_EQ(level->Dx(), 9);
+  EXPECT_EQ(level->id(), level->EtId());
+  level->ClearIni();
+  EXPECT_NE(Ini().find("[12]\nDatei=plan.bmp\nDX=1"), std::string::npos);
+  EXPECT_EQ(tool_.RasterBgrdFromIniSo(12, 100, dir_), nullptr);
+}
+
+TEST_F(RasterTest, GenTransFitsThePictureIntoTheFloor) {
+  CRasterBgrd raster;
+  std::string directory = dir_;
+  ASSERT_TRUE(raster.LoadRasterFile(dir_ + "/plan.bmp", 5, 30000, true, directory));
+  raster.GenTrans(40000);
+  EXPECT_EQ(raster.Zoom(), 20);  // as wide as the floor
+  EXPECT_NE(Ini().find("[5]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=20\r\nSichtbar=Wahr\r\n"),
+            std::string::npos)
+      << Ini();
+
+  ASSERT_TRUE(raster.LoadRasterFile(dir_ + "/plan.bmp", 5, 10000, true, directory));
+  raster.GenTrans(40000);
+  EXPECT_EQ(raster.Zoom(), 10);  // as high as the floor
+
+  ASSERT_TRUE(raster.LoadRasterFile(dir_ + "/plan.bmp", 5, 0, true, directory));
+  raster.GenTrans(40000);
+  EXPECT_EQ(ErrorNumberOf([&] { raster.Dx(); }), platform::err::kObjectNotSet);  // a flat floor: no placement
+  raster.SetTrans(1, 2, 3);
+  EXPECT_EQ(ErrorNumberOf([&] { raster.GenTrans(0); }),
+            platform::err::kOverflow);  // 0 / 0, as the runtime has it
+  EXPECT_EQ(ErrorNumberOf([&] { raster.Dx(); }), platform::err::kObjectNotSet);
+}
+
+TEST_F(RasterTest, DrawCopiesOnlyTheClippedPartAndConvertsForThePrinter) {
+  CRasterBgrd raster;
+  std::string directory = dir_;
+  ASSERT_TRUE(raster.LoadRasterFile(dir_ + "/plan.bmp", 5, 1000, true, directory));
+  raster.SetTrans(0, 0, 10.0);  // world = pixel x 10
+  auto control = std::make_shared<RecordingControl>();
+  platform::ObjectRef pb = control;
+  auto device = std::make_shared<mensura::MensTrans>();
+  device->Factor(0.5);
+  auto clip = std::make_shared<mensura::MensRect>();
+  clip->Left(-1000), clip->Top(2000), clip->Right(5000), clip->Bottom(50000);
+  raster.Draw(pb, device, clip);
+  ASSERT_EQ(control->calls.size(), 1u);
+  // Source: (-100, 200) - (500, 5000) clipped to (0, 200) - (500, 1000); destination x 10 x 0.5.
+  EXPECT_EQ(control->calls[0], (std::vector<float>{0, 1000, 2500, 4000, 0, 200, 500, 800}));
+
+  auto printer = std::make_shared<RecordingControl>("Printer", 6);
+  platform::ObjectRef page = printer;
+  raster.Draw(page, device, clip);  // the source edges in printer pixels: x 15 / 6
+  ASSERT_EQ(printer->calls.size(), 1u);
+  EXPECT_EQ(printer->calls[0], (std::vector<float>{0, 1000, 2500, 4000, 0, 500, 1250, 2000}));
+  raster.Visible(false);
+  std::shared_ptr<mensura::MensTrans> none;
+  EXPECT_NO_THROW(raster.Draw(pb, none, clip));
+  EXPECT_EQ(control->calls.size(), 1u);
+}
+
+TEST_F(RasterTest, FilesThatAreNotBmpOrJpgAreRefusedWithTheirMessage) {
+  WritePlan("plan.jpeg", 4, 4);
+  CRasterBgrd raster;
+  std::string directory = dir_;
+  EXPECT_FALSE(raster.LoadRasterFile(dir_ + "/plan.jpeg", 5, 100, true, directory));
+  EXPECT_EQ(ui_->message_boxes(),
+            (std::vector<MessageBoxCall>{
+                {"Ungültige Rasterdatei! - Es können nur BMP-  und JPG-Dateien gelesen werden.", 16, ""}}));
+  EXPECT_EQ(raster.FilePath(), "");
+  EXPECT_EQ(raster.Width(), 0);
+
+  EXPECT_FALSE(raster.LoadRasterFile(dir_ + "/missing.bmp", 5, 100, true, directory));
+  EXPECT_EQ(ui_->message_boxes().back(), (MessageBoxCall{"File not found", 16, "Talmo"}));
+}
+
+TEST_F(RasterTest, ACancelledFileDialogLoadsNothing) {
+  CRasterBgrd raster;
+  std::string directory = dir_;
+  raster.Visible(false);
+  EXPECT_FALSE(raster.LoadRasterFile("", 5, 100, false, directory));
+  ASSERT_EQ(ui_->file_dialogs().size(), 1u);
+  EXPECT_EQ(ui_->file_dialogs()[0].flags, 4096);
+  EXPECT_EQ(ui_->file_dialogs()[0].initial_directory, dir_);
+  EXPECT_EQ(ui_->file_dialogs()[0].filter, "Windows Bitmap (*.bmp) | *.bmp|JPEG - Format (*.jpg)|*.jpg");
+  EXPECT_TRUE(raster.Visible());  // the one change a cancelled dialog makes
+  EXPECT_EQ(raster.EtId(), 0);
+
+  ui_->ScriptFileOpen(dir_ + "/plan.bmp");
+  EXPECT_TRUE(raster.LoadRasterFile("", 5, 100, true, directory));
+  EXPECT_EQ(raster.FilePath(), "plan.bmp");
+}
+
+}  // namespace
+}  // namespace tessera
