@@ -9,8 +9,10 @@
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/draw/cdraw_rect.hpp"
 #include "tessera/draw/draw_dispatch.hpp"
+#include "tessera/raster/crasterbgrd.hpp"
+#include "tessera/raster/gtool_dispatch.hpp"
+#include "tessera/raster/raster_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
-#include "tessera/tool/gtool_dispatch.hpp"
 
 namespace tessera {
 
@@ -22,7 +24,7 @@ const frame::ClassInfo& Info(std::string_view name) {
   return *info;
 }
 
-const std::array<ClassBinding, 4>& Bindings() {
+const std::array<ClassBinding, 6>& Bindings() {
   static const std::array bindings{
       ClassBinding{Info("GTool"), GToolDispatch,
                    [] { return platform::ObjectRef(std::make_shared<GTool>()); },
@@ -34,6 +36,12 @@ const std::array<ClassBinding, 4>& Bindings() {
                    [] { return platform::ObjectRef(std::make_shared<CDrawLine>()); }, nullptr},
       ClassBinding{Info("CDrawRect"), CDrawRectDispatch,
                    [] { return platform::ObjectRef(std::make_shared<CDrawRect>()); }, nullptr},
+      ClassBinding{Info("CRasterBgrd"), CRasterBgrdDispatch,
+                   [] { return platform::ObjectRef(std::make_shared<CRasterBgrd>()); }, nullptr,
+                   &CRasterBgrdEventBridge()},
+      ClassBinding{Info("CRasterBgrdSo"), CRasterBgrdSoDispatch,
+                   [] { return platform::ObjectRef(std::make_shared<CRasterBgrdSo>()); }, nullptr,
+                   &CRasterBgrdSoEventBridge()},
   };
   return bindings;
 }

@@ -13,6 +13,7 @@
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
+#include "tessera/raster/raster_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -240,6 +241,52 @@ TEST_F(RasterTest, ACancelledFileDialogLoadsNothing) {
   ui_->ScriptFileOpen(dir_ + "/plan.bmp");
   EXPECT_TRUE(raster.LoadRasterFile("", 5, 100, true, directory));
   EXPECT_EQ(raster.FilePath(), "plan.bmp");
+}
+
+}  // namespace
+}  // namespace tessera
+
+namespace tessera {
+namespace {
+
+std::vector<std::string> Names(const frame::DispatchTable& table) {
+  return {table.members().begin(), table.members().end()};
+}
+
+TEST(RasterDispatchTest, SlotsFollowTheInterfaces) {
+  const std::vector<std::string> second_kind{"Dx",
+                                             "Dy",
+                                             "Zoom",
+                                             "id",
+                                             "EtId",
+                                             "EtHeight",
+                                             "Height",
+                                             "Width",
+                                             "hBitmap",
+                                             "FilePath",
+                                             "EditTransActive",
+                                             "Visible",
+                                             "RasterTransEditMode",
+                                             "Init",
+                                             "LoadRasterFile",
+                                             "GenTrans",
+                                             "EditTrans",
+                                             "SetTrans",
+                                             "Draw",
+                                             "MouseDown",
+                                             "MouseMove",
+                                             "ShowTransDlg",
+                                             "ClearIni"};
+  EXPECT_EQ(Names(CRasterBgrdSoDispatch()), second_kind);
+  std::vector<std::string> floor = second_kind;
+  floor.erase(floor.begin() + 3);
+  EXPECT_EQ(Names(CRasterBgrdDispatch()), floor);
+  CRasterBgrd raster;
+  std::vector<platform::Variant> none;
+  EXPECT_EQ(ErrorNumberOf([&] { CRasterBgrdDispatch().Invoke(raster, "EditTrans", none); }),
+            platform::err::kMethodNotSupported);
+  EXPECT_EQ(CRasterBgrdDispatch().Invoke(raster, "RasterTransEditMode", none),
+            platform::Variant(int32_t{rteNoEdit}));
 }
 
 }  // namespace

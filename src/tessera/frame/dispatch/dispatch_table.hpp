@@ -154,7 +154,7 @@ platform::Variant Call(platform::Object& self, std::span<platform::Variant> args
   if constexpr (std::is_void_v<typename Traits::Result>) {
     (object.*member)(std::get<I>(values)...);
   } else {
-    result = platform::Variant((object.*member)(std::get<I>(values)...));
+    result = ResultVariant((object.*member)(std::get<I>(values)...));
   }
   (WriteBack<std::tuple_element_t<I, Params>>(*slots[I], std::get<I>(values)), ...);
   return result;

@@ -77,6 +77,24 @@ struct ArgumentType<std::shared_ptr<T>> {
   }
 };
 
+// The library's enumerations cross as the 32-bit values they are at the component interface.
+template <typename T>
+requires std::is_enum_v<T>
+struct ArgumentType<T> {
+  static constexpr ValueType kType = ValueType::kLong;
+  static T From(const platform::Variant& value) { return static_cast<T>(platform::CLng(value)); }
+};
+
+// A member's result as a Variant.
+template <typename R>
+platform::Variant ResultVariant(R&& value) {
+  if constexpr (std::is_enum_v<std::remove_cvref_t<R>>) {
+    return platform::Variant(static_cast<int32_t>(value));
+  } else {
+    return platform::Variant(std::forward<R>(value));
+  }
+}
+
 // The stored type of a parameter declared as P (std::string for `const std::string&` ...).
 template <typename P>
 using StoredType = std::remove_cvref_t<P>;

@@ -1,13 +1,16 @@
-#include "tessera/tool/gtool_dispatch.hpp"
+#include "tessera/raster/gtool_dispatch.hpp"
 
+#include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
 
 using frame::Method;
 using frame::Optional;
+using frame::PropertyGet;
 
-// The raster and date members have their slots but no rows yet.
+// GTool's table lives with the raster objects, which its raster factories return. The date members
+// have their slots but no rows yet.
 const frame::DispatchTable& GToolDispatch() {
   static const frame::DispatchTable table(
       "GTool",
@@ -48,6 +51,14 @@ const frame::DispatchTable& GToolDispatch() {
        "ReplaceGermanSonderzeichen",
        "RGBReverse"},
       {
+          PropertyGet<&GTool::RasterSubDir>("RasterSubDir"),
+          PropertyGet<&GTool::RasterIniFileExt>("RasterIniFileExt"),
+          Method<&GTool::RasterBgrdFromIni>("RasterBgrdFromIni", {"lEtId", "lEtHeight", "stRasterDir"}),
+          Method<&GTool::RasterBgrdFromIniSo>("RasterBgrdFromIniSo", {"lSoId", "lSoHeight", "stRasterDir"}),
+          Method<&GTool::RasterBgrdCopyIniData>("RasterBgrdCopyIniData",
+                                                {"lFromEtId", "lToEtId", "stRasterDir"}),
+          Method<&GTool::RasterBgrdCopyIniDataSo>("RasterBgrdCopyIniDataSo",
+                                                  {"lFromSoId", "lToSoId", "stRasterDir"}),
           Method<&GTool::ParaAnz>("ParaAnz", {"TxT", "trz"}),
           Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}),
           Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")}),

@@ -1,4 +1,4 @@
-#include "tessera/tool/gtool_dispatch.hpp"
+#include "tessera/raster/gtool_dispatch.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,16 @@
+// The dispatch tables of CRasterBgrd and CRasterBgrdSo, and the bridges that deliver their events
+// to a host's dispatch sink. The editing members have their slots; they answer 438 until built.
+#pragma once
+
+#include "tessera/frame/component/event_bridge.hpp"
+#include "tessera/frame/dispatch/dispatch_table.hpp"
+
+namespace tessera {
+
+const frame::DispatchTable& CRasterBgrdDispatch();
+const frame::DispatchTable& CRasterBgrdSoDispatch();
+
+const frame::EventBridge& CRasterBgrdEventBridge();
+const frame::EventBridge& CRasterBgrdSoEventBridge();
+
+}  // namespace tessera
