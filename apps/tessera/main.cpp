@@ -4,6 +4,10 @@
 //   tessera call Class.Member ARG...     one call on the class's implicit instance (global
 //                                        classes) or on a new object; prints one JSON object
 //   tessera call --batch                 JSON requests on stdin, one answer line each
+//   tessera render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH]
+//                  [--printer] -o OUT.png   draws a floor's raster background with its outline
+//   tessera place RASTERDIR FLOOR FILE --height H --width W [--so]
+//                                        fits a raster file to a floor and records it
 //   tessera register [--registry FILE]   records the classes with this library as their server
 //   tessera unregister [--registry FILE] removes exactly those records again
 //
@@ -17,6 +21,7 @@
 
 #include "batch.hpp"
 #include "call_answer.hpp"
+#include "render.hpp"
 #include "tessera/class_bindings.hpp"
 #include "tessera/component_entry.hpp"
 #include "tessera/frame/component/registry.hpp"
@@ -118,6 +123,9 @@ int Usage() {
   std::cerr << "usage: tessera classes\n"
                "       tessera call Class.Member [ARG...]\n"
                "       tessera call --batch < requests.jsonl\n"
+               "       tessera render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B]\n"
+               "                      [--size WxH] [--printer] -o OUT.png\n"
+               "       tessera place RASTERDIR FLOOR FILE --height H --width W [--so]\n"
                "       tessera register [--registry FILE]\n"
                "       tessera unregister [--registry FILE]\n";
   return kUsageError;
@@ -131,8 +139,14 @@ int Main(std::span<char* const> argv) {
     return RunBatch(std::cin, std::cout);
   }
   if (argv.size() >= 3 && std::string_view(argv[1]) == "call") return Call(argv[2], argv.subspan(3));
-  if (argv.size() >= 2 &&
-      (std::string_view(argv[1]) == "register" || std::string_view(argv[1]) == "unregister")) {
+  const std::string_view command = argv.size() >= 2 ? std::string_view(argv[1]) : std::string_view();
+  if (command == "render") {
+    if (const int answer = Render(argv.subspan(2)); answer != kUsageError) return answer;
+  }
+  if (command == "place") {
+    if (const int answer = Place(argv.subspan(2)); answer != kUsageError) return answer;
+  }
+  if (command == "register" || command == "unregister") {
     if (const int answer = Registration(argv[1], argv.subspan(2)); answer != kUsageError) return answer;
   }
   return Usage();

@@ -1,0 +1,154 @@
+// Writes the example raster directory: a synthetic floor plan (outer walls, a corridor, rooms with
+// doors, a grid) drawn with the library's own canvas, stored as a 1-bit BMP in the directory and
+// as a colour JPG in its sub-folder "Farbe", and a "Raster.ini" that places it on floors 5 and 6
+// and on level 1 of the second kind.
+//
+//   make_example DIRECTORY
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tessera/platform/surface/canvas.hpp"
+
+namespace {
+
+using tessera::platform::Canvas;
+using tessera::platform::LineShape;
+
+constexpr int32_t kWidth = 4200, kHeight = 2970;  // pixels of the plan; 10 mm each on floor 5
+constexpr int32_t kBlack = 0, kGrey = 0xC0C0C0;
+
+void Fill(Canvas& canvas, double scale, int x1, int y1, int x2, int y2, int32_t colour) {
+  canvas.Line(static_cast<float>(x1 * scale), static_cast<float>(y1 * scale), static_cast<float>(x2 * scale),
+              static_cast<float>(y2 * scale), LineShape::kFilledBox, colour);
+}
+
+void Segment(Canvas& canvas, double scale, double x1, double y1, double x2, double y2, int32_t colour) {
+  canvas.Line(static_cast<float>(x1 * scale), static_cast<float>(y1 * scale), static_cast<float>(x2 * scale),
+              static_cast<float>(y2 * scale), LineShape::kSegment, colour);
+}
+
+// The plan in plan pixels times `scale`; room colours only for the colour version.
+void DrawPlan(Canvas& canvas, double scale, bool colour) {
+  const int32_t room_colours[] = {0xE0F0FF, 0xE0FFE0, 0xFFF0E0, 0xF0E0FF, 0xFFFFD0, 0xE0FFFF};
+  for (int i = 0; colour && i < 6; ++i) {
+    Fill(canvas, scale, 100 + i * 666, 100, 100 + (i + 1) * 666, 1300, room_colours[i]);
+    Fill(canvas, scale, 100 + i * 666, 1500, 100 + (i + 1) * 666, 2870, room_colours[5 - i]);
+  }
+  for (int x = 0; x < kWidth; x += 300) Segment(canvas, scale, x, 0, x, kHeight - 1, colour ? kGrey : kBlack);
+  for (int y = 0; y < kHeight; y += 300) Segment(canvas, scale, 0, y, kWidth - 1, y, colour ? kGrey : kBlack);
+  // Outer walls, the corridor's walls and the walls between the rooms.
+  Fill(canvas, scale, 84, 84, 4116, 100, kBlack);
+  Fill(canvas, scale, 84, 2870, 4116, 2886, kBlack);
+  Fill(canvas, scale, 84, 84, 100, 2886, kBlack);
+  Fill(canvas, scale, 4100, 84, 4116, 2886, kBlack);
+  for (int i = 0; i < 6; ++i) {
+    const int left = 100 + i * 666, door = left + 280;
+    Fill(canvas, scale, left, 1292, door, 1300, kBlack);
+    Fill(canvas, scale, door + 90, 1292, left + 666, 1300, kBlack);
+    Fill(canvas, scale, left, 1500, door, 1508, kBlack);
+    Fill(canvas, scale, door + 90, 1500, left + 666, 1508, kBlack);
+    if (i > 0)
+      Fill(canvas, scale, left - 4, 100, left + 4, 1292, kBlack),
+          Fill(canvas, scale, left - 4, 1508, left + 4, 2870, kBlack);
+    // Each door's leaf and its swing.
+    Segment(canvas, scale, door, 1300, door, 1210, kBlack);
+    Segment(canvas, scale, door, 1508, door, 1598, kBlack);
+    for (int step = 0; step < 16; ++step) {
+      const double a = step * M_PI / 32, b = (step + 1) * M_PI / 32;
+      Segment(canvas, scale, door + 90 * std::sin(a), 1300 - 90 * std::cos(a), door + 90 * std::sin(b),
+              1300 - 90 * std::cos(b), kBlack);
+      Segment(canvas, scale, door + 90 * std::sin(a), 1508 + 90 * std::cos(a), door + 90 * std::sin(b),
+              1508 + 90 * std::cos(b), kBlack);
+    }
+  }
+}
+
+void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+// The canvas as a 1-bit BMP: dark pixels black, the rest white.
+void WriteBmp(const Canvas& canvas, const std::filesystem::path& file) {
+  const uint32_t stride = (static_cast<uint32_t>(canvas.width()) + 31) / 32 * 4;
+  const uint32_t offset = 14 + 40 + 8, size = stride * static_cast<uint32_t>(canvas.height());
+  std::vector<uint8_t> out{'B', 'M'};
+  Put(out, offset + size, 4), Put(out, 0, 4), Put(out, offset, 4);
+  Put(out, 40, 4), Put(out, static_cast<uint32_t>(canvas.width()), 4),
+      Put(out, static_cast<uint32_t>(canvas.height()), 4);
+  Put(out, 1, 2), Put(out, 1, 2), Put(out, 0, 4), Put(out, size, 4), Put(out, 11811, 4), Put(out, 11811, 4);
+  Put(out, 2, 4), Put(out, 0, 4), Put(out, 0x000000, 4), Put(out, 0xFFFFFF, 4);
+  for (int32_t y = canvas.height() - 1; y >= 0; --y) {
+    std::vector<uint8_t> row(stride, 0);
+    for (int32_t x = 0; x < canvas.width(); ++x) {
+      if ((canvas.PixelAt(x, y) & 0xFF) > 0x80)
+        row[static_cast<std::size_t>(x) >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+}
+
+void WriteJpeg(const Canvas& canvas, const std::filesystem::path& file) {
+  FILE* out = std::fopen(file.c_str(), "wb");
+  if (out == nullptr) throw std::runtime_error("cannot write " + file.string());
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  jpeg_stdio_dest(&info, out);
+  info.image_width = static_cast<JDIMENSION>(canvas.width());
+  info.image_height = static_cast<JDIMENSION>(canvas.height());
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 85, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  std::vector<uint8_t> row(static_cast<std::size_t>(canvas.width()) * 3);
+  while (info.next_scanline < info.image_height) {
+    for (int32_t x = 0; x < canvas.width(); ++x) {
+      const uint32_t pixel = canvas.PixelAt(x, static_cast<int32_t>(info.next_scanline));
+      row[3 * static_cast<std::size_t>(x)] = static_cast<uint8_t>(pixel >> 16);
+      row[3 * static_cast<std::size_t>(x) + 1] = static_cast<uint8_t>(pixel >> 8);
+      row[3 * static_cast<std::size_t>(x) + 2] = static_cast<uint8_t>(pixel);
+    }
+    JSAMPROW rows[] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::fclose(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: make_example DIRECTORY\n";
+    return 2;
+  }
+  const std::filesystem::path directory = argv[1];
+  std::filesystem::create_directories(directory / "Farbe");
+  Canvas plan(kWidth, kHeight);
+  DrawPlan(plan, 1.0, false);
+  WriteBmp(plan, directory / "plan.bmp");
+  Canvas coloured(kWidth / 3, kHeight / 3);
+  DrawPlan(coloured, 1.0 / 3, true);
+  WriteJpeg(coloured, directory / "Farbe" / "plan.jpg");
+  // Floor 5 is 42 x 29.7 m in millimetres: 10 mm per pixel of the plan.
+  std::ofstream(directory / "Raster.ini", std::ios::binary)
+      << "[5]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=10\r\nSichtbar=Wahr\r\n\r\n"
+      << "[6]\r\nDatei=Farbe\\plan.jpg\r\nDX=-40\r\nDY=-25\r\nFaktor=30\r\nSichtbar=Wahr\r\n\r\n"
+      << "[So1]\r\nDatei=plan.bmp\r\nDX=150\r\nDY=100\r\nFaktor=12\r\nSichtbar=Falsch\r\n";
+  std::cout << directory.string() << "\n";
+  return 0;
+}
