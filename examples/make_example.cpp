@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 
 namespace {
@@ -144,10 +145,13 @@ int main(int argc, char** argv) {
   Canvas coloured(kWidth / 3, kHeight / 3);
   DrawPlan(coloured, 1.0 / 3, true);
   WriteJpeg(coloured, directory / "Farbe" / "plan.jpg");
-  // Floor 5 is 42 x 29.7 m in millimetres: 10 mm per pixel of the plan.
+  // A file in a sub-folder is stored with its full path, as the factories read any name with a "\"
+  // unchanged. Floor 5 is 42 x 29.7 m in millimetres: 10 mm per pixel of the plan.
+  const std::string colour_file =
+      tessera::platform::ToLibraryPath(std::filesystem::absolute(directory / "Farbe" / "plan.jpg"));
   std::ofstream(directory / "Raster.ini", std::ios::binary)
       << "[5]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=10\r\nSichtbar=Wahr\r\n\r\n"
-      << "[6]\r\nDatei=Farbe\\plan.jpg\r\nDX=-40\r\nDY=-25\r\nFaktor=30\r\nSichtbar=Wahr\r\n\r\n"
+      << "[6]\r\nDatei=" << colour_file << "\r\nDX=-40\r\nDY=-25\r\nFaktor=30\r\nSichtbar=Wahr\r\n\r\n"
       << "[So1]\r\nDatei=plan.bmp\r\nDX=150\r\nDY=100\r\nFaktor=12\r\nSichtbar=Falsch\r\n";
   std::cout << directory.string() << "\n";
   return 0;
