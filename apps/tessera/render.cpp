@@ -99,9 +99,27 @@ void DrawOutline(platform::PictureControl& control, const mensura::MensTrans& tr
                platform::LineShape::kBox, kOutlineColour);
 }
 
-int Fail(const std::string& text) {
+// A failure that is no run-time error: said on stderr, and no answer.
+std::optional<nlohmann::ordered_json> Failed(const std::string& text) {
   std::cerr << "tessera: " << text << '\n';
-  return 1;
+  return std::nullopt;
+}
+
+// Runs one command: its JSON answer on stdout and 0, a run-time error's answer and 1, nothing and
+// 1 after Failed, or the usage status for arguments that are no numbers.
+template <typename Command>
+int Answered(Command&& command) {
+  try {
+    const auto answer = command();
+    if (!answer) return 1;
+    std::cout << Dump(*answer) << '\n';
+    return 0;
+  } catch (const std::invalid_argument&) {
+    return kUsageError;
+  } catch (...) {
+    std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';
+    return 1;
+  }
 }
 
 bool HasFloorOptions(const Options& options, std::size_t positional) {
@@ -114,7 +132,7 @@ bool HasFloorOptions(const Options& options, std::size_t positional) {
 int Render(std::span<char* const> args) {
   const auto options = Parse(args);
   if (!options || !HasFloorOptions(*options, 2) || !options->named.contains("-o")) return kUsageError;
-  try {
+  return Answered([&]() -> std::optional<nlohmann::ordered_json> {
     const int32_t floor = static_cast<int32_t>(std::stol(options->positional[1]));
     const int32_t height = Whole(*options, "--height"), width = Whole(*options, "--width");
     const auto view = options->named.contains("--view")
@@ -122,9 +140,10 @@ int Render(std::span<char* const> args) {
                           : std::vector<double>{0, 0, double(width), double(height)};
     const auto size =
         Numbers(options->named.contains("--size") ? options->named.at("--size") : "1600x1200", 'x', 2);
-    if (!view || !size || (*view)[2] <= (*view)[0] || (*view)[3] <= (*view)[1]) return kUsageError;
+    if (!view || !size || (*view)[2] <= (*view)[0] || (*view)[3] <= (*view)[1])
+      throw std::invalid_argument("view");
     const auto raster = FromIni(*options, floor, height);
-    if (!raster) return Fail("no raster background for floor " + options->positional[1]);
+    if (!raster) return Failed("no raster background for floor " + options->positional[1]);
 
     const bool printer = options->named.contains("--printer");
     std::shared_ptr<platform::PictureControl> control;
@@ -150,42 +169,30 @@ int Render(std::span<char* const> args) {
       platform::WritePng(*std::static_pointer_cast<platform::Canvas>(control), out);
     }
     for (std::string& file : files) file = platform::ToHostPath(file).string();
-    nlohmann::ordered_json answer{{"written", files},
-                                  {"size", {control->ScaleWidth(), control->ScaleHeight()}},
-                                  {"raster", raster->FilePath()},
-                                  {"picture", {raster->Width(), raster->Height()}}};
-    std::cout << Dump(answer) << '\n';
-    return 0;
-  } catch (const std::invalid_argument&) {
-    return kUsageError;
-  } catch (...) {
-    std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';
-    return 1;
-  }
+    const nlohmann::ordered_json answer{{"written", files},
+                                        {"size", {control->ScaleWidth(), control->ScaleHeight()}},
+                                        {"raster", raster->FilePath()},
+                                        {"picture", {raster->Width(), raster->Height()}}};
+    return answer;
+  });
 }
 
 int Place(std::span<char* const> args) {
   const auto options = Parse(args);
   if (!options || !HasFloorOptions(*options, 3)) return kUsageError;
-  try {
+  return Answered([&]() -> std::optional<nlohmann::ordered_json> {
     const int32_t floor = static_cast<int32_t>(std::stol(options->positional[1]));
     const auto raster = NewRaster(*options);
     std::string directory = options->positional[0];
     if (!raster->LoadRasterFile(options->positional[2], floor, Whole(*options, "--height"), true,
                                 directory)) {
-      return Fail("the raster file was not loaded");
+      return Failed("the raster file was not loaded");
     }
     raster->GenTrans(Whole(*options, "--width"));
-    nlohmann::ordered_json answer{
+    const nlohmann::ordered_json answer{
         {"placed", raster->FilePath()}, {"Dx", raster->Dx()}, {"Dy", raster->Dy()}, {"Zoom", raster->Zoom()}};
-    std::cout << Dump(answer) << '\n';
-    return 0;
-  } catch (const std::invalid_argument&) {
-    return kUsageError;
-  } catch (...) {
-    std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';
-    return 1;
-  }
+    return answer;
+  });
 }
 
 }  // namespace tessera::cli
