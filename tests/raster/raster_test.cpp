@@ -58,12 +58,12 @@ class RasterTest : public ::testing::Test {
   // A white 1-bit plan of the given size.
   void WritePlan(const std::string& name, int32_t width, int32_t height) {
     const std::size_t stride = (static_cast<std::size_t>(width) + 31) / 32 * 4;
-    const platform::testing::BmpSpec spec{
+    const platform::testing::BmpLayout layout{
         40,     width,
         height, 1,
         0,      {0x000000, 0xFFFFFF},
         {},     std::vector<uint8_t>(stride * static_cast<std::size_t>(height), 0xFF)};
-    const std::vector<uint8_t> bytes = platform::testing::BuildBmp(spec);
+    const std::vector<uint8_t> bytes = platform::testing::BuildBmp(layout);
     WriteBytes(directory_ / name, std::string(bytes.begin(), bytes.end()));
   }
   void WriteIni(const std::string& text) { WriteBytes(directory_ / "Raster.ini", text); }

@@ -6,7 +6,7 @@
 
 namespace tessera::platform::testing {
 
-struct BmpSpec {
+struct BmpLayout {
   uint32_t header_size = 40;  // 12, 40, 52, 56, 108 or 124
   int32_t width = 1;
   int32_t height = 1;  // negative: top-down
@@ -26,44 +26,44 @@ inline void Put32(std::vector<uint8_t>& out, uint32_t value) {
   Put16(out, value >> 16);
 }
 
-inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec) {
+inline std::vector<uint8_t> BuildBmp(const BmpLayout& layout) {
   std::vector<uint8_t> dib;
-  Put32(dib, spec.header_size);
-  if (spec.header_size == 12) {
-    Put16(dib, static_cast<uint32_t>(spec.width));
-    Put16(dib, static_cast<uint32_t>(spec.height));
+  Put32(dib, layout.header_size);
+  if (layout.header_size == 12) {
+    Put16(dib, static_cast<uint32_t>(layout.width));
+    Put16(dib, static_cast<uint32_t>(layout.height));
     Put16(dib, 1);
-    Put16(dib, spec.bits);
+    Put16(dib, layout.bits);
   } else {
-    Put32(dib, static_cast<uint32_t>(spec.width));
-    Put32(dib, static_cast<uint32_t>(spec.height));
+    Put32(dib, static_cast<uint32_t>(layout.width));
+    Put32(dib, static_cast<uint32_t>(layout.height));
     Put16(dib, 1);
-    Put16(dib, spec.bits);
-    Put32(dib, spec.compression);
-    Put32(dib, static_cast<uint32_t>(spec.pixels.size()));
+    Put16(dib, layout.bits);
+    Put32(dib, layout.compression);
+    Put32(dib, static_cast<uint32_t>(layout.pixels.size()));
     Put32(dib, 2835);
     Put32(dib, 2835);
-    Put32(dib, static_cast<uint32_t>(spec.palette.size()));
+    Put32(dib, static_cast<uint32_t>(layout.palette.size()));
     Put32(dib, 0);
-    for (std::size_t i = 0; i < 3 && spec.header_size > 40; ++i)
-      Put32(dib, i < spec.masks.size() ? spec.masks[i] : 0);
-    while (dib.size() < spec.header_size) dib.push_back(0);
-    if (spec.header_size == 40) {
-      for (uint32_t mask : spec.masks) Put32(dib, mask);
+    for (std::size_t i = 0; i < 3 && layout.header_size > 40; ++i)
+      Put32(dib, i < layout.masks.size() ? layout.masks[i] : 0);
+    while (dib.size() < layout.header_size) dib.push_back(0);
+    if (layout.header_size == 40) {
+      for (uint32_t mask : layout.masks) Put32(dib, mask);
     }
   }
-  for (uint32_t colour : spec.palette) {
+  for (uint32_t colour : layout.palette) {
     dib.push_back(static_cast<uint8_t>(colour));
     dib.push_back(static_cast<uint8_t>(colour >> 8));
     dib.push_back(static_cast<uint8_t>(colour >> 16));
-    if (spec.header_size != 12) dib.push_back(0);
+    if (layout.header_size != 12) dib.push_back(0);
   }
   std::vector<uint8_t> file{'B', 'M'};
-  Put32(file, static_cast<uint32_t>(14 + dib.size() + spec.pixels.size()));
+  Put32(file, static_cast<uint32_t>(14 + dib.size() + layout.pixels.size()));
   Put32(file, 0);
   Put32(file, static_cast<uint32_t>(14 + dib.size()));
   file.insert(file.end(), dib.begin(), dib.end());
-  file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+  file.insert(file.end(), layout.pixels.begin(), layout.pixels.end());
   return file;
 }
 

@@ -10,17 +10,17 @@
 namespace tessera::platform {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpLayout;
 using testing::BuildBmp;
 using testing::ErrorNumberOf;
 
-std::unique_ptr<Picture> Decode(const BmpSpec& spec, PictureLimits limits = {}) {
-  const std::vector<uint8_t> file = BuildBmp(spec);
+std::unique_ptr<Picture> Decode(const BmpLayout& layout, PictureLimits limits = {}) {
+  const std::vector<uint8_t> file = BuildBmp(layout);
   return DecodeBmp(MemorySource(file), limits);
 }
 
-int32_t DecodeError(const BmpSpec& spec, PictureLimits limits = {}) {
-  return ErrorNumberOf([&] { Decode(spec, limits); });
+int32_t DecodeError(const BmpLayout& layout, PictureLimits limits = {}) {
+  return ErrorNumberOf([&] { Decode(layout, limits); });
 }
 
 // Rows of `stride` bytes, bottom row first, each from `row(y)` for picture row y.
@@ -37,11 +37,11 @@ std::vector<uint8_t> BottomUp(int32_t height, std::size_t stride, Row row) {
 
 TEST(BmpDecoderTest, OneBitStaysOneBitInEveryHeaderVersion) {
   for (uint32_t header : {12u, 40u, 108u, 124u}) {
-    BmpSpec spec{header, 10, 3, 1, 0, {0x112233, 0xFFEEDD}, {}, {}};
-    spec.pixels = BottomUp(3, 4, [](int32_t y) {
+    BmpLayout layout{header, 10, 3, 1, 0, {0x112233, 0xFFEEDD}, {}, {}};
+    layout.pixels = BottomUp(3, 4, [](int32_t y) {
       return std::vector<uint8_t>{static_cast<uint8_t>(0xA5 >> y), 0x40};
     });
-    const auto picture = Decode(spec);
+    const auto picture = Decode(layout);
     ASSERT_EQ(picture->format(), PixelFormat::kIndexed1) << header;
     EXPECT_EQ(picture->ByteSize(), 12u);
     for (int32_t y = 0; y < 3; ++y) {
@@ -55,7 +55,7 @@ TEST(BmpDecoderTest, OneBitStaysOneBitInEveryHeaderVersion) {
 }
 
 TEST(BmpDecoderTest, FourAndEightBitBecomeIndexedBytesWithShortPalettes) {
-  BmpSpec four{40, 5, 2, 4, 0, {0x000010, 0x000020, 0x000030}, {}, {}};
+  BmpLayout four{40, 5, 2, 4, 0, {0x000010, 0x000020, 0x000030}, {}, {}};
   four.pixels = BottomUp(2, 4, [](int32_t y) {
     return std::vector<uint8_t>{0x01, 0x20, static_cast<uint8_t>(y << 4)};
   });
@@ -67,7 +67,7 @@ TEST(BmpDecoderTest, FourAndEightBitBecomeIndexedBytesWithShortPalettes) {
   four.pixels[0] = 0x05;  // index 5 of a palette of 3
   EXPECT_EQ(DecodeError(four), err::kInvalidPicture);
 
-  BmpSpec eight{40, 3, -2, 8, 0, {0x0000FF, 0x00FF00, 0xFF0000}, {}, {0, 1, 2, 0, 2, 2, 1, 0}};  // top-down
+  BmpLayout eight{40, 3, -2, 8, 0, {0x0000FF, 0x00FF00, 0xFF0000}, {}, {0, 1, 2, 0, 2, 2, 1, 0}};  // top-down
   const auto top_down = Decode(eight);
   EXPECT_EQ(top_down->PixelAt(1, 0), 0x00FF00u);
   EXPECT_EQ(top_down->PixelAt(0, 1), 0xFF0000u);
@@ -75,7 +75,7 @@ TEST(BmpDecoderTest, FourAndEightBitBecomeIndexedBytesWithShortPalettes) {
 
 TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasks) {
   const uint16_t white555 = 0x7FFF, red565 = 0xF800, green555 = 0x03E0;
-  BmpSpec plain{40, 2, 1, 16, 0, {}, {}, {}};
+  BmpLayout plain{40, 2, 1, 16, 0, {}, {}, {}};
   testing::Put16(plain.pixels, white555);
   testing::Put16(plain.pixels, green555);
   auto picture = Decode(plain);
@@ -84,7 +84,7 @@ TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasks) {
   EXPECT_EQ(picture->PixelAt(1, 0), 0x00FF00u);
 
   for (uint32_t header : {40u, 56u}) {
-    BmpSpec fields{header, 2, 1, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, {}};
+    BmpLayout fields{header, 2, 1, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, {}};
     testing::Put16(fields.pixels, red565);
     testing::Put16(fields.pixels, 0x0410);
     picture = Decode(fields);
@@ -94,23 +94,23 @@ TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasks) {
 }
 
 TEST(BmpDecoderTest, TwentyFourAndThirtyTwoBitRowsKeepTheirColours) {
-  BmpSpec wide{40, 3, 2, 24, 0, {}, {}, {}};
+  BmpLayout wide{40, 3, 2, 24, 0, {}, {}, {}};
   wide.pixels = BottomUp(
       2, 12, [](int32_t y) { return std::vector<uint8_t>{1, 2, static_cast<uint8_t>(y), 4, 5, 6, 7, 8, 9}; });
   auto picture = Decode(wide);
   EXPECT_EQ(picture->PixelAt(0, 1), 0x010201u);
   EXPECT_EQ(picture->PixelAt(2, 0), 0x090807u);
 
-  BmpSpec rgbx{124, 1, 1, 32, 0, {}, {}, {0x10, 0x20, 0x30, 0x99}};
+  BmpLayout rgbx{124, 1, 1, 32, 0, {}, {}, {0x10, 0x20, 0x30, 0x99}};
   EXPECT_EQ(Decode(rgbx)->PixelAt(0, 0), 0x302010u);
-  BmpSpec swapped{40, 1, 1, 32, 3, {}, {0x000000FF, 0x0000FF00, 0x00FF0000}, {0x10, 0x20, 0x30, 0x00}};
+  BmpLayout swapped{40, 1, 1, 32, 3, {}, {0x000000FF, 0x0000FF00, 0x00FF0000}, {0x10, 0x20, 0x30, 0x00}};
   EXPECT_EQ(Decode(swapped)->PixelAt(0, 0), 0x102030u);
 }
 
 TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
   // 6 x 3, bottom-up: row 2 (bottom) "1 1 1 2 0 3" by a run, an absolute run of 2 and a run;
   // row 1 skipped by end of line; row 0: a delta of 4 to the right, then one pixel, end of bitmap.
-  BmpSpec rle8{40, 6, 3, 8, 1, {0, 0x0000AA, 0x00BB00, 0xCC0000}, {}, {}};
+  BmpLayout rle8{40, 6, 3, 8, 1, {0, 0x0000AA, 0x00BB00, 0xCC0000}, {}, {}};
   rle8.pixels = {3, 1, 0, 3, 2, 0, 3, 0, 0, 0, 0, 0, 0, 2, 4, 0, 1, 2, 0, 1};
   auto picture = Decode(rle8);
   const uint32_t expected_bottom[] = {0x0000AA, 0x0000AA, 0x0000AA, 0x00BB00, 0, 0xCC0000};
@@ -118,7 +118,7 @@ TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
   EXPECT_EQ(picture->PixelAt(3, 1), 0u);
   EXPECT_EQ(picture->PixelAt(4, 0), 0x00BB00u);
 
-  BmpSpec rle4{40, 5, 1, 4, 2, {0, 0x000011, 0x000022}, {}, {5, 0x12, 0, 1}};
+  BmpLayout rle4{40, 5, 1, 4, 2, {0, 0x000011, 0x000022}, {}, {5, 0x12, 0, 1}};
   picture = Decode(rle4);
   const uint32_t expected_nibbles[] = {0x11, 0x22, 0x11, 0x22, 0x11};
   for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(picture->PixelAt(x, 0), expected_nibbles[x]) << x;
@@ -130,18 +130,18 @@ TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
 }
 
 TEST(BmpDecoderTest, BrokenFilesAreInvalidPicturesNeverReadsPastTheirEnd) {
-  BmpSpec good{40, 4, 4, 24, 0, {}, {}, std::vector<uint8_t>(48, 0x7F)};
+  BmpLayout good{40, 4, 4, 24, 0, {}, {}, std::vector<uint8_t>(48, 0x7F)};
   ASSERT_NE(Decode(good), nullptr);
 
-  BmpSpec cut = good;
+  BmpLayout cut = good;
   cut.pixels.resize(47);
   EXPECT_EQ(DecodeError(cut), err::kInvalidPicture);
-  BmpSpec odd_header = good;
+  BmpLayout odd_header = good;
   odd_header.header_size = 44;
   EXPECT_EQ(DecodeError(odd_header), err::kInvalidPicture);
-  BmpSpec no_palette{40, 8, 1, 8, 0, {}, {}, std::vector<uint8_t>(8, 0)};
+  BmpLayout no_palette{40, 8, 1, 8, 0, {}, {}, std::vector<uint8_t>(8, 0)};
   EXPECT_EQ(DecodeError(no_palette), err::kInvalidPicture);
-  BmpSpec bad_bits = good;
+  BmpLayout bad_bits = good;
   bad_bits.bits = 7;
   EXPECT_EQ(DecodeError(bad_bits), err::kInvalidPicture);
   EXPECT_EQ(DecodeError(good, PictureLimits{15}), err::kInvalidPicture);  // 16 pixels over a limit of 15
@@ -155,8 +155,8 @@ TEST(BmpDecoderTest, BrokenFilesAreInvalidPicturesNeverReadsPastTheirEnd) {
 
 TEST(PictureLoaderTest, FilesAreKnownByTheirContentAndTheirErrorsByTheFileSystem) {
   tessera::testing::TempDir dir;
-  const BmpSpec spec{40, 2, 2, 24, 0, {}, {}, std::vector<uint8_t>(16, 0x40)};
-  const std::vector<uint8_t> bytes = BuildBmp(spec);
+  const BmpLayout layout{40, 2, 2, 24, 0, {}, {}, std::vector<uint8_t>(16, 0x40)};
+  const std::vector<uint8_t> bytes = BuildBmp(layout);
   tessera::testing::WriteBytes(dir.path() / "plan.jpg",
                                std::string(bytes.begin(), bytes.end()));  // a misnamed BMP
   EXPECT_EQ(LoadPicture(dir.File("plan.jpg"))->PixelAt(1, 1), 0x404040u);

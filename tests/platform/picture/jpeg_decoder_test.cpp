@@ -17,7 +17,7 @@ namespace {
 
 using testing::ErrorNumberOf;
 
-struct JpegSpec {
+struct JpegLayout {
   int width = 16, height = 8;
   J_COLOR_SPACE space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
   bool progressive = false;
@@ -29,7 +29,7 @@ uint8_t Sample(int x, int y, int c) {
   return static_cast<uint8_t>(40 + 10 * x + 5 * y + 60 * c);
 }
 
-std::vector<uint8_t> EncodeJpeg(const JpegSpec& spec) {
+std::vector<uint8_t> EncodeJpeg(const JpegLayout& layout) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -37,19 +37,19 @@ std::vector<uint8_t> EncodeJpeg(const JpegSpec& spec) {
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(spec.width);
-  info.image_height = static_cast<JDIMENSION>(spec.height);
-  info.input_components = spec.space == JCS_GRAYSCALE ? 1 : spec.space == JCS_CMYK ? 4 : 3;
-  info.in_color_space = spec.space;
+  info.image_width = static_cast<JDIMENSION>(layout.width);
+  info.image_height = static_cast<JDIMENSION>(layout.height);
+  info.input_components = layout.space == JCS_GRAYSCALE ? 1 : layout.space == JCS_CMYK ? 4 : 3;
+  info.in_color_space = layout.space;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
-  if (spec.progressive) jpeg_simple_progression(&info);
-  info.restart_interval = spec.restart_interval;
+  if (layout.progressive) jpeg_simple_progression(&info);
+  info.restart_interval = layout.restart_interval;
   jpeg_start_compress(&info, TRUE);
-  std::vector<uint8_t> row(static_cast<std::size_t>(spec.width * info.input_components));
+  std::vector<uint8_t> row(static_cast<std::size_t>(layout.width * info.input_components));
   while (info.next_scanline < info.image_height) {
     const int y = static_cast<int>(info.next_scanline);
-    for (int x = 0; x < spec.width; ++x) {
+    for (int x = 0; x < layout.width; ++x) {
       for (int c = 0; c < info.input_components; ++c)
         row[static_cast<std::size_t>(x * info.input_components + c)] = Sample(x, y, c);
     }
@@ -80,9 +80,9 @@ uint32_t Rgb(int r, int g, int b) {
 }
 
 TEST(JpegDecoderTest, ColourAndGreyKeepTheirSizeAndDepth) {
-  for (const JpegSpec& spec :
-       {JpegSpec{}, JpegSpec{16, 8, JCS_RGB, true, 0}, JpegSpec{16, 8, JCS_RGB, false, 1}}) {
-    const auto picture = Decode(EncodeJpeg(spec));
+  for (const JpegLayout& layout :
+       {JpegLayout{}, JpegLayout{16, 8, JCS_RGB, true, 0}, JpegLayout{16, 8, JCS_RGB, false, 1}}) {
+    const auto picture = Decode(EncodeJpeg(layout));
     ASSERT_EQ(picture->format(), PixelFormat::kBgr24);
     EXPECT_EQ(picture->width(), 16);
     EXPECT_EQ(picture->height(), 8);

@@ -45,7 +45,8 @@ HeldPicture::~HeldPicture() {
   Release();
 }
 
-HeldPicture::HeldPicture(HeldPicture&& other) noexcept : picture_(std::move(other.picture_)), handle_(other.handle_) {
+HeldPicture::HeldPicture(HeldPicture&& other) noexcept
+    : picture_(std::move(other.picture_)), handle_(other.handle_) {
   other.handle_ = 0;
 }
 
