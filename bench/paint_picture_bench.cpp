@@ -35,9 +35,7 @@ std::unique_ptr<Picture> Scan(PixelFormat format) {
   const int32_t width = Scale(14000), height = Scale(10000);
   std::vector<uint32_t> palette;
   if (format == PixelFormat::kIndexed1) palette = {0x000000, 0xFFFFFF};
-  if (format == PixelFormat::kIndexed8) {
-    for (uint32_t i = 0; i < 256; ++i) palette.push_back(i * 0x010101);
-  }
+  if (format == PixelFormat::kIndexed8) palette = tessera::platform::GreyRampPalette();
   auto picture = std::make_unique<Picture>(width, height, format, palette);
   const int bits = tessera::platform::BitsPerPixel(format);
   for (int32_t y = 0; y < height; ++y) {

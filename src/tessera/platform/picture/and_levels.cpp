@@ -31,13 +31,6 @@ bool CanReduce(const Picture& picture) {
   }
 }
 
-bool AnyBit(const uint8_t* bytes, int32_t lo, int32_t hi, bool value) {
-  for (int32_t x = lo; x < hi; ++x) {
-    if (((bytes[x >> 3] >> (7 - (x & 7))) & 1) == static_cast<int>(value)) return true;
-  }
-  return false;
-}
-
 // Rows [lo, hi) of `from` combined byte by byte: AND, or OR for a 1-bit picture whose ones win.
 void CombineRows(const Picture& from, int32_t lo, int32_t hi, bool use_or, std::vector<uint8_t>& out) {
   out.assign(from.Row(lo), from.Row(lo) + from.stride());
@@ -53,8 +46,8 @@ void ReduceRow(const Picture& from, const std::vector<uint8_t>& rows, int factor
     const int32_t lo = x * factor, hi = std::min(lo + factor, from.width());
     switch (from.format()) {
       case PixelFormat::kIndexed1: {
-        const bool bit = rule == BitRule::kZeroWins ? !AnyBit(rows.data(), lo, hi, false)
-                                                    : AnyBit(rows.data(), lo, hi, true);
+        const bool bit = rule == BitRule::kZeroWins ? !AnyBitIs(rows.data(), lo, hi, false)
+                                                    : AnyBitIs(rows.data(), lo, hi, true);
         if (bit) out[x >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
         break;
       }

@@ -152,10 +152,8 @@ void CheckIndexes(const Picture& picture, std::size_t palette_size) {
     const uint8_t* row = picture.Row(y);
     if (picture.format() == PixelFormat::kIndexed8) {
       if (palette_size < 256 && *std::max_element(row, row + width) >= palette_size) Invalid();
-    } else if (palette_size < 2) {
-      for (int32_t x = 0; x < width; ++x) {
-        if ((row[x >> 3] >> (7 - (x & 7))) & 1) Invalid();
-      }
+    } else if (palette_size < 2 && AnyBitIs(row, 0, width, true)) {
+      Invalid();
     }
   }
 }

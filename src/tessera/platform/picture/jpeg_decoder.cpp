@@ -44,15 +44,6 @@ struct Decoding {
   int raised = 0;  // a run-time error raised by our own code during the decoding
 };
 
-const std::vector<uint32_t>& GreyRamp() {
-  static const std::vector<uint32_t> ramp = [] {
-    std::vector<uint32_t> levels;
-    for (uint32_t i = 0; i < 256; ++i) levels.push_back(i * 0x010101);
-    return levels;
-  }();
-  return ramp;
-}
-
 // CMYK as Adobe writes it (inverted) or plain, to B, G, R.
 void CmykRowToBgr(const uint8_t* cmyk, uint8_t* bgr, int32_t width, bool inverted) {
   for (int32_t x = 0; x < width; ++x) {
@@ -80,7 +71,7 @@ void ReadImage(Decoding& d, const PictureLimits& limits) {
              height = static_cast<int32_t>(info.output_height);
   try {
     d.picture = std::make_unique<Picture>(width, height, grey ? PixelFormat::kIndexed8 : PixelFormat::kBgr24,
-                                          grey ? GreyRamp() : std::vector<uint32_t>{});
+                                          grey ? GreyRampPalette() : std::vector<uint32_t>{});
     if (cmyk) d.cmyk_row.resize(4 * static_cast<std::size_t>(width));
   } catch (const RuntimeError& error) {
     d.raised = error.number();

@@ -1,5 +1,6 @@
 #include "tessera/platform/picture/picture.hpp"
 
+#include <algorithm>
 #include <new>
 
 #include "tessera/platform/runtime/error.hpp"
@@ -14,14 +15,30 @@ std::size_t StrideOf(int32_t width, PixelFormat format) {
 }
 
 bool IsGreyRamp(std::span<const uint32_t> palette) {
-  if (palette.size() != 256) return false;
-  for (uint32_t i = 0; i < 256; ++i) {
-    if (palette[i] != i * 0x010101u) return false;
-  }
-  return true;
+  return std::ranges::equal(palette, GreyRampPalette());
 }
 
 }  // namespace
+
+const std::vector<uint32_t>& GreyRampPalette() {
+  static const std::vector<uint32_t> ramp = [] {
+    std::vector<uint32_t> levels;
+    for (uint32_t i = 0; i < 256; ++i) levels.push_back(i * 0x010101u);
+    return levels;
+  }();
+  return ramp;
+}
+
+bool AnyBitIs(const uint8_t* row, int32_t lo, int32_t hi, bool value) noexcept {
+  for (int32_t byte = lo >> 3; byte <= (hi - 1) >> 3; ++byte) {
+    const int first = byte == lo >> 3 ? lo & 7 : 0;
+    const int end = byte == (hi - 1) >> 3 ? ((hi - 1) & 7) + 1 : 8;
+    const auto mask = static_cast<uint8_t>((0xFF >> first) & (0xFF << (8 - end)));
+    const uint8_t bits = value ? row[byte] : static_cast<uint8_t>(~row[byte]);
+    if (bits & mask) return true;
+  }
+  return false;
+}
 
 int BitsPerPixel(PixelFormat format) noexcept {
   switch (format) {

@@ -20,6 +20,12 @@ enum class PixelFormat : uint8_t { kIndexed1, kIndexed8, kBgr24, kBgrx32 };
 
 int BitsPerPixel(PixelFormat format) noexcept;
 
+// The 256 grey levels: entry i is grey level i.
+const std::vector<uint32_t>& GreyRampPalette();
+
+// Whether any bit of a 1-bit row (most significant bit first) in the pixels [lo, hi) is `value`.
+bool AnyBitIs(const uint8_t* row, int32_t lo, int32_t hi, bool value) noexcept;
+
 class Picture : public Object {
  public:
   // A picture of the given size with every byte 0. Raises 5 for a size below 1 and 7 when memory

@@ -160,18 +160,6 @@ void FetchRun(const Picture& source, const Palette& palette, const ByteColours* 
   }
 }
 
-// Whether any bit in [lo, hi) of a 1-bit row is `value`.
-bool AnyBit(const uint8_t* bytes, int32_t lo, int32_t hi, bool value) {
-  for (int32_t byte = lo >> 3; byte <= (hi - 1) >> 3; ++byte) {
-    const int first = byte == lo >> 3 ? lo & 7 : 0;
-    const int end = byte == (hi - 1) >> 3 ? ((hi - 1) & 7) + 1 : 8;
-    const auto mask = static_cast<uint8_t>((0xFF >> first) & (0xFF << (8 - end)));
-    const uint8_t bits = value ? bytes[byte] : static_cast<uint8_t>(~bytes[byte]);
-    if (bits & mask) return true;
-  }
-  return false;
-}
-
 struct Reduction {
   const Picture& source;
   const Axis& columns;
@@ -233,8 +221,8 @@ void CombineColumns(const Reduction& reduction, const Palette& palette, uint32_t
       const uint8_t* ors = reduction.scratch.or_bytes.data();
       for (int32_t x = 0; x < columns.count; ++x) {
         const int32_t lo = columns.Lo(x) - base, hi = columns.Hi(x) - base;
-        const bool has_one = AnyBit(ors, lo, hi, true);
-        const bool has_zero = AnyBit(ands, lo, hi, false);
+        const bool has_one = AnyBitIs(ors, lo, hi, true);
+        const bool has_zero = AnyBitIs(ands, lo, hi, false);
         out[x] = use_and ? (has_zero ? palette[0] : kColourBits) & (has_one ? palette[1] : kColourBits)
                          : (has_zero ? palette[0] : 0) | (has_one ? palette[1] : 0);
       }
