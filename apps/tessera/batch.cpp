@@ -40,7 +40,7 @@ class Batch {
     } else {
       const ClassBinding* binding = FindClassBinding(class_name);
       if (binding == nullptr) platform::Raise(platform::err::kCannotCreateObject);
-      objects_[name] = {binding->create(), &binding->table()};
+      objects_[name] = {binding->create(), &binding->served.table()};
     }
     return Json{{"result", Json{{"object", name}}}, {"byref", Json::object()}};
   }
@@ -71,7 +71,7 @@ class Batch {
     }
     const ClassBinding* binding = FindClassBinding(name);
     if (binding == nullptr) platform::Raise(platform::err::kObjectRequired);
-    return {ClassCallTarget(*binding), &binding->table()};
+    return {ClassCallTarget(*binding), &binding->served.table()};
   }
 
   platform::Variant Argument(const Json& arg) const {

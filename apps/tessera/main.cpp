@@ -69,7 +69,7 @@ int ListClasses() {
       std::cout << "  (not built yet)\n";
       continue;
     }
-    const frame::DispatchTable& table = binding->table();
+    const frame::DispatchTable& table = binding->served.table();
     for (int slot = 0; slot < static_cast<int>(table.members().size()); ++slot) {
       std::cout << "  " << slot << "  " << SlotLine(table, slot) << '\n';
     }
@@ -88,7 +88,7 @@ int Call(std::string_view target, std::span<char* const> texts) {
   std::vector<platform::Variant> args(texts.begin(), texts.end());
   try {
     const platform::ObjectRef self = ClassCallTarget(*binding);
-    std::cout << Dump(CallAnswer(*self, binding->table(), target.substr(dot + 1), args)) << '\n';
+    std::cout << Dump(CallAnswer(*self, binding->served.table(), target.substr(dot + 1), args)) << '\n';
     return 0;
   } catch (...) {
     std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';

@@ -6,21 +6,17 @@
 #include <string_view>
 
 #include "tessera/frame/catalogue/catalogue.hpp"
+#include "tessera/frame/component/served_class.hpp"
 #include "tessera/frame/dispatch/dispatch_table.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace tessera {
 
-namespace frame {
-struct EventBridge;
-}
-
 struct ClassBinding {
   const frame::ClassInfo& info;
-  const frame::DispatchTable& (*table)();
+  frame::ServedClass served;  // its dispatch table and, for a class that raises events, their bridge
   platform::ObjectRef (*create)();
-  platform::Object* (*implicit_instance)();    // nullptr for a creatable class
-  const frame::EventBridge* events = nullptr;  // for a class that raises events
+  platform::Object* (*implicit_instance)();  // nullptr for a creatable class
 };
 
 std::span<const ClassBinding> ClassBindings();

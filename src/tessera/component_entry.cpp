@@ -15,24 +15,10 @@ namespace tessera {
 
 namespace {
 
-// What the component route serves for each bound class, in the order of ClassBindings().
-const std::vector<frame::ServedClass>& ServedClasses() {
-  static const auto served = [] {
-    std::vector<frame::ServedClass> classes;
-    for (const ClassBinding& binding : ClassBindings()) classes.push_back({binding.table, binding.events});
-    return classes;
-  }();
-  return served;
-}
-
-const frame::ServedClass& ServedAs(const ClassBinding& binding) {
-  return ServedClasses()[static_cast<std::size_t>(&binding - ClassBindings().data())];
-}
-
 // Objects leave the library served as their class; a host-made Collection is not served.
 const frame::ServedClass* ServedClassOf(const platform::Object& object) {
   const ClassBinding* binding = FindClassBinding(object.TypeName());
-  return binding == nullptr ? nullptr : &ServedAs(*binding);
+  return binding == nullptr ? nullptr : &binding->served;
 }
 
 // A change of the default registry as the entry points answer it.
@@ -103,8 +89,8 @@ HRESULT DllGetClassObject(const CLSID* class_id, const IID* id, void** object) {
   const tessera::ClassBinding* binding = tessera::ServedBinding(*class_id);
   if (binding == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
   try {
-    IClassFactory* factory = tessera::frame::NewClassFactory(
-        {binding->create, &tessera::ServedAs(*binding), tessera::ServedClassOf});
+    IClassFactory* factory =
+        tessera::frame::NewClassFactory({binding->create, &binding->served, tessera::ServedClassOf});
     const HRESULT answer = factory->lpVtbl->QueryInterface(factory, id, object);
     factory->lpVtbl->Release(factory);
     return answer;
