@@ -100,8 +100,8 @@ RasterTransEditModeConst RasterBackground::RasterTransEditMode() const {
 
 void RasterBackground::Visible(bool b) {
   frame::ReportLabelled(Label("Visible"), [&] {
-    if (b && hBitmap() == 0 && !FilePath().empty()) {
-      ShowLoading(FilePath());
+    if (const std::string file_path = FilePath(); b && hBitmap() == 0 && !file_path.empty()) {
+      ShowLoading(file_path);
       platform::SetScreenMousePointer(platform::vbHourglass);
       platform::DoEvents();
       LoadRasterPicture();
