@@ -9,10 +9,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
+#include "bench_support.hpp"
 #include "tessera/platform/picture/picture.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 
@@ -23,12 +23,8 @@ using tessera::platform::Picture;
 using tessera::platform::PixelFormat;
 using tessera::platform::StretchMode;
 
-bool Smoke() {
-  return std::getenv("TESSERA_BENCH_SMOKE") != nullptr;
-}
-int32_t Scale(int32_t full) {
-  return Smoke() ? full / 10 : full;
-}
+using tessera::bench::BestTime;
+using tessera::bench::Scale;
 
 // A plan-like scan: white with a grid of one-pixel dark lines every 97 pixels.
 std::unique_ptr<Picture> Scan(PixelFormat format) {
@@ -131,18 +127,6 @@ class PixmanPaint {
   pixman_image_t* source_ = nullptr;
   pixman_image_t* dest_ = nullptr;
 };
-
-// The best of a few runs of `work`, in seconds.
-template <typename Work>
-double BestTime(Work&& work) {
-  double best = 1e9;
-  for (int i = 0; i < (Smoke() ? 1 : 5); ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
 
 void BM_PaintPicture(benchmark::State& state, PixelFormat format, double ratio, StretchMode mode) {
   const Picture& source = *ScanOf(format).scan;

@@ -4,11 +4,6 @@
 // and on level 1 of the second kind.
 //
 //   make_example DIRECTORY
-// clang-format off
-#include <cstdio>
-#include <jpeglib.h>
-// clang-format on
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "scan_files.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 
@@ -73,61 +69,29 @@ void DrawPlan(Canvas& canvas, double scale, bool colour) {
   }
 }
 
-void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
 // The canvas as a 1-bit BMP: dark pixels black, the rest white.
 void WriteBmp(const Canvas& canvas, const std::filesystem::path& file) {
-  const uint32_t stride = (static_cast<uint32_t>(canvas.width()) + 31) / 32 * 4;
-  const uint32_t offset = 14 + 40 + 8, size = stride * static_cast<uint32_t>(canvas.height());
-  std::vector<uint8_t> out{'B', 'M'};
-  Put(out, offset + size, 4), Put(out, 0, 4), Put(out, offset, 4);
-  Put(out, 40, 4), Put(out, static_cast<uint32_t>(canvas.width()), 4),
-      Put(out, static_cast<uint32_t>(canvas.height()), 4);
-  Put(out, 1, 2), Put(out, 1, 2), Put(out, 0, 4), Put(out, size, 4), Put(out, 11811, 4), Put(out, 11811, 4);
-  Put(out, 2, 4), Put(out, 0, 4), Put(out, 0x000000, 4), Put(out, 0xFFFFFF, 4);
-  for (int32_t y = canvas.height() - 1; y >= 0; --y) {
-    std::vector<uint8_t> row(stride, 0);
-    for (int32_t x = 0; x < canvas.width(); ++x) {
-      if ((canvas.PixelAt(x, y) & 0xFF) > 0x80)
-        row[static_cast<std::size_t>(x) >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
-    }
-    out.insert(out.end(), row.begin(), row.end());
-  }
-  std::ofstream(file, std::ios::binary)
-      .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+  const uint32_t palette[] = {0x000000, 0xFFFFFF};
+  tessera::examples::WriteBmpFile(
+      file, canvas.width(), canvas.height(), 1, palette, [&](int32_t y, std::span<uint8_t> row) {
+        for (int32_t x = 0; x < canvas.width(); ++x) {
+          if ((canvas.PixelAt(x, y) & 0xFF) > 0x80)
+            row[static_cast<std::size_t>(x) >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
+        }
+      });
 }
 
 void WriteJpeg(const Canvas& canvas, const std::filesystem::path& file) {
-  FILE* out = std::fopen(file.c_str(), "wb");
-  if (out == nullptr) throw std::runtime_error("cannot write " + file.string());
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  jpeg_stdio_dest(&info, out);
-  info.image_width = static_cast<JDIMENSION>(canvas.width());
-  info.image_height = static_cast<JDIMENSION>(canvas.height());
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 85, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<uint8_t> row(static_cast<std::size_t>(canvas.width()) * 3);
-  while (info.next_scanline < info.image_height) {
-    for (int32_t x = 0; x < canvas.width(); ++x) {
-      const uint32_t pixel = canvas.PixelAt(x, static_cast<int32_t>(info.next_scanline));
-      row[3 * static_cast<std::size_t>(x)] = static_cast<uint8_t>(pixel >> 16);
-      row[3 * static_cast<std::size_t>(x) + 1] = static_cast<uint8_t>(pixel >> 8);
-      row[3 * static_cast<std::size_t>(x) + 2] = static_cast<uint8_t>(pixel);
-    }
-    JSAMPROW rows[] = {row.data()};
-    jpeg_write_scanlines(&info, rows, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::fclose(out);
+  tessera::examples::WriteJpegFile(file, canvas.width(), canvas.height(), 85,
+                                   [&](int32_t y, std::span<uint8_t> row) {
+                                     for (int32_t x = 0; x < canvas.width(); ++x) {
+                                       const uint32_t pixel = canvas.PixelAt(x, y);
+                                       uint8_t* bgr = &row[3 * static_cast<std::size_t>(x)];
+                                       bgr[0] = static_cast<uint8_t>(pixel);
+                                       bgr[1] = static_cast<uint8_t>(pixel >> 8);
+                                       bgr[2] = static_cast<uint8_t>(pixel >> 16);
+                                     }
+                                   });
 }
 
 }  // namespace

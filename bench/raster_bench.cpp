@@ -1,0 +1,293 @@
+// A floor's raster background from file to screen, on 14 000 x 10 000 scans as 1-bit, 8-bit and
+// 24-bit BMPs and as a quality-85 colour JPEG, written afresh into a temporary directory.
+//
+// Load/<scan>: CRasterBgrd::LoadRasterFile. "vs_read" is its time over reading the file's bytes
+// into fresh memory from the (warm) page cache; "vs_libjpeg" is its time over libjpeg-turbo's own
+// decode of the same file read the same way; "vs_native" is the load's peak memory, measured in a
+// process of its own, over the picture's native size.
+// Draw/<scan>/<zoom>: CRasterBgrd::Draw of a 1920 x 1080 view, the whole floor fitted into it or
+// one picture pixel per screen pixel. "first_ms" is the first fitted draw, which makes the
+// picture's reduced copies.
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_support.hpp"
+#include "scan_files.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/surface/canvas.hpp"
+#include "tessera/raster/crasterbgrd.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tessera::CRasterBgrd;
+using tessera::bench::BestTime;
+using tessera::bench::Scale;
+
+// The floor in world units: two per picture pixel.
+constexpr int32_t kWorldPerPixel = 2;
+
+struct Scan {
+  const char* name;
+  const char* file;
+  int bits;  // of the picture in memory
+};
+
+constexpr Scan kScans[] = {{"1bit_bmp", "scan1.bmp", 1},
+                           {"8bit_bmp", "scan8.bmp", 8},
+                           {"24bit_bmp", "scan24.bmp", 24},
+                           {"jpeg_q85", "scan.jpg", 24}};
+
+int32_t ScanWidth() {
+  return Scale(14000);
+}
+int32_t ScanHeight() {
+  return Scale(10000);
+}
+
+// A plan: white, a grid line every 97 pixels, walls 12 pixels thick every 1 000, rooms tinted.
+enum class Ink { kPaper, kRoom, kLine };
+
+Ink InkAt(int32_t x, int32_t y) {
+  if (x % 97 == 0 || y % 97 == 0 || x % 1000 < 12 || y % 1000 < 12) return Ink::kLine;
+  return (x / 1000 + y / 1000) % 3 == 0 ? Ink::kRoom : Ink::kPaper;
+}
+
+void GreyRow(int32_t y, std::span<uint8_t> row) {
+  for (int32_t x = 0; x < ScanWidth(); ++x) {
+    const Ink ink = InkAt(x, y);
+    row[static_cast<std::size_t>(x)] = ink == Ink::kLine ? 0x20 : ink == Ink::kRoom ? 0xD0 : 0xFF;
+  }
+}
+
+void BgrRow(int32_t y, std::span<uint8_t> row) {
+  for (int32_t x = 0; x < ScanWidth(); ++x) {
+    const Ink ink = InkAt(x, y);
+    uint8_t* bgr = &row[3 * static_cast<std::size_t>(x)];
+    bgr[0] = ink == Ink::kLine ? 0x30 : 0xFF;
+    bgr[1] = ink == Ink::kLine ? 0x20 : ink == Ink::kRoom ? 0xE0 : 0xFF;
+    bgr[2] = ink == Ink::kLine ? 0x20 : ink == Ink::kRoom ? 0xC0 : 0xFF;
+  }
+}
+
+void MonoRow(int32_t y, std::span<uint8_t> row) {
+  for (int32_t x = 0; x < ScanWidth(); ++x) {
+    if (InkAt(x, y) != Ink::kLine)
+      row[static_cast<std::size_t>(x) >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
+  }
+}
+
+void WriteScans(const fs::path& directory) {
+  const int32_t width = ScanWidth(), height = ScanHeight();
+  const uint32_t mono[] = {0x000000, 0xFFFFFF};
+  std::vector<uint32_t> grey(256);
+  for (uint32_t i = 0; i < 256; ++i) grey[i] = i * 0x010101u;
+  tessera::examples::WriteBmpFile(directory / "scan1.bmp", width, height, 1, mono, MonoRow);
+  tessera::examples::WriteBmpFile(directory / "scan8.bmp", width, height, 8, grey, GreyRow);
+  tessera::examples::WriteBmpFile(directory / "scan24.bmp", width, height, 24, {}, BgrRow);
+  tessera::examples::WriteJpegFile(directory / "scan.jpg", width, height, 85, BgrRow);
+}
+
+// The scans' directory, written on first use and removed when the benchmark ends.
+class ScanDirectory {
+ public:
+  ScanDirectory()
+      : path_(fs::temp_directory_path() / ("tessera-raster-bench-" + std::to_string(::getpid()))) {
+    fs::create_directories(path_);
+    WriteScans(path_);
+  }
+  ~ScanDirectory() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+const fs::path& Directory() {
+  static const ScanDirectory directory;
+  return directory.path();
+}
+
+std::string FileOf(const Scan& scan) {
+  return (Directory() / scan.file).string();
+}
+
+// Loads `file` of the raster directory `directory` as floor 5 of a floor sized to the picture;
+// null when it does not load.
+std::unique_ptr<CRasterBgrd> Load(const fs::path& directory, const std::string& file) {
+  auto raster = std::make_unique<CRasterBgrd>();
+  std::string raster_directory = tessera::platform::ToLibraryPath(directory.string());
+  if (!raster->LoadRasterFile(file, 5, ScanHeight() * kWorldPerPixel, true, raster_directory)) return nullptr;
+  return raster;
+}
+
+// Every byte of the file into fresh memory, as the yardstick of a load.
+std::unique_ptr<uint8_t[]> ReadBytes(const std::string& file, std::size_t& size) {
+  size = static_cast<std::size_t>(fs::file_size(file));
+  std::unique_ptr<uint8_t[]> bytes(new uint8_t[size]);
+  const int descriptor = ::open(file.c_str(), O_RDONLY);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::read(descriptor, bytes.get() + done, size - done);
+    if (got <= 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  ::close(descriptor);
+  return bytes;
+}
+
+// libjpeg-turbo's decode of the file's bytes into one B, G, R buffer, as tjDecompress does it.
+void DecodeWithLibjpeg(const std::string& file) {
+  std::size_t size = 0;
+  const auto bytes = ReadBytes(file, size);
+  jpeg_decompress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes.get(), static_cast<unsigned long>(size));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_EXT_BGR;
+  jpeg_start_decompress(&info);
+  const std::size_t stride = (info.output_width * 3 + 3) / 4 * 4;
+  std::unique_ptr<uint8_t[]> pixels(new uint8_t[stride * info.output_height]);
+  std::vector<JSAMPROW> rows(info.output_height);
+  for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = pixels.get() + y * stride;
+  while (info.output_scanline < info.output_height)
+    jpeg_read_scanlines(&info, rows.data() + info.output_scanline, info.output_height - info.output_scanline);
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  benchmark::DoNotOptimize(pixels.get());
+}
+
+// A "Vm..." line of /proc/self/status, in bytes.
+double StatusBytes(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with(key + ":")) return std::stod(line.substr(key.size() + 1)) * 1024;
+  }
+  return 0;
+}
+
+// The child's side of the memory measure: loads `file` and prints what the load added to the
+// process's peak resident size (an upper bound: the start-up's own peak counts too).
+int PrintLoadPeak(const fs::path& directory, const std::string& file) {
+  const double before = StatusBytes("VmRSS");
+  const auto raster = Load(directory, file);
+  if (!raster) return 1;
+  std::printf("%.0f\n", StatusBytes("VmHWM") - before);
+  return 0;
+}
+
+double LoadPeakBytes(const std::string& file) {
+  const std::string command = "'" + fs::read_symlink("/proc/self/exe").string() + "' --load-peak '" +
+                              Directory().string() + "' '" + file + "'";
+  FILE* child = ::popen(command.c_str(), "r");
+  double peak = 0;
+  if (child == nullptr || std::fscanf(child, "%lf", &peak) != 1) peak = -1;
+  if (child != nullptr) ::pclose(child);
+  return peak;
+}
+
+void BM_Load(benchmark::State& state, const Scan& scan) {
+  const std::string file = FileOf(scan);
+  std::unique_ptr<CRasterBgrd> raster;
+  for (auto _ : state) {
+    raster = Load(Directory(), file);
+    if (!raster) return state.SkipWithError("the scan did not load");
+    benchmark::DoNotOptimize(raster.get());
+    raster.reset();
+  }
+  const double ours = BestTime([&] { raster = Load(Directory(), file); }, 3);
+  const double native = static_cast<double>(raster->picture()->stride()) * raster->picture()->height();
+  raster.reset();
+  state.counters["ms"] = ours * 1e3;
+  state.counters["vs_read"] = ours / BestTime([&] {
+                                std::size_t size = 0;
+                                benchmark::DoNotOptimize(ReadBytes(file, size).get());
+                              });
+  if (std::string_view(scan.file).ends_with(".jpg"))
+    state.counters["vs_libjpeg"] = ours / BestTime([&] { DecodeWithLibjpeg(file); }, 3);
+  state.counters["native_MB"] = native / 1e6;
+  state.counters["vs_native"] = LoadPeakBytes(file) / native;
+}
+
+// World to device: `factor` device pixels per world unit, the floor's centre on the canvas's.
+std::shared_ptr<mensura::MensTrans> CentredView(const tessera::platform::Canvas& canvas, double factor) {
+  auto trans = std::make_shared<mensura::MensTrans>();
+  trans->Factor(factor);
+  trans->Dx(static_cast<int32_t>(ScanWidth() * kWorldPerPixel / 2 - canvas.width() / factor / 2));
+  trans->Dy(static_cast<int32_t>(ScanHeight() * kWorldPerPixel / 2 - canvas.height() / factor / 2));
+  return trans;
+}
+
+// The world rectangle that `trans` shows on the canvas.
+std::shared_ptr<mensura::MensRect> Shown(const tessera::platform::Canvas& canvas,
+                                         const mensura::MensTrans& trans) {
+  auto clip = std::make_shared<mensura::MensRect>();
+  clip->Right(canvas.width()), clip->Bottom(canvas.height());
+  trans.InverseRect(*clip);
+  return clip;
+}
+
+void BM_Draw(benchmark::State& state, const Scan& scan, bool fit) {
+  static std::map<std::string, std::unique_ptr<CRasterBgrd>> loaded;
+  if (!loaded.contains(scan.name)) {
+    loaded.clear();  // one scan in memory at a time
+    loaded[scan.name] = Load(Directory(), FileOf(scan));
+    loaded[scan.name]->GenTrans(ScanWidth() * kWorldPerPixel);
+  }
+  CRasterBgrd& raster = *loaded[scan.name];
+  auto canvas = std::make_shared<tessera::platform::Canvas>(Scale(1920), Scale(1080));
+  const double fitted =
+      std::min(double(canvas->width()) / ScanWidth(), double(canvas->height()) / ScanHeight()) /
+      kWorldPerPixel;
+  auto trans = CentredView(*canvas, fit ? fitted : 1.0 / kWorldPerPixel);
+  auto clip = Shown(*canvas, *trans);
+  tessera::platform::ObjectRef control = canvas;
+  const auto draw = [&] { raster.Draw(control, trans, clip); };
+  if (fit) state.counters["first_ms"] = BestTime(draw, 1) * 1e3;
+  for (auto _ : state) {
+    draw();
+    benchmark::ClobberMemory();
+  }
+  state.counters["ms"] = BestTime(draw) * 1e3;
+}
+
+void Register() {
+  for (const Scan& scan : kScans) {
+    benchmark::RegisterBenchmark((std::string("Load/") + scan.name).c_str(), BM_Load, scan)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1);
+    for (const bool fit : {true, false}) {
+      benchmark::RegisterBenchmark((std::string("Draw/") + scan.name + (fit ? "/fit" : "/1:1")).c_str(),
+                                   BM_Draw, scan, fit)
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime();
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string_view(argv[1]) == "--load-peak") return PrintLoadPeak(argv[2], argv[3]);
+  Register();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
