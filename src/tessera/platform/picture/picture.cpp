@@ -29,17 +29,6 @@ const std::vector<uint32_t>& GreyRampPalette() {
   return ramp;
 }
 
-bool AnyBitIs(const uint8_t* row, int32_t lo, int32_t hi, bool value) noexcept {
-  for (int32_t byte = lo >> 3; byte <= (hi - 1) >> 3; ++byte) {
-    const int first = byte == lo >> 3 ? lo & 7 : 0;
-    const int end = byte == (hi - 1) >> 3 ? ((hi - 1) & 7) + 1 : 8;
-    const auto mask = static_cast<uint8_t>((0xFF >> first) & (0xFF << (8 - end)));
-    const uint8_t bits = value ? row[byte] : static_cast<uint8_t>(~row[byte]);
-    if (bits & mask) return true;
-  }
-  return false;
-}
-
 int BitsPerPixel(PixelFormat format) noexcept {
   switch (format) {
     case PixelFormat::kIndexed1:

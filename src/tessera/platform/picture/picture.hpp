@@ -24,7 +24,23 @@ int BitsPerPixel(PixelFormat format) noexcept;
 const std::vector<uint32_t>& GreyRampPalette();
 
 // Whether any bit of a 1-bit row (most significant bit first) in the pixels [lo, hi) is `value`.
-bool AnyBitIs(const uint8_t* row, int32_t lo, int32_t hi, bool value) noexcept;
+// Inline, with a path of its own for spans within one byte: the AND stretch asks it for every
+// destination pixel, mostly about one or two bits.
+inline bool AnyBitIs(const uint8_t* row, int32_t lo, int32_t hi, bool value) noexcept {
+  if (hi <= lo) return false;
+  const int32_t first = lo >> 3, last = (hi - 1) >> 3;
+  const auto head = static_cast<uint8_t>(0xFF >> (lo & 7));
+  const auto tail = static_cast<uint8_t>(0xFF << (7 - ((hi - 1) & 7)));
+  const auto any = [&](int32_t byte, uint8_t mask) {
+    return ((value ? row[byte] : static_cast<uint8_t>(~row[byte])) & mask) != 0;
+  };
+  if (first == last) return any(first, head & tail);
+  if (any(first, head) || any(last, tail)) return true;
+  for (int32_t byte = first + 1; byte < last; ++byte) {
+    if (any(byte, 0xFF)) return true;
+  }
+  return false;
+}
 
 class Picture : public Object {
  public:
