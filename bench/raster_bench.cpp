@@ -25,6 +25,7 @@
 
 #include "bench_support.hpp"
 #include "scan_files.hpp"
+#include "tessera/platform/picture/picture.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
@@ -92,10 +93,9 @@ void MonoRow(int32_t y, std::span<uint8_t> row) {
 void WriteScans(const fs::path& directory) {
   const int32_t width = ScanWidth(), height = ScanHeight();
   const uint32_t mono[] = {0x000000, 0xFFFFFF};
-  std::vector<uint32_t> grey(256);
-  for (uint32_t i = 0; i < 256; ++i) grey[i] = i * 0x010101u;
   tessera::examples::WriteBmpFile(directory / "scan1.bmp", width, height, 1, mono, MonoRow);
-  tessera::examples::WriteBmpFile(directory / "scan8.bmp", width, height, 8, grey, GreyRow);
+  tessera::examples::WriteBmpFile(directory / "scan8.bmp", width, height, 8,
+                                  tessera::platform::GreyRampPalette(), GreyRow);
   tessera::examples::WriteBmpFile(directory / "scan24.bmp", width, height, 24, {}, BgrRow);
   tessera::examples::WriteJpegFile(directory / "scan.jpg", width, height, 85, BgrRow);
 }
