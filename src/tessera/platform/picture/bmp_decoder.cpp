@@ -195,20 +195,26 @@ void ConvertRow(const Header& header, const std::array<Channel, 3>& channels, co
 
 void ReadRows(const ByteSource& source, const Header& header, Picture& picture) {
   const std::size_t stride = FileStride(header.width, header.bits);
-  if (stride * static_cast<uint64_t>(header.height) > source.size() - header.pixel_offset) Invalid();
-  const bool direct = header.bits != 4 && header.bits != 16 && StandardMasks(header);
+  const auto height = static_cast<std::size_t>(header.height);
+  if (stride * uint64_t{height} > source.size() - header.pixel_offset) Invalid();
+  if (header.bits != 4 && header.bits != 16 && StandardMasks(header)) {
+    // The picture keeps the file's row order and stride: one read, as fast as reading the file.
+    source.Read(header.pixel_offset, picture.Bytes());
+    return;
+  }
+  const auto row_of = [&](std::size_t k) {
+    return static_cast<int32_t>(header.top_down ? k : height - 1 - k);
+  };
   const std::array<Channel, 3> channels{Channel::Of(header.masks[0]), Channel::Of(header.masks[1]),
                                         Channel::Of(header.masks[2])};
-  std::vector<uint8_t> row(direct ? 0 : stride);
-  for (int32_t k = 0; k < header.height; ++k) {
-    const int32_t y = header.top_down ? k : header.height - 1 - k;
-    const uint64_t at = header.pixel_offset + stride * static_cast<uint64_t>(k);
-    if (direct) {
-      source.Read(at, std::span(picture.Row(y), stride));
-    } else {
-      source.Read(at, row);
-      ConvertRow(header, channels, row.data(), picture.Row(y));
-    }
+  // Converted a band at a time: few reads, little memory beside the picture.
+  const std::size_t band = std::clamp<std::size_t>((std::size_t{1} << 20) / stride, 1, height);
+  std::vector<uint8_t> rows(band * stride);
+  for (std::size_t first = 0; first < height; first += band) {
+    const std::size_t count = std::min(band, height - first);
+    source.Read(header.pixel_offset + first * stride, std::span(rows).first(count * stride));
+    for (std::size_t i = 0; i < count; ++i)
+      ConvertRow(header, channels, rows.data() + i * stride, picture.Row(row_of(first + i)));
   }
 }
 
@@ -262,7 +268,8 @@ std::unique_ptr<Picture> DecodeBmp(const ByteSource& source, const PictureLimits
   const std::size_t palette_size = header.palette.size();
   std::vector<uint32_t> palette = header.bits <= 8 ? header.palette : std::vector<uint32_t>{};
   if (header.bits == 1) palette.resize(std::min<std::size_t>(palette.size(), 2));
-  auto picture = std::make_unique<Picture>(header.width, header.height, FormatOf(header), std::move(palette));
+  auto picture = std::make_unique<Picture>(header.width, header.height, FormatOf(header), std::move(palette),
+                                           header.top_down ? RowOrder::kTopDown : RowOrder::kBottomUp);
   if (header.compression == kRle8 || header.compression == kRle4) {
     DecodeRle(source, header, *picture);
   } else {

@@ -1,7 +1,6 @@
 #include "tessera/platform/picture/picture.hpp"
 
 #include <algorithm>
-#include <new>
 
 #include "tessera/platform/runtime/error.hpp"
 
@@ -12,6 +11,18 @@ namespace {
 std::size_t StrideOf(int32_t width, PixelFormat format) {
   const std::size_t bits = static_cast<std::size_t>(width) * static_cast<std::size_t>(BitsPerPixel(format));
   return (bits + 31) / 32 * 4;
+}
+
+std::vector<uint32_t> CheckedPalette(PixelFormat format, std::vector<uint32_t> palette) {
+  const std::size_t limit = format == PixelFormat::kIndexed1 ? 2 : format == PixelFormat::kIndexed8 ? 256 : 0;
+  if (palette.size() > limit) Raise(err::kInvalidProcedureCall);
+  return palette;
+}
+
+// The number of rows, for a size of at least one pixel each way.
+std::size_t CheckedRows(int32_t width, int32_t height) {
+  if (width < 1 || height < 1) Raise(err::kInvalidProcedureCall);
+  return static_cast<std::size_t>(height);
 }
 
 bool IsGreyRamp(std::span<const uint32_t> palette) {
@@ -43,19 +54,17 @@ int BitsPerPixel(PixelFormat format) noexcept {
   return 32;
 }
 
-Picture::Picture(int32_t width, int32_t height, PixelFormat format, std::vector<uint32_t> palette)
-    : width_(width), height_(height), format_(format), stride_(0), palette_(std::move(palette)) {
-  if (width < 1 || height < 1) Raise(err::kInvalidProcedureCall);
-  const std::size_t limit = format == PixelFormat::kIndexed1 ? 2 : format == PixelFormat::kIndexed8 ? 256 : 0;
-  if (palette_.size() > limit) Raise(err::kInvalidProcedureCall);
-  stride_ = StrideOf(width, format);
-  try {
-    bits_.assign(stride_ * static_cast<std::size_t>(height), 0);
-  } catch (const std::bad_alloc&) {
-    Raise(err::kOutOfMemory);
-  } catch (const std::length_error&) {
-    Raise(err::kOutOfMemory);
-  }
+Picture::Picture(int32_t width, int32_t height, PixelFormat format, std::vector<uint32_t> palette,
+                 RowOrder order)
+    : width_(width),
+      height_(height),
+      format_(format),
+      stride_(StrideOf(width, format)),
+      palette_(CheckedPalette(format, std::move(palette))),
+      bits_(CheckedRows(width, height), stride_),
+      top_row_(order == RowOrder::kTopDown ? bits_.data() : bits_.data() + bits_.size() - stride_),
+      row_step_(order == RowOrder::kTopDown ? static_cast<std::ptrdiff_t>(stride_)
+                                            : -static_cast<std::ptrdiff_t>(stride_)) {
   grey_ramp_ = format == PixelFormat::kIndexed8 && platform::IsGreyRamp(palette_);
 }
 

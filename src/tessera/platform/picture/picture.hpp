@@ -1,7 +1,9 @@
 // A picture in memory at its native depth: a 1-bit scan keeps one bit per pixel, a greyscale or
 // palette picture one byte, colour pictures three or four.
 //
-// Rows are stored top-down, each `stride()` bytes (a multiple of 4). Indexed pixels name an entry
+// Row(0) is the top row. Each row takes `stride()` bytes (a multiple of 4), and the rows lie in
+// memory in the order of the file they come from, so that a decoder can read them in one piece: a
+// bottom-up BMP keeps its bottom row first, as device-independent bitmaps do. Indexed pixels name an entry
 // of the palette; a palette index past the palette reads as black. Colours are 0x00RRGGBB; 24-bit
 // rows hold B, G, R bytes and 32-bit rows B, G, R, X, as device-independent bitmaps do.
 #pragma once
@@ -12,11 +14,15 @@
 #include <span>
 #include <vector>
 
+#include "tessera/platform/picture/pixel_memory.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace tessera::platform {
 
 enum class PixelFormat : uint8_t { kIndexed1, kIndexed8, kBgr24, kBgrx32 };
+
+// The order of a picture's rows in memory.
+enum class RowOrder : uint8_t { kTopDown, kBottomUp };
 
 int BitsPerPixel(PixelFormat format) noexcept;
 
@@ -46,7 +52,8 @@ class Picture : public Object {
  public:
   // A picture of the given size with every byte 0. Raises 5 for a size below 1 and 7 when memory
   // runs out. Indexed formats take up to 2 or 256 palette entries.
-  Picture(int32_t width, int32_t height, PixelFormat format, std::vector<uint32_t> palette = {});
+  Picture(int32_t width, int32_t height, PixelFormat format, std::vector<uint32_t> palette = {},
+          RowOrder order = RowOrder::kTopDown);
 
   std::string_view TypeName() const noexcept override { return "Picture"; }
 
@@ -60,10 +67,14 @@ class Picture : public Object {
   // Writing pixels drops the reduced copies made from the old ones.
   uint8_t* Row(int32_t y) noexcept {
     if (!and_levels_.empty()) and_levels_.clear();
-    return bits_.data() + static_cast<std::size_t>(y) * stride_;
+    return top_row_ + y * row_step_;
   }
-  const uint8_t* Row(int32_t y) const noexcept {
-    return bits_.data() + static_cast<std::size_t>(y) * stride_;
+  const uint8_t* Row(int32_t y) const noexcept { return top_row_ + y * row_step_; }
+
+  // Every row in the order of memory.
+  std::span<uint8_t> Bytes() noexcept {
+    if (!and_levels_.empty()) and_levels_.clear();
+    return {bits_.data(), bits_.size()};
   }
 
   // The colour of pixel (x, y), which must lie inside the picture.
@@ -92,7 +103,9 @@ class Picture : public Object {
   PixelFormat format_;
   std::size_t stride_;
   std::vector<uint32_t> palette_;
-  std::vector<uint8_t> bits_;
+  PixelMemory bits_;
+  uint8_t* top_row_;
+  std::ptrdiff_t row_step_;  // from one row down to the next
   bool grey_ramp_ = false;
   mutable std::vector<std::unique_ptr<Picture>> and_levels_;  // factors 4, 8, 16 ...
 };

@@ -1,0 +1,77 @@
+#include "tessera/platform/picture/pixel_memory.hpp"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+#include "tessera/platform/runtime/error.hpp"
+
+namespace tessera::platform {
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Below this a picture faults in quickly enough, and a mapping of its own would cost more than
+// it saves.
+constexpr std::size_t kOwnMappingFrom = 4 * kHugePage;
+
+std::size_t PageSize() {
+  static const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  return page;
+}
+
+// `length` bytes (a multiple of the page size) starting on a huge-page boundary: a larger mapping
+// trimmed at both ends, so that every whole 2 MB of the picture can be one huge page.
+uint8_t* MapAligned(std::size_t length) {
+  const std::size_t padded = length + kHugePage;
+  void* mapping = ::mmap(nullptr, padded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapping == MAP_FAILED) return nullptr;
+  const auto start = reinterpret_cast<uintptr_t>(mapping);
+  const uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+  if (aligned > start) ::munmap(mapping, aligned - start);
+  if (start + padded > aligned + length)
+    ::munmap(reinterpret_cast<void*>(aligned + length), start + padded - aligned - length);
+  // Only a hint: where huge pages are off, ordinary pages serve.
+  ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+  return reinterpret_cast<uint8_t*>(aligned);
+}
+
+}  // namespace
+
+PixelMemory::PixelMemory(std::size_t count, std::size_t size) {
+  if (size != 0 && count > std::numeric_limits<std::size_t>::max() / 2 / size) Raise(err::kOutOfMemory);
+  size_ = count * size;
+  if (size_ >= kOwnMappingFrom) {
+    mapped_ = (size_ + PageSize() - 1) / PageSize() * PageSize();
+    bytes_ = MapAligned(mapped_);
+    if (bytes_ == nullptr) mapped_ = 0;
+  } else {
+    bytes_ = static_cast<uint8_t*>(std::calloc(size_ == 0 ? 1 : size_, 1));
+  }
+  if (bytes_ == nullptr) Raise(err::kOutOfMemory);
+}
+
+PixelMemory::PixelMemory(PixelMemory&& other) noexcept
+    : bytes_(std::exchange(other.bytes_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      mapped_(std::exchange(other.mapped_, 0)) {}
+
+PixelMemory& PixelMemory::operator=(PixelMemory&& other) noexcept {
+  std::swap(bytes_, other.bytes_);
+  std::swap(size_, other.size_);
+  std::swap(mapped_, other.mapped_);
+  return *this;
+}
+
+PixelMemory::~PixelMemory() {
+  if (mapped_ != 0) {
+    ::munmap(bytes_, mapped_);
+  } else {
+    std::free(bytes_);
+  }
+}
+
+}  // namespace tessera::platform

@@ -1,0 +1,31 @@
+// Zeroed memory for a picture's pixels.
+//
+// A large picture gets a mapping of its own, aligned to and asked for in huge pages: a fresh
+// 14 000 x 10 000 scan then faults in 2 MB at a time instead of 4 KB, which roughly halves the
+// time of loading it, and drawing it misses the TLB less. Smaller pictures come from calloc.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tessera::platform {
+
+class PixelMemory {
+ public:
+  // `count` blocks of `size` bytes, every byte 0. Raises 7 when memory runs out or the size is
+  // past the address space.
+  PixelMemory(std::size_t count, std::size_t size);
+  ~PixelMemory();
+  PixelMemory(PixelMemory&& other) noexcept;
+  PixelMemory& operator=(PixelMemory&& other) noexcept;
+
+  uint8_t* data() const noexcept { return bytes_; }
+  std::size_t size() const noexcept { return size_; }
+
+ private:
+  uint8_t* bytes_ = nullptr;
+  std::size_t size_ = 0;
+  std::size_t mapped_ = 0;  // the length of the mapping of its own; 0 for memory from calloc
+};
+
+}  // namespace tessera::platform
