@@ -253,7 +253,7 @@ std::shared_ptr<mensura::MensRect> Shown(const tessera::platform::Canvas& canvas
   return clip;
 }
 
-// The raster that a scan's Draw runs share. main releases it before the library's own statics go.
+// The raster that a scan's Draw runs share.
 struct LoadedRaster {
   std::string scan;
   std::unique_ptr<CRasterBgrd> raster;
@@ -312,7 +312,6 @@ int main(int argc, char** argv) {
   Register();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
-  Loaded().raster.reset();
   benchmark::Shutdown();
   return 0;
 }

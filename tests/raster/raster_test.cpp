@@ -243,6 +243,22 @@ TEST_F(RasterTest, ACancelledFileDialogLoadsNothing) {
   EXPECT_EQ(raster.FilePath(), "plan.bmp");
 }
 
+// A host may keep a raster in a static of its own, made before the library's first use and so
+// given up after the library's statics at exit. The death test runs in a fresh process, where
+// that order is certain.
+TEST_F(RasterTest, ARasterKeptInAHostsStaticEndsQuietlyAtExit) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        static std::unique_ptr<CRasterBgrd> kept;
+        kept = std::make_unique<CRasterBgrd>();
+        std::string directory = dir_;
+        if (!kept->LoadRasterFile(dir_ + "/plan.bmp", 5, 100, true, directory)) std::exit(1);
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
 }  // namespace tessera
 

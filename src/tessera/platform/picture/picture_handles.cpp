@@ -23,8 +23,9 @@ struct Table {
   }
 };
 
+// Never destroyed: a host may give up a picture from its own statics after the library's are gone.
 Table& Handles() {
-  static Table table;
+  static Table& table = *new Table;
   return table;
 }
 
