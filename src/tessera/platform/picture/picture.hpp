@@ -3,9 +3,9 @@
 //
 // Row(0) is the top row. Each row takes `stride()` bytes (a multiple of 4), and the rows lie in
 // memory in the order of the file they come from, so that a decoder can read them in one piece: a
-// bottom-up BMP keeps its bottom row first, as device-independent bitmaps do. Indexed pixels name an entry
-// of the palette; a palette index past the palette reads as black. Colours are 0x00RRGGBB; 24-bit
-// rows hold B, G, R bytes and 32-bit rows B, G, R, X, as device-independent bitmaps do.
+// bottom-up BMP keeps its bottom row first. Indexed pixels name an entry of the palette; a palette
+// index past the palette reads as black. Colours are 0x00RRGGBB; 24-bit rows hold B, G, R bytes and
+// 32-bit rows B, G, R, X, as device-independent bitmaps do.
 #pragma once
 
 #include <cstddef>
@@ -64,16 +64,15 @@ class Picture : public Object {
   std::size_t ByteSize() const noexcept { return bits_.size(); }
   std::span<const uint32_t> palette() const noexcept { return palette_; }
 
-  // Writing pixels drops the reduced copies made from the old ones.
   uint8_t* Row(int32_t y) noexcept {
-    if (!and_levels_.empty()) and_levels_.clear();
+    DropReducedCopies();
     return top_row_ + y * row_step_;
   }
   const uint8_t* Row(int32_t y) const noexcept { return top_row_ + y * row_step_; }
 
   // Every row in the order of memory.
   std::span<uint8_t> Bytes() noexcept {
-    if (!and_levels_.empty()) and_levels_.clear();
+    DropReducedCopies();
     return {bits_.data(), bits_.size()};
   }
 
@@ -98,6 +97,11 @@ class Picture : public Object {
   const Picture* AndReduced(int factor) const;
 
  private:
+  // Writing pixels drops the reduced copies made from the old ones.
+  void DropReducedCopies() noexcept {
+    if (!and_levels_.empty()) and_levels_.clear();
+  }
+
   int32_t width_;
   int32_t height_;
   PixelFormat format_;
