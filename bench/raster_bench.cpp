@@ -212,7 +212,7 @@ double LoadPeakBytes(const std::string& file) {
 void BM_Load(benchmark::State& state, const Scan& scan) {
   const std::string file = FileOf(scan);
   std::unique_ptr<CRasterBgrd> raster;
-  for (auto _ : state) {
+  for (auto _ : state) {  // a warm-up: the first load also pays the library's one-time costs
     raster = Load(Directory(), file);
     if (!raster) return state.SkipWithError("the scan did not load");
     benchmark::DoNotOptimize(raster.get());

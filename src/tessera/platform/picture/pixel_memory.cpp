@@ -42,6 +42,7 @@ uint8_t* MapAligned(std::size_t length) {
 }  // namespace
 
 PixelMemory::PixelMemory(std::size_t count, std::size_t size) {
+  // At most half the address space, so that any offset into the pixels fits a signed row step.
   if (size != 0 && count > std::numeric_limits<std::size_t>::max() / 2 / size) Raise(err::kOutOfMemory);
   size_ = count * size;
   if (size_ >= kOwnMappingFrom) {
