@@ -1,12 +1,19 @@
 include(CMakePackageConfigHelpers)
 
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessera)
 install(TARGETS tessera EXPORT TesseraTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY src/tessera DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-  FILES_MATCHING PATTERN "*.hpp" PATTERN "*.h")
+# The public headers: the one a C++ host includes, the component ABI a C host includes, and what
+# they include; the rest stays private to the build.
+include(cmake/TesseraPublicHeaders.cmake)
+tessera_public_headers(TESSERA_PUBLIC_HEADERS tessera/tessera.hpp tessera/frame/component/com_abi.h)
+foreach(_header IN LISTS TESSERA_PUBLIC_HEADERS)
+  get_filename_component(_header_dir ${_header} DIRECTORY)
+  install(FILES src/${_header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${_header_dir})
+endforeach()
 install(EXPORT TesseraTargets NAMESPACE tessera:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tessera)
 
 configure_package_config_file(cmake/TesseraConfig.cmake.in

@@ -15,6 +15,9 @@
 #ifndef TESSERA_RESBANK_DATADIR
 #define TESSERA_RESBANK_DATADIR "/usr/local/share/tessera"
 #endif
+#ifndef TESSERA_RESBANK_RELATIVE_DATADIR
+#define TESSERA_RESBANK_RELATIVE_DATADIR "../share/tessera"
+#endif
 
 namespace resbank {
 
@@ -40,7 +43,10 @@ std::vector<std::filesystem::path> SearchDirectories(const std::filesystem::path
       rest.remove_prefix(colon + 1);
     }
   }
-  directories.push_back(OwnDirectory());
+  // Beside the library in the build tree, then the share directory of the prefix it is installed in.
+  const std::filesystem::path own = OwnDirectory();
+  directories.push_back(own);
+  directories.push_back((own / TESSERA_RESBANK_RELATIVE_DATADIR).lexically_normal());
   directories.emplace_back(TESSERA_RESBANK_DATADIR);
   return directories;
 }
