@@ -24,5 +24,8 @@ function(tessera_add_area target)
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
   target_link_libraries(${target} PUBLIC ${ARG_LINKS} PRIVATE $<BUILD_INTERFACE:tessera_options>)
+  # Hidden unless marked TESSERA_API: the shared library exports its public interface only.
+  set_target_properties(${target} PROPERTIES C_VISIBILITY_PRESET hidden CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
   set_property(GLOBAL APPEND PROPERTY TESSERA_AREAS ${target})
 endfunction()

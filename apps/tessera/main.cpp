@@ -22,6 +22,7 @@
 #include "batch.hpp"
 #include "call_answer.hpp"
 #include "render.hpp"
+#include "server_library.hpp"
 #include "tessera/class_bindings.hpp"
 #include "tessera/component_entry.hpp"
 #include "tessera/frame/component/registry.hpp"
@@ -100,10 +101,11 @@ int Call(std::string_view target, std::span<char* const> texts) {
 // the classes, or the error that stopped the change.
 int ChangeRegistration(bool registering, const std::filesystem::path& registry) {
   try {
-    const auto names = registering ? RegisterServer(registry) : UnregisterServer(registry);
+    const std::filesystem::path server = ServerLibraryFile();
+    const auto names = registering ? RegisterServer(registry, server) : UnregisterServer(registry);
     const nlohmann::ordered_json answer{{registering ? "registered" : "unregistered", names},
                                         {"registry", registry.string()},
-                                        {"server", ServerFile().string()}};
+                                        {"server", server.string()}};
     std::cout << Dump(answer) << '\n';
     return 0;
   } catch (...) {

@@ -48,6 +48,11 @@ int main(int argc, char** argv) {
                 tool.DateiName(raster->FilePath()).c_str(), raster->Width(), raster->Height(), raster->Zoom(),
                 argv[2]);
     std::printf("ParaGib(\"a;;b;\", \";\", 3) = %s\n", tool.ParaGib("a;;b;", ";", 3).c_str());
+    try {
+      mensura::RoundToLong(1e300);  // passes its error on, as a RuntimeError the host can catch
+    } catch (const tessera::platform::RuntimeError& error) {
+      std::printf("RoundToLong(1e300) fails: %d %s\n", error.number(), error.description().c_str());
+    }
     return 0;
   } catch (const tessera::platform::RuntimeError& error) {
     std::fprintf(stderr, "host: error %d: %s\n", error.number(), error.description().c_str());

@@ -22,7 +22,8 @@ const frame::ServedClass* ServedClassOf(const platform::Object& object) {
 }
 
 // A change of the default registry as the entry points answer it.
-HRESULT SelfRegistration(std::vector<std::string> (*change)(const std::filesystem::path&)) {
+template <typename Change>
+HRESULT SelfRegistration(Change&& change) {
   try {
     change(frame::DefaultRegistryPath());
     return S_OK;
@@ -58,9 +59,10 @@ std::filesystem::path ServerFile() {
   return std::filesystem::absolute(where.dli_fname);
 }
 
-std::vector<std::string> RegisterServer(const std::filesystem::path& registry) {
+std::vector<std::string> RegisterServer(const std::filesystem::path& registry,
+                                        const std::filesystem::path& server) {
   const auto classes = RegisteredClasses();
-  frame::RegisterLibrary(registry, classes, ServerFile());
+  frame::RegisterLibrary(registry, classes, server);
   return ProgIds(classes);
 }
 
@@ -75,7 +77,9 @@ std::vector<std::string> UnregisterServer(const std::filesystem::path& registry)
 extern "C" {
 
 HRESULT DllRegisterServer(void) {
-  return tessera::SelfRegistration(tessera::RegisterServer);
+  return tessera::SelfRegistration([](const std::filesystem::path& registry) {
+    tessera::RegisterServer(registry, tessera::ServerFile());
+  });
 }
 
 HRESULT DllUnregisterServer(void) {

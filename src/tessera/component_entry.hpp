@@ -12,9 +12,10 @@ namespace tessera {
 // The file this library was loaded from, as the dynamic loader names it, made absolute.
 std::filesystem::path ServerFile();
 
-// Registers every class that can be created into `registry` with ServerFile() as its server, and
-// answers their registered names. Raises the profile layer's errors.
-std::vector<std::string> RegisterServer(const std::filesystem::path& registry);
+// Registers every class that can be created into `registry` with `server` (the library file) as
+// their server, and answers their registered names. Raises the profile layer's errors.
+std::vector<std::string> RegisterServer(const std::filesystem::path& registry,
+                                        const std::filesystem::path& server);
 
 // Removes what RegisterServer wrote from `registry`; answers the names removed.
 std::vector<std::string> UnregisterServer(const std::filesystem::path& registry);

@@ -3,9 +3,11 @@
 
 #include <string_view>
 
+#include "tessera/export.hpp"
+
 namespace tessera {
 
 // "major.minor.patch" of the loaded library, which may differ from the headers a host compiled against.
-std::string_view Version() noexcept;
+TESSERA_API std::string_view Version() noexcept;
 
 }  // namespace tessera

@@ -6,16 +6,17 @@
 
 #include <string_view>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace tessera {
 
-class CKalFKt : public platform::Object {
+class TESSERA_API CKalFKt : public platform::Object {
  public:
   std::string_view TypeName() const noexcept override { return "CKalFKt"; }
 };
 
 // The instance through which the host calls CKalFKt without creating an object.
-CKalFKt& ImplicitCKalFKt();
+TESSERA_API CKalFKt& ImplicitCKalFKt();
 
 }  // namespace tessera

@@ -11,12 +11,13 @@
 #include <memory>
 
 #include "tessera/draw/invert_pen.hpp"
+#include "tessera/export.hpp"
 #include "tessera/frame/companions/mensura/mens_rect.hpp"
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
 
 namespace tessera {
 
-class CDrawLine : public platform::Object {
+class TESSERA_API CDrawLine : public platform::Object {
  public:
   using PointRef = std::shared_ptr<mensura::MensPoint>;
 

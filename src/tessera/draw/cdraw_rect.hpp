@@ -9,11 +9,12 @@
 #include <memory>
 
 #include "tessera/draw/invert_pen.hpp"
+#include "tessera/export.hpp"
 #include "tessera/frame/companions/mensura/mens_rect.hpp"
 
 namespace tessera {
 
-class CDrawRect : public platform::Object {
+class TESSERA_API CDrawRect : public platform::Object {
  public:
   using RectRef = std::shared_ptr<mensura::MensRect>;
 

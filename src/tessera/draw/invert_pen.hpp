@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/object.hpp"
 #include "tessera/platform/surface/picture_control.hpp"
 
 namespace tessera {
 
-struct InvertPen {
+struct TESSERA_API InvertPen {
   // `pb` as a picture control: 91 for none, 13 for another kind of object.
   void TakeControl(const platform::ObjectRef& pb);
   // Saves draw mode, width, colour and style, in this order, then sets mode 6, width 1, colour 0

@@ -2,17 +2,18 @@
 // kind. Two unrelated classes for the host, one implementation here.
 #pragma once
 
+#include "tessera/export.hpp"
 #include "tessera/raster/raster_background.hpp"
 
 namespace tessera {
 
-class CRasterBgrd final : public RasterBackground {
+class TESSERA_API CRasterBgrd final : public RasterBackground {
  public:
   CRasterBgrd() : RasterBackground({"CRasterBgrd", ""}) {}
   std::string_view TypeName() const noexcept override { return "CRasterBgrd"; }
 };
 
-class CRasterBgrdSo final : public RasterBackground {
+class TESSERA_API CRasterBgrdSo final : public RasterBackground {
  public:
   CRasterBgrdSo() : RasterBackground({"CRasterBgrdSo", "So"}) {}
   std::string_view TypeName() const noexcept override { return "CRasterBgrdSo"; }

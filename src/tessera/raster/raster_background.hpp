@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "tessera/draw/cdraw_line.hpp"
+#include "tessera/export.hpp"
 #include "tessera/frame/catalogue/enumerations.hpp"
 #include "tessera/frame/companions/mensura/mens_rect.hpp"
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
@@ -21,12 +22,12 @@
 
 namespace tessera {
 
-struct RasterFlavour {
+struct TESSERA_API RasterFlavour {
   std::string_view class_name;      // "CRasterBgrd"
   std::string_view section_prefix;  // "" or "So"
 };
 
-class RasterBackground : public platform::Object {
+class TESSERA_API RasterBackground : public platform::Object {
  public:
   ~RasterBackground() override;
   RasterBackground(const RasterBackground&) = delete;

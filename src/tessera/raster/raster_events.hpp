@@ -4,12 +4,13 @@
 
 #include <memory>
 
+#include "tessera/export.hpp"
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace tessera {
 
-struct RasterEvents {
+struct TESSERA_API RasterEvents {
   virtual ~RasterEvents() = default;
   // The transformation was changed by the dialog or by mouse input.
   virtual void TransChanged() {}
@@ -22,7 +23,7 @@ struct RasterEvents {
 };
 
 // The events interfaces of the two raster classes: the same events, one interface each.
-struct CRasterBgrdEvents : RasterEvents {};
-struct CRasterBgrdSoEvents : RasterEvents {};
+struct TESSERA_API CRasterBgrdEvents : RasterEvents {};
+struct TESSERA_API CRasterBgrdSoEvents : RasterEvents {};
 
 }  // namespace tessera

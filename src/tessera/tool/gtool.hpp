@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/collection.hpp"
 #include "tessera/platform/runtime/object.hpp"
 #include "tessera/platform/runtime/variant.hpp"
@@ -20,7 +21,7 @@ namespace tessera {
 class CRasterBgrd;
 class CRasterBgrdSo;
 
-class GTool : public platform::Object {
+class TESSERA_API GTool : public platform::Object {
  public:
   // Makes sure that the shared ResbankStrings object exists; nothing else.
   GTool();
@@ -94,13 +95,13 @@ class GTool : public platform::Object {
 };
 
 // The instance through which the host calls GTool without creating an object.
-GTool& ImplicitGTool();
+TESSERA_API GTool& ImplicitGTool();
 
 // The library's own instance, distinct from the implicit one, through which other classes (and
 // some GTool members) call GTool. Created on first call, kept until ReleaseSharedGTool.
-GTool& SharedGTool();
+TESSERA_API GTool& SharedGTool();
 
 // Drops both instances, as unloading the library does.
-void ReleaseGToolInstances();
+TESSERA_API void ReleaseGToolInstances();
 
 }  // namespace tessera

@@ -225,18 +225,25 @@ static const IID IID_IConnectionPointContainer = {
 static const IID IID_IConnectionPoint = {
     0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 
+/* libtessera.so exports these to a C host, and nothing else of this header. */
+#if defined(__GNUC__)
+#define TESSERA_ABI __attribute__((visibility("default")))
+#else
+#define TESSERA_ABI
+#endif
+
 /* Strings and variants, as the platform's automation runtime offers them. */
-BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length);
-void SysFreeString(BSTR text);
-uint32_t SysStringLen(BSTR text);
-void VariantInit(VARIANT* value);
-HRESULT VariantClear(VARIANT* value);
+TESSERA_ABI BSTR SysAllocStringLen(const OLECHAR* text, uint32_t length);
+TESSERA_ABI void SysFreeString(BSTR text);
+TESSERA_ABI uint32_t SysStringLen(BSTR text);
+TESSERA_ABI void VariantInit(VARIANT* value);
+TESSERA_ABI HRESULT VariantClear(VARIANT* value);
 
 /* The library's entry points. */
-HRESULT DllRegisterServer(void);
-HRESULT DllUnregisterServer(void);
-HRESULT DllGetClassObject(const CLSID* clsid, const IID* riid, void** object);
-HRESULT DllCanUnloadNow(void);
+TESSERA_ABI HRESULT DllRegisterServer(void);
+TESSERA_ABI HRESULT DllUnregisterServer(void);
+TESSERA_ABI HRESULT DllGetClassObject(const CLSID* clsid, const IID* riid, void** object);
+TESSERA_ABI HRESULT DllCanUnloadNow(void);
 
 #ifdef __cplusplus
 }

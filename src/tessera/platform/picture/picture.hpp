@@ -14,6 +14,7 @@
 #include <span>
 #include <vector>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/picture/pixel_memory.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
@@ -24,10 +25,10 @@ enum class PixelFormat : uint8_t { kIndexed1, kIndexed8, kBgr24, kBgrx32 };
 // The order of a picture's rows in memory.
 enum class RowOrder : uint8_t { kTopDown, kBottomUp };
 
-int BitsPerPixel(PixelFormat format) noexcept;
+TESSERA_API int BitsPerPixel(PixelFormat format) noexcept;
 
 // The 256 grey levels: entry i is grey level i.
-const std::vector<uint32_t>& GreyRampPalette();
+TESSERA_API const std::vector<uint32_t>& GreyRampPalette();
 
 // Whether any bit of a 1-bit row (most significant bit first) in the pixels [lo, hi) is `value`.
 // Inline, with a path of its own for spans within one byte: the AND stretch asks it for every
@@ -48,7 +49,7 @@ inline bool AnyBitIs(const uint8_t* row, int32_t lo, int32_t hi, bool value) noe
   return false;
 }
 
-class Picture : public Object {
+class TESSERA_API Picture : public Object {
  public:
   // A picture of the given size with every byte 0. Raises 5 for a size below 1 and 7 when memory
   // runs out. Indexed formats take up to 2 or 256 palette entries.

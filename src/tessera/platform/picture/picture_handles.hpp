@@ -5,15 +5,16 @@
 #include <cstdint>
 #include <memory>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/picture/picture.hpp"
 
 namespace tessera::platform {
 
 // The picture behind `handle`, or nullptr when no picture is held under it.
-std::shared_ptr<Picture> PictureFromHandle(int32_t handle);
+TESSERA_API std::shared_ptr<Picture> PictureFromHandle(int32_t handle);
 
 // Holds a picture under a handle of its own; the handle is given up with the holder.
-class HeldPicture {
+class TESSERA_API HeldPicture {
  public:
   HeldPicture() = default;
   explicit HeldPicture(std::shared_ptr<Picture> picture);

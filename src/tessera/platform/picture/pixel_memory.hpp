@@ -8,9 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
-class PixelMemory {
+class TESSERA_API PixelMemory {
  public:
   // `count` blocks of `size` bytes, every byte 0. Raises 7 when memory runs out or the size is
   // past the address space.

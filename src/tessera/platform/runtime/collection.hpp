@@ -16,12 +16,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/object.hpp"
 #include "tessera/platform/runtime/variant.hpp"
 
 namespace tessera::platform {
 
-class Collection : public Object {
+class TESSERA_API Collection : public Object {
  public:
   std::string_view TypeName() const noexcept override { return "Collection"; }
 

@@ -9,9 +9,11 @@
 
 #include <compare>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
-class Date {
+class TESSERA_API Date {
  public:
   constexpr Date() = default;
   constexpr explicit Date(double serial) : serial_(serial) {}

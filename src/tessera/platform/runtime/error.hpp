@@ -13,6 +13,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
 // The run-time error numbers the library raises, with the host runtime's numbering.
@@ -55,9 +57,9 @@ inline constexpr std::string_view kDefaultErrorSource = "Tessera";
 
 // The runtime's English description of an error number; "Application-defined or object-defined
 // error" for a number the runtime has no text of its own for.
-std::string_view DescribeError(int32_t number) noexcept;
+TESSERA_API std::string_view DescribeError(int32_t number) noexcept;
 
-class RuntimeError : public std::runtime_error {
+class TESSERA_API RuntimeError : public std::runtime_error {
  public:
   // An empty description takes the runtime's text for the number; an empty source the library's.
   explicit RuntimeError(int32_t number, std::string source = {}, std::string description = {});
@@ -73,15 +75,15 @@ class RuntimeError : public std::runtime_error {
 };
 
 // [[noreturn]] shorthand for the common case of raising a numbered error with the standard text.
-[[noreturn]] void Raise(int32_t number, std::string description = {});
+[[noreturn]] TESSERA_API void Raise(int32_t number, std::string description = {});
 
 // The run-time error number that fits an operating-system error met while working on a file:
 // missing file 53, missing directory 76, no permission 70, disk full 61, anything else 75.
-int32_t FileErrorNumber(std::error_code code) noexcept;
+TESSERA_API int32_t FileErrorNumber(std::error_code code) noexcept;
 
 // Turns whatever exception is in flight (or the one given) into a RuntimeError: a RuntimeError
 // unchanged, std::bad_alloc as 7, file-system and system errors through FileErrorNumber, any
 // other exception as 51 "Internal error". Call only inside a catch block when `error` is omitted.
-RuntimeError ToRuntimeError(std::exception_ptr error = std::current_exception());
+TESSERA_API RuntimeError ToRuntimeError(std::exception_ptr error = std::current_exception());
 
 }  // namespace tessera::platform

@@ -8,11 +8,12 @@
 #include <memory>
 #include <string_view>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::platform {
 
-class Object {
+class TESSERA_API Object {
  public:
   virtual ~Object() = default;
 

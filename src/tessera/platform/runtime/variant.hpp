@@ -14,6 +14,7 @@
 #include <string_view>
 #include <variant>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/date.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
@@ -35,7 +36,7 @@ enum class VarType : int16_t {
   kByte = 17,
 };
 
-class Variant {
+class TESSERA_API Variant {
  public:
   // Empty, the value of a Variant nobody assigned.
   Variant() = default;

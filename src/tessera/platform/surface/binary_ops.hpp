@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
 inline constexpr uint32_t kColourBits = 0xFFFFFF;
@@ -29,7 +31,7 @@ inline constexpr uint8_t DrawModeTable(int mode) noexcept {
 
 // The truth table of a raster-operation code that combines source and destination without a
 // brush (13369376, hexadecimal CC0020, copies the source), or nullopt for any other code.
-std::optional<uint8_t> SourceOpTable(uint32_t rop) noexcept;
+TESSERA_API std::optional<uint8_t> SourceOpTable(uint32_t rop) noexcept;
 
 inline constexpr uint32_t kSrcCopy = 0x00CC0020;
 

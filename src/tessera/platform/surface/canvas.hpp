@@ -16,12 +16,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/surface/picture_control.hpp"
 #include "tessera/platform/surface/stretch_blit.hpp"
 
 namespace tessera::platform {
 
-class Canvas : public PictureControl {
+class TESSERA_API Canvas : public PictureControl {
  public:
   // A surface of width x height pixels in `background` (0x00RRGGBB); raises 5 for a size below 1
   // and 7 when memory runs out.

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/picture/picture.hpp"
 #include "tessera/platform/runtime/object.hpp"
 #include "tessera/platform/surface/binary_ops.hpp"
@@ -18,7 +19,7 @@ namespace tessera::platform {
 
 enum class LineShape : uint8_t { kSegment, kBox, kFilledBox };
 
-class PictureControl : public Object {
+class TESSERA_API PictureControl : public Object {
  public:
   virtual int16_t DrawMode() const = 0;
   virtual void DrawMode(int16_t mode) = 0;

@@ -10,11 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 
 namespace tessera::platform {
 
-class Printer : public PictureControl {
+class TESSERA_API Printer : public PictureControl {
  public:
   // A4 at 240 dots per inch: 6 twips per pixel.
   static constexpr int32_t kA4Width = 1984;
@@ -69,7 +70,7 @@ class Printer : public PictureControl {
 };
 
 // The screen's metrics: 15 twips per pixel at 96 dots per inch, unless a host sets others.
-class Screen {
+class TESSERA_API Screen {
  public:
   static int32_t TwipsPerPixelX() noexcept { return twips_per_pixel_x_; }
   static int32_t TwipsPerPixelY() noexcept { return twips_per_pixel_y_; }

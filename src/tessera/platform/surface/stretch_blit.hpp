@@ -13,24 +13,25 @@
 #include <cstdint>
 #include <vector>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/picture/picture.hpp"
 
 namespace tessera::platform {
 
 enum class StretchMode : int16_t { kAndScans = 1, kOrScans = 2, kDeleteScans = 3, kHalftone = 4 };
 
-struct PixelSurface {
+struct TESSERA_API PixelSurface {
   uint32_t* pixels;  // rows of `width` pixels, 0x00RRGGBB
   int32_t width;
   int32_t height;
 };
 
-struct BlitRect {
+struct TESSERA_API BlitRect {
   double left, top, width, height;
 };
 
 // Buffers that one surface reuses from transfer to transfer.
-struct BlitScratch {
+struct TESSERA_API BlitScratch {
   std::vector<int32_t> columns;  // per destination column: first and end source column
   std::vector<int32_t> rows;
   std::vector<uint8_t> and_bytes, or_bytes;
@@ -38,7 +39,7 @@ struct BlitScratch {
   std::vector<uint32_t> sums;
 };
 
-void StretchBlit(PixelSurface dest, const Picture& source, const BlitRect& to, const BlitRect& from,
-                 uint8_t op_table, StretchMode mode, BlitScratch& scratch);
+TESSERA_API void StretchBlit(PixelSurface dest, const Picture& source, const BlitRect& to,
+                             const BlitRect& from, uint8_t op_table, StretchMode mode, BlitScratch& scratch);
 
 }  // namespace tessera::platform

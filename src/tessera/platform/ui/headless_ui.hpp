@@ -7,12 +7,13 @@
 #include <iosfwd>
 #include <mutex>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/ui/message_queue.hpp"
 #include "tessera/platform/ui/ui_services.hpp"
 
 namespace tessera::platform {
 
-class HeadlessUi : public UiServices {
+class TESSERA_API HeadlessUi : public UiServices {
  public:
   // Message boxes go to `log` (standard error by default), one line each:
   // {"msgbox":{"text":"...","style":16,"title":"Tessera"}}. The answer is the box's default
@@ -41,6 +42,6 @@ class HeadlessUi : public UiServices {
 };
 
 // The JSON line a headless message box writes, without the line end.
-std::string MessageBoxJson(std::string_view text, int32_t style, std::string_view title);
+TESSERA_API std::string MessageBoxJson(std::string_view text, int32_t style, std::string_view title);
 
 }  // namespace tessera::platform

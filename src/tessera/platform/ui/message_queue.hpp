@@ -6,9 +6,11 @@
 #include <functional>
 #include <mutex>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
-class MessageQueue {
+class TESSERA_API MessageQueue {
  public:
   void Post(std::function<void()> message);
 

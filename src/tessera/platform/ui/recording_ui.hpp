@@ -6,18 +6,19 @@
 #include <deque>
 #include <vector>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/ui/headless_ui.hpp"
 
 namespace tessera::platform {
 
-struct MessageBoxCall {
+struct TESSERA_API MessageBoxCall {
   std::string text;
   int32_t style = 0;
   std::string title;
   bool operator==(const MessageBoxCall&) const = default;
 };
 
-class RecordingUi : public HeadlessUi {
+class TESSERA_API RecordingUi : public HeadlessUi {
  public:
   RecordingUi();
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/ui/ui_services.hpp"
 
 namespace tessera::platform {
@@ -13,14 +14,14 @@ namespace tessera::platform {
 inline constexpr std::string_view kApplicationTitle = "Tessera";
 
 // The services in force; the headless ones until a host installs its own.
-std::shared_ptr<UiServices> CurrentUiServices();
+TESSERA_API std::shared_ptr<UiServices> CurrentUiServices();
 
 // Installs `services` for the whole library; nullptr goes back to the headless services.
-void SetUiServices(std::shared_ptr<UiServices> services);
+TESSERA_API void SetUiServices(std::shared_ptr<UiServices> services);
 
 // Installs services for a stretch of work (a test, a host's modal phase) and restores the
 // previous ones at its end.
-class ScopedUiServices {
+class TESSERA_API ScopedUiServices {
  public:
   explicit ScopedUiServices(std::shared_ptr<UiServices> services);
   ~ScopedUiServices();
@@ -31,10 +32,11 @@ class ScopedUiServices {
   std::shared_ptr<UiServices> previous_;
 };
 
-int32_t MsgBox(std::string_view text, int32_t style = vbOKOnly, std::string_view title = kApplicationTitle);
-void DoEvents();
-int16_t ScreenMousePointer();
-void SetScreenMousePointer(int16_t pointer);
-std::string ShowFileOpen(const FileOpenRequest& request);
+TESSERA_API int32_t MsgBox(std::string_view text, int32_t style = vbOKOnly,
+                           std::string_view title = kApplicationTitle);
+TESSERA_API void DoEvents();
+TESSERA_API int16_t ScreenMousePointer();
+TESSERA_API void SetScreenMousePointer(int16_t pointer);
+TESSERA_API std::string ShowFileOpen(const FileOpenRequest& request);
 
 }  // namespace tessera::platform

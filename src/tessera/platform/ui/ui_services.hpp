@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
 // Message-box style values (buttons + icon + default button) and answers, as the host has them.
@@ -43,7 +45,7 @@ inline constexpr int32_t kFileMustExist = 4096;
 
 // What the library sets on the file-open dialog before it shows it. The filter is the host's
 // "description|pattern|description|pattern" text.
-struct FileOpenRequest {
+struct TESSERA_API FileOpenRequest {
   std::string filter{};
   std::string default_extension{};
   std::string initial_directory{};
@@ -51,7 +53,7 @@ struct FileOpenRequest {
   int32_t flags = 0;
 };
 
-class UiServices {
+class TESSERA_API UiServices {
  public:
   virtual ~UiServices() = default;
 
@@ -70,6 +72,6 @@ class UiServices {
 
 // The answer of the button that has the focus when a box of `style` opens: the first button of
 // its set, or the second or third with vbDefaultButton2 or 3.
-int32_t DefaultAnswer(int32_t style);
+TESSERA_API int32_t DefaultAnswer(int32_t style);
 
 }  // namespace tessera::platform

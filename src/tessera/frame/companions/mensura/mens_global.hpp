@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace mensura {
@@ -15,12 +16,12 @@ inline constexpr int32_t kDefaultUnitFactor = 1000;
 
 // The nearest 32-bit integer, halves away from zero (2.5 -> 3, -2.5 -> -3). A value outside the
 // 32-bit range, or NaN, raises run-time error 6.
-int32_t RoundToLong(double value);
+TESSERA_API int32_t RoundToLong(double value);
 
 // Sets the UnitFactor that MensGlobal objects made from now on answer; a value below 1 raises error 5.
-void SetDefaultUnitFactor(int32_t units_per_typed_unit);
+TESSERA_API void SetDefaultUnitFactor(int32_t units_per_typed_unit);
 
-class MensGlobal : public tessera::platform::Object {
+class TESSERA_API MensGlobal : public tessera::platform::Object {
  public:
   std::string_view TypeName() const noexcept override { return "MensGlobal"; }
 

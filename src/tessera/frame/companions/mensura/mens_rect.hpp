@@ -7,11 +7,12 @@
 
 #include <cstdint>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace mensura {
 
-class MensRect : public tessera::platform::Object {
+class TESSERA_API MensRect : public tessera::platform::Object {
  public:
   std::string_view TypeName() const noexcept override { return "MensRect"; }
 
@@ -38,7 +39,7 @@ class MensRect : public tessera::platform::Object {
   int32_t bottom_ = 0;
 };
 
-class MensPoint : public tessera::platform::Object {
+class TESSERA_API MensPoint : public tessera::platform::Object {
  public:
   std::string_view TypeName() const noexcept override { return "MensPoint"; }
 

@@ -11,12 +11,13 @@
 
 #include <cstdint>
 
+#include "tessera/export.hpp"
 #include "tessera/frame/companions/mensura/mens_rect.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
 namespace mensura {
 
-class MensTrans : public tessera::platform::Object {
+class TESSERA_API MensTrans : public tessera::platform::Object {
  public:
   std::string_view TypeName() const noexcept override { return "MensTrans"; }
 

@@ -15,15 +15,19 @@
 #ifndef TESSERA_RESBANK_DATADIR
 #define TESSERA_RESBANK_DATADIR "/usr/local/share/tessera"
 #endif
-#ifndef TESSERA_RESBANK_RELATIVE_DATADIR
-#define TESSERA_RESBANK_RELATIVE_DATADIR "../share/tessera"
+#ifndef TESSERA_RESBANK_FROM_LIBDIR
+#define TESSERA_RESBANK_FROM_LIBDIR "../share/tessera"
+#endif
+#ifndef TESSERA_RESBANK_FROM_BINDIR
+#define TESSERA_RESBANK_FROM_BINDIR "../share/tessera"
 #endif
 
 namespace resbank {
 
 namespace {
 
-// The directory of the binary this code is linked into: libtessera.so for a host.
+// The directory of the binary this code is linked into: libtessera.so for a host, the tool itself
+// for `tessera`.
 std::filesystem::path OwnDirectory() {
   Dl_info info{};
   if (dladdr(reinterpret_cast<void*>(&OwnDirectory), &info) == 0 || info.dli_fname == nullptr) return {};
@@ -43,10 +47,11 @@ std::vector<std::filesystem::path> SearchDirectories(const std::filesystem::path
       rest.remove_prefix(colon + 1);
     }
   }
-  // Beside the library in the build tree, then the share directory of the prefix it is installed in.
+  // Beside the binary in the build tree, then the share directory of the prefix it is installed in.
   const std::filesystem::path own = OwnDirectory();
   directories.push_back(own);
-  directories.push_back((own / TESSERA_RESBANK_RELATIVE_DATADIR).lexically_normal());
+  directories.push_back((own / TESSERA_RESBANK_FROM_LIBDIR).lexically_normal());
+  directories.push_back((own / TESSERA_RESBANK_FROM_BINDIR).lexically_normal());
   directories.emplace_back(TESSERA_RESBANK_DATADIR);
   return directories;
 }
