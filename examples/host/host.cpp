@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
                 tool.DateiName(raster->FilePath()).c_str(), raster->Width(), raster->Height(), raster->Zoom(),
                 argv[2]);
     std::printf("ParaGib(\"a;;b;\", \";\", 3) = %s\n", tool.ParaGib("a;;b;", ";", 3).c_str());
+    std::printf("RInStr(\"a\\b\\c\", \"\\\") = %s\n", tool.RInStr("a\\b\\c", "\\").c_str());
     try {
       mensura::RoundToLong(1e300);  // passes its error on, as a RuntimeError the host can catch
     } catch (const tessera::platform::RuntimeError& error) {

@@ -24,7 +24,8 @@ is_png() { [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a 
 cmake -S "$host" -B "$scratch/cmake-host" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_CXX_STANDARD=17 >/dev/null
 cmake --build "$scratch/cmake-host" >/dev/null
 "$scratch/cmake-host/host" "$scratch/Raster" "$scratch/cmake-host.png" | tee "$scratch/host.out"
-grep -q 'RoundToLong(1e300) fails: 6 Overflow' "$scratch/host.out" || fail "the library's error did not reach the host"
+grep -qF 'RInStr("a\b\c", "\") = 4' "$scratch/host.out" || fail "RInStr without its position"
+grep -qF 'RoundToLong(1e300) fails: 6 Overflow' "$scratch/host.out" || fail "the library's error did not reach the host"
 is_png "$scratch/cmake-host.png"
 
 export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib/$(gcc -print-multiarch)/pkgconfig"

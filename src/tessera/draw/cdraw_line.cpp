@@ -16,12 +16,12 @@ void CDrawLine::Init() {
                   [&] { ResetOrCreate(p1_); });
 }
 
-void CDrawLine::CopyFrom(std::shared_ptr<CDrawLine>& o) {
+void CDrawLine::CopyFrom(const std::shared_ptr<CDrawLine>& o) {
   frame::PassOver([&] { Checked(p0_).CopyFrom(Checked(Checked(o).p0_)); },
                   [&] { Checked(p1_).CopyFrom(Checked(Checked(o).p1_)); });
 }
 
-void CDrawLine::Draw(platform::ObjectRef& pb, std::shared_ptr<mensura::MensTrans>& Trans) {
+void CDrawLine::Draw(const platform::ObjectRef& pb, const std::shared_ptr<mensura::MensTrans>& Trans) {
   if (!draw_) return;
   frame::EndQuietly([&] {
     pen_.TakeControl(pb);

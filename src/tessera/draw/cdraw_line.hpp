@@ -32,8 +32,8 @@ class TESSERA_API CDrawLine : public platform::Object {
   void m_bDraw(bool draw) { draw_ = draw; }
 
   void Init();
-  void CopyFrom(std::shared_ptr<CDrawLine>& o);
-  void Draw(platform::ObjectRef& pb, std::shared_ptr<mensura::MensTrans>& Trans);
+  void CopyFrom(const std::shared_ptr<CDrawLine>& o);
+  void Draw(const platform::ObjectRef& pb, const std::shared_ptr<mensura::MensTrans>& Trans);
 
  private:
   PointRef p0_;

@@ -15,11 +15,11 @@ void CDrawRect::Init() {
   frame::PassOver([&] { pen_.m_pb.reset(); }, [&] { ResetOrCreate(rect_); });
 }
 
-void CDrawRect::CopyFrom(std::shared_ptr<CDrawRect>& o) {
+void CDrawRect::CopyFrom(const std::shared_ptr<CDrawRect>& o) {
   frame::PassOver([&] { Checked(rect_).CopyFrom(Checked(Checked(o).rect_)); });
 }
 
-void CDrawRect::Draw(platform::ObjectRef& pb) {
+void CDrawRect::Draw(const platform::ObjectRef& pb) {
   frame::EndQuietly([&] {
     pen_.TakeControl(pb);
     pen_.SaveAndInvert();

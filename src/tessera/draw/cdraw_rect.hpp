@@ -25,8 +25,8 @@ class TESSERA_API CDrawRect : public platform::Object {
   void m_Rect(RectRef rect) { rect_ = std::move(rect); }
 
   void Init();
-  void CopyFrom(std::shared_ptr<CDrawRect>& o);
-  void Draw(platform::ObjectRef& pb);
+  void CopyFrom(const std::shared_ptr<CDrawRect>& o);
+  void Draw(const platform::ObjectRef& pb);
 
  private:
   RectRef rect_;

@@ -9,6 +9,10 @@ using frame::Method;
 using frame::Optional;
 using frame::PropertyGet;
 
+// The member with its by-reference position; the two-argument overload is for C++ hosts.
+using ReverseSearch = std::string (GTool::*)(const std::string&, const std::string&,
+                                             platform::Variant&) const;
+
 // GTool's table lives with the raster objects, which its raster factories return. The date members
 // have their slots but no rows yet.
 const frame::DispatchTable& GToolDispatch() {
@@ -61,7 +65,8 @@ const frame::DispatchTable& GToolDispatch() {
                                                   {"lFromSoId", "lToSoId", "stRasterDir"}),
           Method<&GTool::ParaAnz>("ParaAnz", {"TxT", "trz"}),
           Method<&GTool::ParaGib>("ParaGib", {"TxT", "trz", "nr"}),
-          Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")}),
+          Method<static_cast<ReverseSearch>(&GTool::RInStr)>("RInStr",
+                                                             {"stZeichenk", "stSuche", Optional("vPos")}),
           Method<&GTool::SortString>("SortString", {"stZeichenk"}),
           Method<&GTool::DateiName>("DateiName", {"stVollstaendig"}),
           Method<&GTool::Pfad>("Pfad", {"stVollstaendig"}),

@@ -49,6 +49,11 @@ class TESSERA_API GTool : public platform::Object {
   // decimal text; "" when there is none. vPos is never changed.
   std::string RInStr(const std::string& stZeichenk, const std::string& stSuche,
                      platform::Variant& vPos) const;
+  // The same with vPos left out: the search starts at the end.
+  std::string RInStr(const std::string& stZeichenk, const std::string& stSuche) const {
+    platform::Variant missing = platform::Variant::Missing();
+    return RInStr(stZeichenk, stSuche, missing);
+  }
   // The characters in ascending Windows-1252 order, equal ones in their original order.
   std::string SortString(const std::string& stZeichenk) const;
   // The name with its trailing number one higher, keeping its digit count ("Raum09" -> "Raum10").
@@ -90,8 +95,8 @@ class TESSERA_API GTool : public platform::Object {
   // ("SO\Geb\Et"), stB and str laid out by the pattern in section "RNR", key "Format" of the
   // settings file, whose letters S, G, E, B and R stand for those parts.
   std::string RNrByFormat(const std::string& stIniPath, const platform::Variant& stNormal,
-                          const std::string& stB, const std::string& str, bool bSoNotwendig,
-                          bool bGebNotwendig) const;
+                          const std::string& stB, const std::string& str, bool bSoNotwendig = false,
+                          bool bGebNotwendig = false) const;
 };
 
 // The instance through which the host calls GTool without creating an object.
