@@ -91,8 +91,14 @@ TEST(UiFacade, RoutesToTheInstalledServicesAndRestoresThem) {
     SetScreenMousePointer(vbHourglass);
     SetScreenMousePointer(vbDefault);
     DoEvents();
+    SetApplicationTitle("Facility");
+    MsgBox("Eigener Titel", vbOKOnly, "Talmo");
+    MsgBox("Titel des Hosts");
+    SetApplicationTitle("Tessera");
     EXPECT_EQ((recorder->message_boxes()[0]), (MessageBoxCall{"Weiter?", vbYesNo, "Tessera"}));
-    EXPECT_EQ(recorder->message_boxes().size(), 2U);
+    EXPECT_EQ(recorder->message_boxes()[2].title, "Talmo");
+    EXPECT_EQ(recorder->message_boxes()[3].title, "Facility");
+    EXPECT_EQ(recorder->message_boxes().size(), 4U);
     EXPECT_EQ(recorder->pointers(), (std::vector<int16_t>{vbHourglass, vbDefault}));
     EXPECT_EQ(recorder->pending_message_rounds(), 1);
     EXPECT_EQ(ShowFileOpen({.initial_directory = "C:\\Raster", .flags = kFileMustExist}), "");

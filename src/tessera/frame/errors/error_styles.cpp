@@ -13,7 +13,7 @@ void ShowLabelledReport(std::string_view label, const platform::RuntimeError& er
   platform::MsgBox(text, platform::vbCritical);
 }
 
-void ShowPlainReport(const platform::RuntimeError& error, std::string_view title) {
+void ShowPlainReport(const platform::RuntimeError& error, std::optional<std::string_view> title) {
   platform::MsgBox(error.description(), platform::vbCritical, title);
 }
 

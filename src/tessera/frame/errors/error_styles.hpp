@@ -20,6 +20,7 @@
 
 #include <concepts>
 #include <exception>
+#include <optional>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -32,7 +33,7 @@ namespace tessera::frame {
 // The message boxes of the two reporting styles (shown through the UI service).
 void ShowLabelledReport(std::string_view label, const platform::RuntimeError& error);
 void ShowPlainReport(const platform::RuntimeError& error,
-                     std::string_view title = platform::kApplicationTitle);
+                     std::optional<std::string_view> title = std::nullopt);
 
 namespace detail {
 

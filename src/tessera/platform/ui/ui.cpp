@@ -40,9 +40,27 @@ ScopedUiServices::~ScopedUiServices() {
   Exchange(std::move(previous_));
 }
 
+namespace {
+
+std::string& Title() {
+  static std::string title = "Tessera";
+  return title;
+}
+
+}  // namespace
+
+std::string ApplicationTitle() {
+  return Title();
+}
+
+void SetApplicationTitle(std::string title) {
+  Title() = std::move(title);
+}
+
 // Each call holds its own reference, so services replaced meanwhile live until it returns.
-int32_t MsgBox(std::string_view text, int32_t style, std::string_view title) {
-  return CurrentUiServices()->MessageBox(text, style, title);
+int32_t MsgBox(std::string_view text, int32_t style, std::optional<std::string_view> title) {
+  const std::string application_title = title ? std::string() : ApplicationTitle();
+  return CurrentUiServices()->MessageBox(text, style, title.value_or(application_title));
 }
 
 void DoEvents() {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "tessera/export.hpp"
@@ -10,8 +12,10 @@
 
 namespace tessera::platform {
 
-// The application title, the host's App.Title, which the library's message boxes carry.
-inline constexpr std::string_view kApplicationTitle = "Tessera";
+// The application title, the host's App.Title, which the library's message boxes carry unless
+// they name a title of their own: "Tessera" until a host sets its own once at start.
+TESSERA_API std::string ApplicationTitle();
+TESSERA_API void SetApplicationTitle(std::string title);
 
 // The services in force; the headless ones until a host installs its own.
 TESSERA_API std::shared_ptr<UiServices> CurrentUiServices();
@@ -32,8 +36,9 @@ class TESSERA_API ScopedUiServices {
   std::shared_ptr<UiServices> previous_;
 };
 
+// A message box titled `title`, else with the application title.
 TESSERA_API int32_t MsgBox(std::string_view text, int32_t style = vbOKOnly,
-                           std::string_view title = kApplicationTitle);
+                           std::optional<std::string_view> title = std::nullopt);
 TESSERA_API void DoEvents();
 TESSERA_API int16_t ScreenMousePointer();
 TESSERA_API void SetScreenMousePointer(int16_t pointer);
