@@ -1,18 +1,9 @@
-// tessera: the library's classes from the command line.
-//
-//   tessera classes                      every class with its members in slot order
-//   tessera call Class.Member ARG...     one call on the class's implicit instance (global
-//                                        classes) or on a new object; prints one JSON object
-//   tessera call --batch                 JSON requests on stdin, one answer line each
-//   tessera render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH]
-//                  [--printer] -o OUT.png   draws a floor's raster background with its outline
-//   tessera place RASTERDIR FLOOR FILE --height H --width W [--so]
-//                                        fits a raster file to a floor and records it
-//   tessera register [--registry FILE]   records the classes with this library as their server
-//   tessera unregister [--registry FILE] removes exactly those records again
+// tessera: the library's classes from the command line. `tessera --help` lists the commands,
+// `tessera help COMMAND` says what one takes and answers.
 //
 // Arguments are passed as text and converted by the member's own parameter types, as a host
-// script passing strings would see it. Message boxes appear on stderr as JSON lines.
+// script passing strings would see it. Message boxes appear on stderr as JSON lines. Wrong usage
+// is said on stderr with the command's usage and exits with 2; a failure exits with 1.
 #include <iostream>
 #include <span>
 #include <string>
@@ -21,18 +12,18 @@
 
 #include "batch.hpp"
 #include "call_answer.hpp"
+#include "options.hpp"
 #include "render.hpp"
 #include "server_library.hpp"
 #include "tessera/class_bindings.hpp"
 #include "tessera/component_entry.hpp"
 #include "tessera/frame/component/registry.hpp"
 #include "tessera/platform/runtime/error.hpp"
+#include "tessera/version.hpp"
 
 namespace tessera::cli {
 
 namespace {
-
-constexpr int kUsageError = 2;
 
 std::string Signature(const frame::MemberRow& row) {
   std::string text(row.name);
@@ -82,10 +73,8 @@ int Call(std::string_view target, std::span<char* const> texts) {
   const std::size_t dot = target.rfind('.');
   const ClassBinding* binding =
       dot == std::string_view::npos ? nullptr : FindClassBinding(target.substr(0, dot));
-  if (binding == nullptr) {
-    std::cerr << "tessera: no class for \"" << target << "\" (try: tessera classes)\n";
-    return kUsageError;
-  }
+  if (binding == nullptr)
+    throw UsageError("no class for '" + std::string(target) + "' (see: tessera classes)");
   std::vector<platform::Variant> args(texts.begin(), texts.end());
   try {
     const platform::ObjectRef self = ClassCallTarget(*binding);
@@ -114,44 +103,123 @@ int ChangeRegistration(bool registering, const std::filesystem::path& registry) 
   }
 }
 
-int Registration(std::string_view command, std::span<char* const> options) {
-  if (options.empty()) return ChangeRegistration(command == "register", frame::DefaultRegistryPath());
-  if (options.size() == 2 && std::string_view(options[0]) == "--registry")
-    return ChangeRegistration(command == "register", options[1]);
+using Kind = OptionSpec::Kind;
+
+struct Command {
+  CommandSpec spec;
+  int (*run)(const ParsedCommand& command);
+};
+
+int Registration(bool registering, const ParsedCommand& command) {
+  return ChangeRegistration(registering, command.has("--registry")
+                                             ? std::filesystem::path(command.text("--registry"))
+                                             : frame::DefaultRegistryPath());
+}
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands{
+      {{"classes", "classes", "Lists every class with its identity and its members in slot order.\n", {}, {}},
+       [](const ParsedCommand&) { return ListClasses(); }},
+      {{"call",
+        "call Class.Member [ARG...] | call --batch",
+        "Calls one member on the class's implicit instance (global classes) or on a new object and\n"
+        "answers {\"result\":...,\"byref\":{...}} or {\"error\":{\"number\":...,...}}. With --batch,\n"
+        "reads JSON requests from stdin and answers each with one line (see the README).\n",
+        {"Class.Member"},
+        {}},
+       nullptr},
+      {RenderCommand(), Render},
+      {PlaceCommand(), Place},
+      {{"register",
+        "register [--registry FILE]",
+        "Records the classes with this library as their server in the registry (default:\n"
+        "$TESSERA_REGISTRY, else ~/.config/tessera/registry.ini).\n",
+        {},
+        {{"--registry", Kind::kText}}},
+       [](const ParsedCommand& command) { return Registration(true, command); }},
+      {{"unregister",
+        "unregister [--registry FILE]",
+        "Removes exactly what register recorded.\n",
+        {},
+        {{"--registry", Kind::kText}}},
+       [](const ParsedCommand& command) { return Registration(false, command); }},
+  };
+  return commands;
+}
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& command : Commands()) {
+    if (command.spec.name == name) return &command;
+  }
+  return nullptr;
+}
+
+std::string Overview() {
+  std::string text = "usage:";
+  for (const Command& command : Commands()) text += "\n  tessera " + std::string(command.spec.usage);
+  return text + "\n  tessera help COMMAND | tessera COMMAND --help\n  tessera --version\n";
+}
+
+bool AsksForHelp(std::span<char* const> args) {
+  for (const char* arg : args) {
+    const std::string_view text(arg);
+    if (text == "--help" || text == "-h") return true;
+  }
+  return false;
+}
+
+int WrongUsage(std::string_view context, const std::string& what, const std::string& usage) {
+  std::cerr << "tessera" << context << ": " << what << '\n' << usage;
   return kUsageError;
 }
 
-int Usage() {
-  std::cerr << "usage: tessera classes\n"
-               "       tessera call Class.Member [ARG...]\n"
-               "       tessera call --batch < requests.jsonl\n"
-               "       tessera render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B]\n"
-               "                      [--size WxH] [--printer] -o OUT.png\n"
-               "       tessera place RASTERDIR FLOOR FILE --height H --width W [--so]\n"
-               "       tessera register [--registry FILE]\n"
-               "       tessera unregister [--registry FILE]\n";
-  return kUsageError;
+// `tessera call`: one member with its arguments as text, or the batch.
+int RunCall(std::span<char* const> args) {
+  if (args.size() == 1 && std::string_view(args[0]) == "--batch") return RunBatch(std::cin, std::cout);
+  if (args.empty()) throw UsageError("missing Class.Member");
+  if (std::string_view(args[0]).starts_with("--")) throw UsageError("unknown option " + std::string(args[0]));
+  return Call(args[0], args.subspan(1));
+}
+
+int RunCommand(const Command& command, std::span<char* const> args) {
+  // A member's arguments are the script's own, so `call` takes --help as its first word only.
+  if (AsksForHelp(command.run == nullptr ? args.first(std::min<std::size_t>(args.size(), 1)) : args)) {
+    std::cout << CommandHelp(command.spec);
+    return 0;
+  }
+  try {
+    if (command.run == nullptr) return RunCall(args);
+    return command.run(Parse(command.spec, args));
+  } catch (const UsageError& error) {
+    return WrongUsage(" " + std::string(command.spec.name), error.what(), CommandUsage(command.spec));
+  }
+}
+
+int Help(std::span<char* const> args) {
+  if (args.empty()) {
+    std::cout << Overview();
+    return 0;
+  }
+  const Command* command = FindCommand(args[0]);
+  if (command == nullptr || args.size() > 1)
+    return WrongUsage(" help", "no command '" + std::string(args[0]) + "'", Overview());
+  std::cout << CommandHelp(command->spec);
+  return 0;
 }
 
 }  // namespace
 
 int Main(std::span<char* const> argv) {
-  if (argv.size() == 2 && std::string_view(argv[1]) == "classes") return ListClasses();
-  if (argv.size() == 3 && std::string_view(argv[1]) == "call" && std::string_view(argv[2]) == "--batch") {
-    return RunBatch(std::cin, std::cout);
+  const std::span<char* const> args = argv.subspan(std::min<std::size_t>(argv.size(), 2));
+  const std::string_view name = argv.size() >= 2 ? std::string_view(argv[1]) : std::string_view();
+  if (name == "--help" || name == "-h" || name == "help") return Help(args);
+  if (name == "--version") {
+    std::cout << "tessera " << Version() << '\n';
+    return 0;
   }
-  if (argv.size() >= 3 && std::string_view(argv[1]) == "call") return Call(argv[2], argv.subspan(3));
-  const std::string_view command = argv.size() >= 2 ? std::string_view(argv[1]) : std::string_view();
-  if (command == "render") {
-    if (const int answer = Render(argv.subspan(2)); answer != kUsageError) return answer;
-  }
-  if (command == "place") {
-    if (const int answer = Place(argv.subspan(2)); answer != kUsageError) return answer;
-  }
-  if (command == "register" || command == "unregister") {
-    if (const int answer = Registration(argv[1], argv.subspan(2)); answer != kUsageError) return answer;
-  }
-  return Usage();
+  if (const Command* command = FindCommand(name)) return RunCommand(*command, args);
+  return WrongUsage("", name.empty() ? "no command given" : "unknown command '" + std::string(name) + "'",
+                    Overview());
 }
 
 }  // namespace tessera::cli

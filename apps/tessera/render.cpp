@@ -2,79 +2,79 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "call_answer.hpp"
+#include "options.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/png_writer.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
+#include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera::cli {
 
 namespace {
 
-constexpr int kUsageError = 2;
 constexpr int32_t kOutlineColour = 0x0000FF;  // red, as a colour value
+constexpr double kDefaultSize[] = {1600, 1200};
 
-struct Options {
-  std::vector<std::string> positional;
-  std::map<std::string, std::string> named;  // "--height" -> "30000"; flags map to ""
+using Kind = OptionSpec::Kind;
+
+// A failure that is no run-time error of the library, said in a sentence that names its subject.
+class Failure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
-std::optional<Options> Parse(std::span<char* const> args) {
-  Options options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string arg = args[i];
-    if (arg == "--so" || arg == "--printer") {
-      options.named[arg] = "";
-    } else if (arg.starts_with("-")) {
-      if (i + 1 >= args.size()) return std::nullopt;
-      options.named[arg] = args[++i];
-    } else {
-      options.positional.push_back(arg);
-    }
-  }
-  return options;
-}
-
-std::optional<std::vector<double>> Numbers(const std::string& text, char separator, std::size_t count) {
-  std::vector<double> numbers;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t end = std::min(text.find(separator, start), text.size());
-    try {
-      numbers.push_back(std::stod(text.substr(start, end - start)));
-    } catch (const std::exception&) {
-      return std::nullopt;
-    }
-    start = end + 1;
-  }
-  if (numbers.size() != count) return std::nullopt;
-  return numbers;
-}
-
-int32_t Whole(const Options& options, const std::string& name) {
-  return static_cast<int32_t>(std::stol(options.named.at(name)));
+// The options of both commands that name a floor: its size in world units and its kind.
+std::vector<OptionSpec> FloorOptions(std::vector<OptionSpec> more) {
+  more.insert(more.begin(), {{"--height", Kind::kWhole, 1, ',', true},
+                             {"--width", Kind::kWhole, 1, ',', true},
+                             {"--so", Kind::kFlag}});
+  return more;
 }
 
 // The floor's raster as the host gets it from the factory; nullptr when the section holds none.
-std::shared_ptr<RasterBackground> FromIni(const Options& options, int32_t floor, int32_t height) {
-  const std::string& directory = options.positional[0];
-  if (options.named.contains("--so")) return SharedGTool().RasterBgrdFromIniSo(floor, height, directory);
+std::shared_ptr<RasterBackground> FromIni(const ParsedCommand& command, const std::string& directory,
+                                          int32_t floor) {
+  const int32_t height = command.whole("--height");
+  if (command.has("--so")) return SharedGTool().RasterBgrdFromIniSo(floor, height, directory);
   return SharedGTool().RasterBgrdFromIni(floor, height, directory);
 }
 
-std::shared_ptr<RasterBackground> NewRaster(const Options& options) {
-  if (options.named.contains("--so")) return std::make_shared<CRasterBgrdSo>();
+std::shared_ptr<RasterBackground> NewRaster(const ParsedCommand& command) {
+  if (command.has("--so")) return std::make_shared<CRasterBgrdSo>();
   return std::make_shared<CRasterBgrd>();
+}
+
+// The raster directory as the library takes it: absolute, without a trailing separator, so that
+// "Raster/" and "./Raster" name the same directory as "Raster". Missing, it is the error.
+std::string RasterDirectory(const std::string& given) {
+  std::filesystem::path path = std::filesystem::absolute(given).lexically_normal();
+  if (!path.has_filename()) path = path.parent_path();
+  if (!std::filesystem::is_directory(path)) throw Failure("raster directory '" + given + "' does not exist");
+  return platform::ToLibraryPath(path);
+}
+
+// Why a floor has no raster background: nothing recorded for it, or a raster file that did not load.
+std::string NoRasterReason(const ParsedCommand& command, const std::string& directory, int32_t floor) {
+  const std::string section = RasterSectionName(command.has("--so") ? "So" : "", floor);
+  const std::string file = SharedGTool().GetIniString(RasterIniPath(directory), section, "Datei", "");
+  if (file.empty())
+    return "'" + command.positional(0) + "' holds no raster background for " +
+           (command.has("--so") ? "level " : "floor ") + std::to_string(floor);
+  return "the raster file '" + platform::ToHostPath(file).string() + "' of " +
+         (command.has("--so") ? "level " : "floor ") + std::to_string(floor) + " did not load";
 }
 
 // World to device for a view of the floor shown whole and centred on a surface.
@@ -99,99 +99,132 @@ void DrawOutline(platform::PictureControl& control, const mensura::MensTrans& tr
                platform::LineShape::kBox, kOutlineColour);
 }
 
-// A failure that is no run-time error: said on stderr, and no answer.
-std::optional<nlohmann::ordered_json> Failed(const std::string& text) {
-  std::cerr << "tessera: " << text << '\n';
-  return std::nullopt;
-}
-
-// Runs one command: its JSON answer on stdout and 0, a run-time error's answer and 1, nothing and
-// 1 after Failed, or the usage status for arguments that are no numbers.
+// Runs one command: its JSON answer on stdout and 0; a failure said on stderr and 1; a run-time
+// error's answer and 1.
 template <typename Command>
 int Answered(Command&& command) {
   try {
-    const auto answer = command();
-    if (!answer) return 1;
-    std::cout << Dump(*answer) << '\n';
+    std::cout << Dump(command()) << '\n';
     return 0;
-  } catch (const std::invalid_argument&) {
-    return kUsageError;
+  } catch (const Failure& failure) {
+    std::cerr << "tessera: " << failure.what() << '\n';
+    return 1;
   } catch (...) {
     std::cout << Dump(ErrorAnswer(platform::ToRuntimeError())) << '\n';
     return 1;
   }
 }
 
-bool HasFloorOptions(const Options& options, std::size_t positional) {
-  return options.positional.size() == positional && options.named.contains("--height") &&
-         options.named.contains("--width");
+// A library path as the answers show it, in the notation of the command line.
+std::string Shown(const std::string& library_path) {
+  return platform::ToHostPath(library_path).string();
+}
+
+std::shared_ptr<platform::PictureControl> NewControl(const ParsedCommand& command) {
+  if (command.has("--printer")) return std::make_shared<platform::Printer>();
+  const auto& size = command.has("--size")
+                         ? command.numbers("--size")
+                         : std::vector<double>(std::begin(kDefaultSize), std::end(kDefaultSize));
+  return std::make_shared<platform::Canvas>(static_cast<int32_t>(size[0]), static_cast<int32_t>(size[1]));
+}
+
+// Writes the drawing to the -o file (or its numbered pages) and answers the files as the user
+// named them; a file that cannot be written is named in the failure.
+std::vector<std::string> WriteDrawing(const platform::PictureControl& control, const std::string& out) {
+  try {
+    if (const auto* printer = dynamic_cast<const platform::Printer*>(&control)) {
+      std::vector<std::string> pages = printer->WritePages(platform::ToLibraryPath(out));
+      for (std::string& page : pages) page = Shown(page);
+      return pages;
+    }
+    platform::WritePng(static_cast<const platform::Canvas&>(control), platform::ToLibraryPath(out));
+    return {out};
+  } catch (const platform::RuntimeError& error) {
+    throw Failure("cannot write '" + out + "': " + error.description());
+  }
 }
 
 }  // namespace
 
-int Render(std::span<char* const> args) {
-  const auto options = Parse(args);
-  if (!options || !HasFloorOptions(*options, 2) || !options->named.contains("-o")) return kUsageError;
-  return Answered([&]() -> std::optional<nlohmann::ordered_json> {
-    const int32_t floor = static_cast<int32_t>(std::stol(options->positional[1]));
-    const int32_t height = Whole(*options, "--height"), width = Whole(*options, "--width");
-    const auto view = options->named.contains("--view")
-                          ? Numbers(options->named.at("--view"), ',', 4)
-                          : std::vector<double>{0, 0, double(width), double(height)};
-    const auto size =
-        Numbers(options->named.contains("--size") ? options->named.at("--size") : "1600x1200", 'x', 2);
-    if (!view || !size || (*view)[2] <= (*view)[0] || (*view)[3] <= (*view)[1])
-      throw std::invalid_argument("view");
-    const auto raster = FromIni(*options, floor, height);
-    if (!raster) return Failed("no raster background for floor " + options->positional[1]);
+const CommandSpec& RenderCommand() {
+  static const CommandSpec spec{
+      "render",
+      "render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH] [--printer] -o "
+      "OUT.png",
+      "Draws the raster background of floor FLOOR, as \"Raster.ini\" in RASTERDIR records it, with the\n"
+      "floor's outline into the PNG file OUT.png. The floor is W wide and H high in world units.\n"
+      "  --so              a level of the second kind instead of a floor\n"
+      "  --view L,T,R,B    only that part of the floor, in world units (default: all of it)\n"
+      "  --size WxH        the picture's size in pixels (default 1600x1200)\n"
+      "  --printer         onto printer pages, written as OUT-1.png, OUT-2.png, ...\n"
+      "Answers {\"written\":[files],\"size\":[w,h],\"raster\":file,\"picture\":[w,h]}.\n",
+      {"RASTERDIR", "FLOOR"},
+      FloorOptions({{"--view", Kind::kNumbers, 4, ','},
+                    {"--size", Kind::kNumbers, 2, 'x'},
+                    {"--printer", Kind::kFlag},
+                    {"-o", Kind::kText, 1, ',', true}})};
+  return spec;
+}
 
-    const bool printer = options->named.contains("--printer");
-    std::shared_ptr<platform::PictureControl> control;
-    if (printer) {
-      control = std::make_shared<platform::Printer>();
-    } else {
-      control = std::make_shared<platform::Canvas>(static_cast<int32_t>((*size)[0]),
-                                                   static_cast<int32_t>((*size)[1]));
-    }
-    auto trans = Fit(*view, control->ScaleWidth(), control->ScaleHeight());
+const CommandSpec& PlaceCommand() {
+  static const CommandSpec spec{
+      "place",
+      "place RASTERDIR FLOOR FILE --height H --width W [--so]",
+      "Loads the raster file FILE, fits it into floor FLOOR (W wide, H high in world units) and\n"
+      "records its placement in RASTERDIR's \"Raster.ini\": a file inside RASTERDIR by its bare name,\n"
+      "any other by its full path.\n"
+      "  --so              a level of the second kind instead of a floor\n"
+      "Answers {\"placed\":file,\"Dx\":dx,\"Dy\":dy,\"Zoom\":zoom}.\n",
+      {"RASTERDIR", "FLOOR", "FILE"},
+      FloorOptions({})};
+  return spec;
+}
+
+int Render(const ParsedCommand& command) {
+  const int32_t floor = WholeNumber("FLOOR", command.positional(1));
+  const int32_t width = command.whole("--width"), height = command.whole("--height");
+  const std::vector<double> view = command.has("--view")
+                                       ? command.numbers("--view")
+                                       : std::vector<double>{0, 0, double(width), double(height)};
+  if (view[2] <= view[0] || view[3] <= view[1]) throw UsageError("--view needs L < R and T < B");
+  if (command.has("--size") && (command.numbers("--size")[0] < 1 || command.numbers("--size")[1] < 1))
+    throw UsageError("--size needs a width and a height of at least 1");
+  return Answered([&] {
+    const std::string directory = RasterDirectory(command.positional(0));
+    const auto raster = FromIni(command, directory, floor);
+    if (!raster) throw Failure(NoRasterReason(command, directory, floor));
+
+    const auto control = NewControl(command);
+    auto trans = Fit(view, control->ScaleWidth(), control->ScaleHeight());
     auto clip = std::make_shared<mensura::MensRect>();
-    clip->Left(static_cast<int32_t>((*view)[0])), clip->Top(static_cast<int32_t>((*view)[1]));
-    clip->Right(static_cast<int32_t>((*view)[2])), clip->Bottom(static_cast<int32_t>((*view)[3]));
+    clip->Left(static_cast<int32_t>(view[0])), clip->Top(static_cast<int32_t>(view[1]));
+    clip->Right(static_cast<int32_t>(view[2])), clip->Bottom(static_cast<int32_t>(view[3]));
     platform::ObjectRef pb = control;
     raster->Draw(pb, trans, clip);
     DrawOutline(*control, *trans, width, height);
-
-    const std::string out = platform::ToLibraryPath(options->named.at("-o"));
-    std::vector<std::string> files{out};
-    if (printer) {
-      files = std::static_pointer_cast<platform::Printer>(control)->WritePages(out);
-    } else {
-      platform::WritePng(*std::static_pointer_cast<platform::Canvas>(control), out);
-    }
-    for (std::string& file : files) file = platform::ToHostPath(file).string();
-    const nlohmann::ordered_json answer{{"written", files},
-                                        {"size", {control->ScaleWidth(), control->ScaleHeight()}},
-                                        {"raster", raster->FilePath()},
-                                        {"picture", {raster->Width(), raster->Height()}}};
-    return answer;
+    return nlohmann::ordered_json{{"written", WriteDrawing(*control, command.text("-o"))},
+                                  {"size", {control->ScaleWidth(), control->ScaleHeight()}},
+                                  {"raster", Shown(raster->FilePath())},
+                                  {"picture", {raster->Width(), raster->Height()}}};
   });
 }
 
-int Place(std::span<char* const> args) {
-  const auto options = Parse(args);
-  if (!options || !HasFloorOptions(*options, 3)) return kUsageError;
-  return Answered([&]() -> std::optional<nlohmann::ordered_json> {
-    const int32_t floor = static_cast<int32_t>(std::stol(options->positional[1]));
-    const auto raster = NewRaster(*options);
-    std::string directory = options->positional[0];
-    if (!raster->LoadRasterFile(options->positional[2], floor, Whole(*options, "--height"), true,
-                                directory)) {
-      return Failed("the raster file was not loaded");
-    }
-    raster->GenTrans(Whole(*options, "--width"));
-    const nlohmann::ordered_json answer{
-        {"placed", raster->FilePath()}, {"Dx", raster->Dx()}, {"Dy", raster->Dy()}, {"Zoom", raster->Zoom()}};
-    return answer;
+int Place(const ParsedCommand& command) {
+  const int32_t floor = WholeNumber("FLOOR", command.positional(1));
+  return Answered([&] {
+    std::string directory = RasterDirectory(command.positional(0));
+    const std::string& file = command.positional(2);
+    const auto raster = NewRaster(command);
+    // The file as the user named it from here; the library then keeps it by its bare name when it
+    // lies in the raster directory.
+    const std::string absolute = platform::ToLibraryPath(std::filesystem::absolute(file).lexically_normal());
+    if (!raster->LoadRasterFile(absolute, floor, command.whole("--height"), true, directory))
+      throw Failure("the raster file '" + file + "' did not load");
+    raster->GenTrans(command.whole("--width"));
+    return nlohmann::ordered_json{{"placed", Shown(raster->FilePath())},
+                                  {"Dx", raster->Dx()},
+                                  {"Dy", raster->Dy()},
+                                  {"Zoom", raster->Zoom()}};
   });
 }
 

@@ -2,15 +2,15 @@
 // drawn into a PNG, or placed into the floor and recorded in "Raster.ini".
 #pragma once
 
-#include <span>
+#include "options.hpp"
 
 namespace tessera::cli {
 
-// tessera render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH]
-//                [--printer] -o OUT.png
-int Render(std::span<char* const> args);
+const CommandSpec& RenderCommand();
+const CommandSpec& PlaceCommand();
 
-// tessera place RASTERDIR FLOOR FILE --height H --width W [--so]
-int Place(std::span<char* const> args);
+// Each prints its JSON answer and answers the exit status; wrong usage throws UsageError.
+int Render(const ParsedCommand& command);
+int Place(const ParsedCommand& command);
 
 }  // namespace tessera::cli
