@@ -24,6 +24,7 @@ struct DateTextParts {
   std::vector<Number> date;
   std::vector<Number> time;
   Designator designator = Designator::kNone;
+  bool dashes = false;  // the date was separated with "-"
 };
 
 enum class Order { kDayMonthYear, kMonthDayYear, kYearMonthDay };
@@ -84,8 +85,13 @@ class Scanner {
 
   bool ConsumeTimeSeparator() { return Consume(":") || Consume(locale_.time_separator); }
 
+  // "-" is read everywhere, but outside locales that separate with it only the year-first form
+  // takes it (checked once the date is complete).
   bool ConsumeDateSeparator() {
-    return Consume("/") || Consume("-") || Consume(".") || Consume(locale_.date_separator);
+    if (Consume(locale_.date_separator) || Consume("/")) return true;
+    if (!Consume("-")) return false;
+    parts_.dashes = true;
+    return true;
   }
 
   std::optional<Number> ScanNumber() {
@@ -202,6 +208,8 @@ std::optional<Date> ParseDateText(std::string_view text, const LocaleData& local
   if (time.empty() && date.size() == 1 && designator != Designator::kNone) time.swap(date);  // "5 PM"
   if (date.size() == 1) return std::nullopt;  // a lone number is not a date
   if (time.empty() && (date.empty() || designator != Designator::kNone)) return std::nullopt;
+  const bool year_first = date.size() == 3 && date[0].digits > 2;
+  if (scanned->dashes && locale.date_separator != "-" && !year_first) return std::nullopt;
   DateParts parts;
   if (!date.empty()) parts = DayMonthYear(date, LocaleOrder(locale), current_year);
   if (!time.empty() && !SetTime(time, designator, parts)) return std::nullopt;

@@ -3,7 +3,8 @@
 // Accepted, with white space around and between the parts:
 // - a date of three numbers in the locale's day-month-year order ("5.3.2024" under de-DE,
 //   "3/5/2024" under en-US), or year first when the first number has three digits or more
-//   ("2024-03-05"); the separators are "/", "-", "." and the locale's own, or blanks;
+//   ("2024-03-05"); the separators are the locale's own and "/", or blanks, and "-" in the
+//   year-first form (so "1.1.2024" is no date under en-US, and "5-3-2024" none under de-DE);
 // - a date of two numbers: day and month in the locale's order in `current_year`, or month and
 //   year when the second number has three digits or more (day 1);
 // - a time "h:m" or "h:m:s" with ":" or the locale's time separator, optionally followed by the
