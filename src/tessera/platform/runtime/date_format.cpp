@@ -118,9 +118,9 @@ int32_t DayOfYear(const DateParts& parts) {
          1;
 }
 
+// One letter writes the number as it is, two or more with at least two digits.
 std::string Padded(int32_t value, std::size_t count) {
-  const std::string digits = std::to_string(value);
-  return count >= 2 && digits.size() < 2 ? "0" + digits : digits;
+  return ZeroPadded(value, count >= 2 ? 2 : 1);
 }
 
 struct Writer {
@@ -154,8 +154,8 @@ struct Writer {
   }
 
   std::string Hour(std::size_t count) const {
-    const int32_t hour =
-        twelve_hours && parts.hour % 12 == 0 ? 12 : (twelve_hours ? parts.hour % 12 : parts.hour);
+    int32_t hour = parts.hour;
+    if (twelve_hours) hour = hour % 12 == 0 ? 12 : hour % 12;
     return Padded(hour, count);
   }
 

@@ -5,11 +5,6 @@
 namespace tessera::platform {
 namespace {
 
-std::string Padded(int32_t value, std::size_t width) {
-  const std::string digits = std::to_string(value);
-  return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
-}
-
 int32_t Hour12(int32_t hour) {
   return hour % 12 == 0 ? 12 : hour % 12;
 }
@@ -18,12 +13,11 @@ const std::string& Designator(const DateParts& parts, const LocaleData& locale) 
   return parts.hour < 12 ? locale.am_designator : locale.pm_designator;
 }
 
-// The weekday of the parts, 0 for Sunday (Zeller's rule on the proleptic Gregorian calendar).
-int32_t WeekdayFromSunday(const DateParts& parts) {
-  const int32_t m = parts.month < 3 ? parts.month + 12 : parts.month;
-  const int32_t y = parts.month < 3 ? parts.year - 1 : parts.year;
-  const int32_t h = (parts.day + 13 * (m + 1) / 5 + y + y / 4 - y / 100 + y / 400) % 7;  // 0 Saturday
-  return (h + 6) % 7;
+// The weekday of the parts, 0 for Sunday.
+std::size_t WeekdayFromSunday(const DateParts& parts) {
+  Date date;
+  DateFromParts(parts, date);
+  return static_cast<std::size_t>(Weekday(date) - 1);
 }
 
 // One run of a pattern letter written out.
@@ -33,22 +27,22 @@ std::string Field(char letter, std::size_t count, const DateParts& parts, const 
     case 'd':
       if (count >= 4) return locale.day_names[WeekdayFromSunday(parts)];
       if (count == 3) return locale.abbreviated_day_names[WeekdayFromSunday(parts)];
-      return Padded(parts.day, width);
+      return ZeroPadded(parts.day, width);
     case 'M':
       if (count >= 4) return locale.month_names[parts.month - 1];
       if (count == 3) return locale.abbreviated_month_names[parts.month - 1];
-      return Padded(parts.month, width);
+      return ZeroPadded(parts.month, width);
     case 'y':
-      if (count >= 3) return Padded(parts.year, 4);
-      return Padded(parts.year % 100, width);
+      if (count >= 3) return ZeroPadded(parts.year, 4);
+      return ZeroPadded(parts.year % 100, width);
     case 'h':
-      return Padded(Hour12(parts.hour), width);
+      return ZeroPadded(Hour12(parts.hour), width);
     case 'H':
-      return Padded(parts.hour, width);
+      return ZeroPadded(parts.hour, width);
     case 'm':
-      return Padded(parts.minute, width);
+      return ZeroPadded(parts.minute, width);
     case 's':
-      return Padded(parts.second, width);
+      return ZeroPadded(parts.second, width);
     case 't':
       return count >= 2 ? Designator(parts, locale) : Designator(parts, locale).substr(0, 1);
     case 'g':
@@ -63,6 +57,11 @@ bool IsFieldLetter(char c) {
 }
 
 }  // namespace
+
+std::string ZeroPadded(int32_t value, std::size_t width) {
+  const std::string digits = std::to_string(value);
+  return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
+}
 
 std::string WriteLocalePattern(const DateParts& parts, std::string_view pattern, const LocaleData& locale) {
   std::string out;

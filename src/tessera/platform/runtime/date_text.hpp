@@ -13,6 +13,9 @@
 
 namespace tessera::platform {
 
+// A date field's number with at least `width` digits.
+std::string ZeroPadded(int32_t value, std::size_t width);
+
 std::string WriteLocalePattern(const DateParts& parts, std::string_view pattern, const LocaleData& locale);
 
 // CStr of a date: the short date alone when the time is midnight, the time alone on the zero
