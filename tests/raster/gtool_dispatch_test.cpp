@@ -50,7 +50,7 @@ const std::vector<std::string> kInterface{"RasterSubDir",
                                           "ReplaceGermanSonderzeichen",
                                           "RGBReverse"};
 
-// The members of the string, file name, settings file and room number groups, all built.
+// The members of the string, file name, settings file, room number and date groups, all built.
 const std::vector<std::string> kStringAndFileMembers{"ParaAnz",
                                                      "ParaGib",
                                                      "RInStr",
@@ -70,7 +70,17 @@ const std::vector<std::string> kStringAndFileMembers{"ParaAnz",
                                                      "KopiereFile",
                                                      "ReplaceH",
                                                      "ReplaceGermanSonderzeichen",
-                                                     "RGBReverse"};
+                                                     "RGBReverse",
+                                                     "SQLDate",
+                                                     "DatumAusStrings",
+                                                     "ZeitAusStrings",
+                                                     "GetCur",
+                                                     "ShortDate",
+                                                     "LongDate",
+                                                     "LongDateSpace",
+                                                     "ShortDateSpace",
+                                                     "LongTime",
+                                                     "ShortTime"};
 
 TEST(GToolDispatchTest, SlotsAreTheInterfaceOrder) {
   const frame::DispatchTable& table = GToolDispatch();

@@ -1,11 +1,20 @@
 #include "tessera/dates/ckalfkt_dispatch.hpp"
 
+#include "tessera/dates/ckalfkt.hpp"
+
 namespace tessera {
 
-// The calendar members have their slots but no rows yet; each answers 438 until it is built.
+using frame::Method;
+
 const frame::DispatchTable& CKalFKtDispatch() {
   static const frame::DispatchTable table(
-      "CKalFKt", {"AnzTageProMonat", "AnzWochenProJahr", "IdentWocheByDatum", "IdentDatumByWoche"}, {});
+      "CKalFKt", {"AnzTageProMonat", "AnzWochenProJahr", "IdentWocheByDatum", "IdentDatumByWoche"},
+      {
+          Method<&CKalFKt::AnzTageProMonat>("AnzTageProMonat", {"byMonat", "stJahr"}),
+          Method<&CKalFKt::AnzWochenProJahr>("AnzWochenProJahr", {"stJahr", "MonDate"}),
+          Method<&CKalFKt::IdentWocheByDatum>("IdentWocheByDatum", {"aDatum"}),
+          Method<&CKalFKt::IdentDatumByWoche>("IdentDatumByWoche", {"byWoche", "lJahr", "aDatum", "eDatum"}),
+      });
   return table;
 }
 

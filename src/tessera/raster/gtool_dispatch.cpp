@@ -13,8 +13,7 @@ using frame::PropertyGet;
 using ReverseSearch = std::string (GTool::*)(const std::string&, const std::string&,
                                              platform::Variant&) const;
 
-// GTool's table lives with the raster objects, which its raster factories return. The date members
-// have their slots but no rows yet.
+// GTool's table lives with the raster objects, which its raster factories return.
 const frame::DispatchTable& GToolDispatch() {
   static const frame::DispatchTable table(
       "GTool",
@@ -82,6 +81,16 @@ const frame::DispatchTable& GToolDispatch() {
                                                       Optional("bSoNotwendig"), Optional("bGebNotwendig")}),
           Method<&GTool::ExistsFile>("ExistsFile", {"stFilepath"}),
           Method<&GTool::KopiereFile>("KopiereFile", {"stSourcePath", "stTargetPath"}),
+          Method<&GTool::SQLDate>("SQLDate", {"datChange"}),
+          Method<&GTool::DatumAusStrings>("DatumAusStrings", {"stDay", "stMonth", "stYear"}),
+          Method<&GTool::ZeitAusStrings>("ZeitAusStrings", {"stHours", "stMinutes", "stSeconds"}),
+          Method<&GTool::GetCur>("GetCur"),
+          Method<&GTool::ShortDate>("ShortDate"),
+          Method<&GTool::LongDate>("LongDate"),
+          Method<&GTool::LongDateSpace>("LongDateSpace"),
+          Method<&GTool::ShortDateSpace>("ShortDateSpace"),
+          Method<&GTool::LongTime>("LongTime"),
+          Method<&GTool::ShortTime>("ShortTime"),
           Method<&GTool::ReplaceH>("ReplaceH", {"stString"}),
           Method<&GTool::ReplaceGermanSonderzeichen>("ReplaceGermanSonderzeichen", {"stString"}),
           Method<&GTool::RGBReverse>("RGBReverse", {"lFarbe", "R", "G", "b"}),

@@ -13,6 +13,7 @@
 
 #include "tessera/export.hpp"
 #include "tessera/platform/runtime/collection.hpp"
+#include "tessera/platform/runtime/date.hpp"
 #include "tessera/platform/runtime/object.hpp"
 #include "tessera/platform/runtime/variant.hpp"
 
@@ -97,6 +98,30 @@ class TESSERA_API GTool : public platform::Object {
   std::string RNrByFormat(const std::string& stIniPath, const platform::Variant& stNormal,
                           const std::string& stB, const std::string& str, bool bSoNotwendig = false,
                           bool bGebNotwendig = false) const;
+
+  // Dates and times (defined in dates/gtool_dates.cpp). The masks read the user locale anew on
+  // every call through GetLocaleInfoA, in buffers of 10 (currency), 2 (separators) and 15
+  // (patterns) characters; a value that does not fit raises 5. Masks write the year field in upper
+  // case ("DD.MM.YY"); other fields keep the locale's case while no field is a four-digit year.
+  // "#3/4/2024#": the date as a literal for database queries, without its time.
+  std::string SQLDate(platform::Date datChange) const;
+  // The date of day, month and year texts, the zero date when they make none. Resource text 1001
+  // empty: "d.m.y" read by CDate. Set: LongDate's mask filled with the texts in the locale's
+  // order, so that the date typed is read under any locale.
+  platform::Date DatumAusStrings(const std::string& stDay, const std::string& stMonth,
+                                 const std::string& stYear) const;
+  // The time of hour, minute and (optional) second texts; texts that are not numbers show
+  // "Kein Zeitformat h:m[:s]" (title "Talmo") and give the zero date, as does any other failure.
+  platform::Date ZeitAusStrings(const std::string& stHours, const std::string& stMinutes,
+                                const std::string& stSeconds) const;
+  std::string GetCur() const;
+  std::string ShortDate() const;
+  std::string LongDate() const;
+  std::string LongDateSpace() const;
+  std::string ShortDateSpace() const;
+  // The locale's time format without its seconds ("HH:mm"), and that with a one-digit hour ("H:mm").
+  std::string LongTime() const;
+  std::string ShortTime() const;
 };
 
 // The instance through which the host calls GTool without creating an object.

@@ -43,3 +43,27 @@ TEST(GetLocaleInfoA, AnswersInTheAnsiCodePage) {
 
 }  // namespace
 }  // namespace tessera::platform
+
+namespace tessera::platform {
+namespace {
+
+// The date masks fetch these into buffers of 10, 2 and 15 characters (with the NUL): every known
+// locale must answer each, and fit.
+TEST(GetLocaleInfoA, EveryLocaleHasItsDateAndTimeFormsWithinTheMaskBuffers) {
+  struct Field {
+    uint32_t lctype;
+    int32_t buffer;
+  };
+  for (const std::string& name : KnownLocaleNames()) {
+    const ScopedUserLocale locale(name);
+    for (const Field field : {Field{LOCALE_SCURRENCY, 10}, Field{LOCALE_SDATE, 2}, Field{LOCALE_STIME, 2},
+                              Field{LOCALE_SSHORTDATE, 15}, Field{LOCALE_STIMEFORMAT, 15}}) {
+      const int32_t needed = GetLocaleInfoA(LOCALE_USER_DEFAULT, field.lctype, nullptr, 0);
+      EXPECT_GT(needed, 1) << name << " " << field.lctype;
+      EXPECT_LE(needed, field.buffer) << name << " " << field.lctype;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessera::platform

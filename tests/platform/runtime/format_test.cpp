@@ -69,7 +69,7 @@ TEST_F(FormatGerman, ExpressionsOfOtherKinds) {
   EXPECT_EQ(Format(2.5), "2,5");
   EXPECT_EQ(Format(Variant(), "0.00"), "");
   EXPECT_EQ(Format(Variant::Null(), "0.00"), "");
-  EXPECT_EQ(ErrorNumberOf([] { Format(Date(1.5), "0.00"); }), err::kTypeMismatch);
+  EXPECT_EQ(Format(Date(1.5), "0.00"), "1,50");
   EXPECT_EQ(ErrorNumberOf([] { Format(Variant::Missing(), "0"); }), err::kTypeMismatch);
   EXPECT_EQ(ErrorNumberOf([] { Format(1e306, "0%%%"); }), err::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { Format("1E999", "0"); }), err::kOverflow);

@@ -12,6 +12,7 @@
 
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/runtime/convert.hpp"
+#include "tessera/platform/runtime/date_parts.hpp"
 
 namespace tessera::platform {
 namespace {
@@ -57,6 +58,22 @@ TEST_P(RoundTrip, Booleans) {
   EXPECT_TRUE(CBool(CStr(true)));
   EXPECT_FALSE(CBool(CStr(false)));
   EXPECT_NE(CStr(true), CStr(false));
+}
+
+TEST_P(RoundTrip, EveryDayFrom1900To2100WithAndWithoutTime) {
+  const double first = DateSerial(1900, 1, 1).serial();
+  const double last = DateSerial(2100, 12, 31).serial();
+  for (double day = first; day <= last; ++day) {
+    const Date date(day);
+    ASSERT_EQ(CDate(CStr(date)), date) << CStr(date);
+  }
+  // Times of day, on the zero date's day, before it and after it (whole seconds only: CStr writes
+  // no fractions).
+  for (const double serial : {0.0, 0.75, -1.25, -700.5, 45356.999988425923, 45356.5 + 1.0 / 86400}) {
+    const Date date(serial);
+    EXPECT_EQ(CStr(CDate(CStr(date))), CStr(date));
+    EXPECT_NEAR(CDate(CStr(date)).serial(), serial, 0.5 / 86400) << CStr(date);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKnownLocales, RoundTrip, ::testing::ValuesIn(KnownLocaleNames()),

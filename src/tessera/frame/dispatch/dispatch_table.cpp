@@ -14,6 +14,8 @@ std::string_view ValueTypeName(ValueType type) {
       return "";
     case ValueType::kString:
       return "String";
+    case ValueType::kByte:
+      return "Byte";
     case ValueType::kInteger:
       return "Integer";
     case ValueType::kLong:

@@ -2,7 +2,7 @@
 // type is taken from a Variant and given back.
 //
 // A parameter's C++ type says everything: `T` or `const T&` is by value, `T&` by reference. The
-// types a member may use are std::string, int16_t, int32_t, double, bool, Date, Variant and
+// types a member may use are std::string, uint8_t, int16_t, int32_t, double, bool, Date, Variant and
 // shared_ptr to an object class; conversions are the runtime's own, with their errors (13, 6, 94).
 #pragma once
 
@@ -16,7 +16,7 @@
 
 namespace tessera::frame {
 
-enum class ValueType { kNone, kString, kInteger, kLong, kDouble, kBoolean, kDate, kVariant, kObject };
+enum class ValueType { kNone, kString, kByte, kInteger, kLong, kDouble, kBoolean, kDate, kVariant, kObject };
 
 // "String", "Integer", ...: the type names the host's type library uses.
 std::string_view ValueTypeName(ValueType type);
@@ -28,6 +28,11 @@ template <>
 struct ArgumentType<std::string> {
   static constexpr ValueType kType = ValueType::kString;
   static std::string From(const platform::Variant& value) { return platform::CStr(value); }
+};
+template <>
+struct ArgumentType<uint8_t> {
+  static constexpr ValueType kType = ValueType::kByte;
+  static uint8_t From(const platform::Variant& value) { return platform::CByte(value); }
 };
 template <>
 struct ArgumentType<int16_t> {
@@ -53,10 +58,7 @@ struct ArgumentType<bool> {
 template <>
 struct ArgumentType<platform::Date> {
   static constexpr ValueType kType = ValueType::kDate;
-  static platform::Date From(const platform::Variant& value) {
-    if (value.kind() == platform::VarType::kDate) return value.AsDate();
-    return platform::Date(platform::CDbl(value));
-  }
+  static platform::Date From(const platform::Variant& value) { return platform::CDate(value); }
 };
 template <>
 struct ArgumentType<platform::Variant> {

@@ -8,6 +8,7 @@
 #include <unicode/uloc.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -159,6 +160,30 @@ void AddDateForms(const icu::Locale& icu_locale, const WindowsForms& forms, Loca
   }
 }
 
+// ICU's weekday arrays count from 1 for Sunday; index 0 is unused.
+template <std::size_t N>
+void CopyNames(const icu::UnicodeString* names, int32_t count, int32_t first,
+               std::array<std::string, N>& out) {
+  for (std::size_t i = 0; i < N && first + static_cast<int32_t>(i) < count; ++i)
+    out[i] = Utf8(names[first + i]);
+}
+
+void AddNames(const icu::Locale& icu_locale, const WindowsForms& forms, LocaleData& data) {
+  using Symbols = icu::DateFormatSymbols;
+  UErrorCode status = U_ZERO_ERROR;
+  const Symbols symbols(icu_locale, status);
+  RequireIcu(status, forms.name);
+  int32_t count = 0;
+  const icu::UnicodeString* names = symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE);
+  CopyNames(names, count, 0, data.month_names);
+  names = symbols.getMonths(count, Symbols::FORMAT, Symbols::ABBREVIATED);
+  CopyNames(names, count, 0, data.abbreviated_month_names);
+  names = symbols.getWeekdays(count, Symbols::FORMAT, Symbols::WIDE);
+  CopyNames(names, count, 1, data.day_names);
+  names = symbols.getWeekdays(count, Symbols::FORMAT, Symbols::ABBREVIATED);
+  CopyNames(names, count, 1, data.abbreviated_day_names);
+}
+
 LocaleData Build(const WindowsForms& forms) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::Locale icu_locale = icu::Locale::forLanguageTag(forms.name, status);
@@ -170,6 +195,7 @@ LocaleData Build(const WindowsForms& forms) {
   data.false_word = forms.false_word;
   AddNumberSymbols(icu_locale, forms, data);
   AddDateForms(icu_locale, forms, data);
+  AddNames(icu_locale, forms, data);
   return data;
 }
 

@@ -8,6 +8,7 @@
 // built once from ICU and kept.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,20 +24,24 @@ enum class LocaleCategory { kNumeric, kTime, kMonetary };
 // What the library needs to know of one locale. Texts are UTF-8, in the forms that Windows
 // answers for the locale (pattern letters as GetLocaleInfo uses them).
 struct LocaleData {
-  std::string name;                // "de-DE"
-  uint32_t lcid = 0;               // 0x0407
-  std::string decimal_separator;   // LOCALE_SDECIMAL, ","
-  std::string thousand_separator;  // LOCALE_STHOUSAND, "."
-  std::string true_word;           // "Wahr"
-  std::string false_word;          // "Falsch"
-  std::string currency;            // LOCALE_SCURRENCY, "€"
-  std::string date_separator;      // LOCALE_SDATE, "."
-  std::string time_separator;      // LOCALE_STIME, ":"
-  std::string short_date;          // LOCALE_SSHORTDATE, "dd.MM.yyyy"
-  std::string long_date;           // LOCALE_SLONGDATE, "dddd, d. MMMM yyyy"
-  std::string time_format;         // LOCALE_STIMEFORMAT, "HH:mm:ss"
-  std::string am_designator;       // LOCALE_S1159, "" under de-DE, "AM" under en-US
-  std::string pm_designator;       // LOCALE_S2359
+  std::string name;                                     // "de-DE"
+  uint32_t lcid = 0;                                    // 0x0407
+  std::string decimal_separator;                        // LOCALE_SDECIMAL, ","
+  std::string thousand_separator;                       // LOCALE_STHOUSAND, "."
+  std::string true_word;                                // "Wahr"
+  std::string false_word;                               // "Falsch"
+  std::string currency;                                 // LOCALE_SCURRENCY, "€"
+  std::string date_separator;                           // LOCALE_SDATE, "."
+  std::string time_separator;                           // LOCALE_STIME, ":"
+  std::string short_date;                               // LOCALE_SSHORTDATE, "dd.MM.yyyy"
+  std::string long_date;                                // LOCALE_SLONGDATE, "dddd, d. MMMM yyyy"
+  std::string time_format;                              // LOCALE_STIMEFORMAT, "HH:mm:ss"
+  std::string am_designator;                            // LOCALE_S1159, "" under de-DE, "AM" under en-US
+  std::string pm_designator;                            // LOCALE_S2359
+  std::array<std::string, 12> month_names;              // "Januar" ...
+  std::array<std::string, 12> abbreviated_month_names;  // "Jan." ...
+  std::array<std::string, 7> day_names;                 // from Sunday: "Sonntag" ...
+  std::array<std::string, 7> abbreviated_day_names;     // "So." ...
 };
 
 // The data of the locale in force for `category`.

@@ -2,10 +2,15 @@
 
 #include <charconv>
 #include <cmath>
+#include <ctime>
 #include <iterator>
 #include <limits>
+#include <optional>
 
 #include "tessera/platform/locale/user_locale.hpp"
+#include "tessera/platform/runtime/date_parse.hpp"
+#include "tessera/platform/runtime/date_parts.hpp"
+#include "tessera/platform/runtime/date_text.hpp"
 #include "tessera/platform/runtime/number_parse.hpp"
 #include "tessera/platform/runtime/text_case.hpp"
 
@@ -40,6 +45,18 @@ double NumberFromText(const std::string& text) {
   if (parsed.status == NumberTextStatus::kOverflow) Raise(err::kOverflow);
   if (parsed.status == NumberTextStatus::kNotANumber) Raise(err::kTypeMismatch);
   return parsed.value;
+}
+
+// A day and month without a year are in the current year of the local clock.
+int32_t CurrentYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+std::optional<Date> DateFromText(const std::string& text) {
+  return ParseDateText(text, UserLocale(LocaleCategory::kTime), CurrentYear());
 }
 
 double RoundHalfToEven(double value) {
@@ -85,7 +102,8 @@ std::string CStr(const Variant& value) {
       return DoubleText(value.AsDouble(), NumericLocale());
     case VarType::kString:
       return value.AsString();
-    case VarType::kDate:  // the date conversions will answer this with the locale's date form
+    case VarType::kDate:
+      return DateText(value.AsDate(), UserLocale(LocaleCategory::kTime));
     case VarType::kObject:
     case VarType::kMissing:
       break;
@@ -135,6 +153,25 @@ uint8_t CByte(const Variant& value) {
 bool CBool(const Variant& value) {
   if (value.kind() == VarType::kString) return BooleanFromText(value.AsString());
   return CDbl(value) != 0.0;
+}
+
+Date CDate(const Variant& value) {
+  switch (value.kind()) {
+    case VarType::kDate:
+      return CheckedDate(value.AsDate().serial());
+    case VarType::kString: {
+      const std::optional<Date> date = DateFromText(value.AsString());
+      if (!date) Raise(err::kTypeMismatch);
+      return *date;
+    }
+    default:
+      return CheckedDate(CDbl(value));
+  }
+}
+
+bool IsDate(const Variant& value) {
+  if (value.kind() == VarType::kDate) return true;
+  return value.kind() == VarType::kString && DateFromText(value.AsString()).has_value();
 }
 
 bool IsNumeric(const Variant& value) {

@@ -17,8 +17,8 @@
 
 namespace tessera::platform {
 
-// Integers plainly, a Boolean as the locale's word ("Wahr", "True"), Empty as "".
-// Dates are written by the date conversions, which are still to come: a Date raises 13 here.
+// Integers plainly, a Boolean as the locale's word ("Wahr", "True"), Empty as "", a Date in the
+// locale's short date and time forms (date_text.hpp) under the locale of the time category.
 std::string CStr(const Variant& value);
 
 // Booleans are -1 and 0, Empty is 0, a Date its serial number.
@@ -32,6 +32,14 @@ uint8_t CByte(const Variant& value);
 // A text is true or false when it is the locale's word or the English "True"/"False", in any
 // case, and otherwise when it is a number; a number is false exactly when it is 0.
 bool CBool(const Variant& value);
+
+// A date from a text under the locale of the time category (date_parse.hpp; error 13 when it is
+// not one), from a number as its serial (error 6 outside the host's date range), Empty as the
+// zero date. Null raises 94, objects and missing arguments 13.
+Date CDate(const Variant& value);
+
+// Whether CDate would give a date from a text; a Date is one, any other kind is not.
+bool IsDate(const Variant& value);
 
 // Whether CDbl would give a number: Empty and the number kinds and Booleans are numeric, a text
 // when it reads as one that a double holds; Null, dates, objects and missing arguments are not.

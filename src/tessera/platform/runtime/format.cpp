@@ -8,6 +8,8 @@
 
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/runtime/convert.hpp"
+#include "tessera/platform/runtime/date_format.hpp"
+#include "tessera/platform/runtime/date_parts.hpp"
 #include "tessera/platform/runtime/number_parse.hpp"
 #include "tessera/platform/runtime/number_pattern.hpp"
 #include "tessera/platform/runtime/text_case.hpp"
@@ -60,18 +62,28 @@ std::string FormatNumber(double value, std::string_view pattern, const LocaleDat
 
 // The number that a Format pattern is applied to; nullopt for a text that is not a number.
 std::optional<double> NumberToFormat(const Variant& expression, const LocaleData& locale) {
-  switch (expression.kind()) {
-    case VarType::kString: {
-      const ParsedNumber parsed = ParseNumberText(expression.AsString(), locale);
-      if (parsed.status == NumberTextStatus::kOverflow) Raise(err::kOverflow);
-      if (parsed.status == NumberTextStatus::kNotANumber) return std::nullopt;
-      return parsed.value;
-    }
-    case VarType::kDate:  // the date conversions will format dates with the date patterns
-      Raise(err::kTypeMismatch);
-    default:
-      return CDbl(expression);
+  if (expression.kind() != VarType::kString) return CDbl(expression);
+  const ParsedNumber parsed = ParseNumberText(expression.AsString(), locale);
+  if (parsed.status == NumberTextStatus::kOverflow) Raise(err::kOverflow);
+  if (parsed.status == NumberTextStatus::kNotANumber) return std::nullopt;
+  return parsed.value;
+}
+
+bool IsNumberFormat(std::string_view format) {
+  if (EqualsIgnoringCase(format, kGeneralNumber)) return true;
+  return std::any_of(kNamedPatterns.begin(), kNamedPatterns.end(),
+                     [&](const auto& named) { return EqualsIgnoringCase(format, named.first); });
+}
+
+// A date pattern takes dates as they are, numbers as date serials and texts that read as dates
+// (before numbers: "5.3.2024" is a number too under de-DE); any other text comes back unchanged.
+std::string FormatAsDate(const Variant& expression, std::string_view format) {
+  const LocaleData& locale = UserLocale(LocaleCategory::kTime);
+  if (expression.kind() == VarType::kString && !IsDate(expression)) {
+    if (!IsNumeric(expression)) return expression.AsString();
+    return FormatDate(CheckedDate(CDbl(expression)), format, locale);
   }
+  return FormatDate(CDate(expression), format, locale);
 }
 
 }  // namespace
@@ -79,6 +91,7 @@ std::optional<double> NumberToFormat(const Variant& expression, const LocaleData
 std::string Format(const Variant& expression, std::string_view format) {
   if (expression.IsEmpty() || expression.IsNull()) return "";
   if (format.empty()) return CStr(expression);
+  if (!IsNumberFormat(format) && IsDateFormat(format)) return FormatAsDate(expression, format);
   const LocaleData& locale = UserLocale(LocaleCategory::kNumeric);
   const std::optional<double> number = NumberToFormat(expression, locale);
   if (!number) return expression.AsString();

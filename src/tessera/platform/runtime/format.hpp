@@ -6,10 +6,11 @@
 // sections separated by ";": positive, negative (written without a sign of its own), zero; an
 // empty section falls back to the first. An empty format writes the value as CStr does.
 //
-// Numbers, Booleans (-1, 0) and texts that read as numbers are formatted; any other text is
-// returned unchanged; Empty and Null give "". Dates raise 13 until the date conversions come,
-// as do objects and missing arguments; errors of CStr and CDbl pass through. A value too large
-// for the pattern raises 6.
+// A date format (date_format.hpp) writes dates, numbers as date serials and texts that read as
+// dates or numbers; other texts come back unchanged. Any other format writes numbers, Booleans
+// (-1, 0), dates as their serials and texts that read as numbers, and returns other texts
+// unchanged. Empty and Null give ""; objects and missing arguments raise 13; errors of CStr,
+// CDbl and CDate pass through. A value too large for the pattern raises 6.
 #pragma once
 
 #include <string>
