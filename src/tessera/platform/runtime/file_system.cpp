@@ -1,5 +1,6 @@
 #include "tessera/platform/runtime/file_system.hpp"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -41,9 +42,7 @@ void RefuseTarget(const fs::path& target, bool overwrite) {
   if (!fs::exists(status)) return;
   if (!overwrite) Raise(err::kFileAlreadyExists);
   if (!fs::is_regular_file(status)) Raise(err::kPathFileAccessError);
-  // A file without its owner's write bit is read-only, for root too, as the read-only attribute is.
-  const bool read_only = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-  if (read_only || ::access(target.c_str(), W_OK) != 0) Raise(err::kPermissionDenied);
+  if (WriteProtected(target, static_cast<mode_t>(status.permissions()))) Raise(err::kPermissionDenied);
 }
 
 // Fills a new file beside `target` and renames it over `target`, so that `target` holds its old
@@ -61,6 +60,10 @@ void ReplaceBeside(const fs::path& target, Fill fill) {
 }
 
 }  // namespace
+
+bool WriteProtected(const fs::path& path, mode_t mode) {
+  return (mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
 
 bool FileExists(std::string_view path) {
   if (path.empty()) return false;
