@@ -88,27 +88,13 @@ IniCache& Cache() {
 
 std::atomic<bool> cache_enabled{true};
 
-// The bytes of an open file, or nullopt when reading fails.
-std::optional<std::string> ReadAll(int fd, off_t size_hint) {
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(size_hint));
-  char chunk[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n == 0) return bytes;
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    bytes.append(chunk, static_cast<std::size_t>(n));
-  }
-}
-
 std::shared_ptr<const IniDocument> Cached(const std::string& path, const struct stat& info) {
   return cache_enabled ? Cache().Find(path, Identity::Of(info)) : nullptr;
 }
 
 // Reads and parses the open file `fd` of `path` and keeps the copy for the next read.
 std::shared_ptr<const IniDocument> Parsed(const std::string& path, int fd, const struct stat& info) {
-  auto bytes = ReadAll(fd, info.st_size);
+  auto bytes = ReadToEnd(fd, info.st_size);
   if (!bytes) return std::make_shared<IniDocument>();
   auto document = std::make_shared<const IniDocument>(std::move(*bytes));
   if (cache_enabled) Cache().Store(path, Identity::Of(info), document);

@@ -45,8 +45,11 @@ void Collection::Insert(std::size_t position, Variant item, std::optional<std::s
     if (by_key_.contains(folded)) Raise(err::kDuplicateKey);
     entry->folded_key = std::move(folded);
   }
-  // Make room in the order first: if that throws, the key index has not been touched yet.
-  entries_.reserve(entries_.size() + 1);
+  // Make room in the order first: if that throws, the key index has not been touched yet. The room
+  // doubles, so that appending stays constant time on average; room for one more each time would
+  // move every entry on every Add.
+  if (entries_.size() == entries_.capacity())
+    entries_.reserve(std::max<std::size_t>(8, 2 * entries_.capacity()));
   if (entry->folded_key) by_key_.emplace(*entry->folded_key, entry.get());
   entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), std::move(entry));
 }

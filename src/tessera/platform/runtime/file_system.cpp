@@ -1,5 +1,6 @@
 #include "tessera/platform/runtime/file_system.hpp"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,13 +8,13 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
 #include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/runtime/regular_file.hpp"
 
 namespace tessera::platform {
 
@@ -100,15 +101,12 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes) {
 }
 
 std::vector<std::string> ReadAnsiTextLines(std::string_view path) {
-  const fs::path file = ToHostPath(path);
-  std::error_code code;
-  const fs::file_status status = fs::status(file, code);
-  if (code) RaiseFileError(code);
-  if (!fs::is_regular_file(status)) Raise(err::kPathFileAccessError);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) Raise(::access(file.c_str(), R_OK) != 0 ? err::kPermissionDenied : err::kPathFileAccessError);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) Raise(err::kDeviceIoError);
+  struct stat info {};
+  const Descriptor file = OpenRegularFile(ToHostPath(path), O_RDONLY, info);
+  if (!file) RaiseFileError(std::error_code(errno, std::generic_category()));
+  const auto read = ReadToEnd(file.get(), info.st_size);
+  if (!read) Raise(err::kDeviceIoError);
+  const std::string& bytes = *read;
 
   std::vector<std::string> lines;
   std::size_t start = 0;

@@ -35,7 +35,7 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes);
 
 // The lines of an existing text file in the ANSI code page, as a text stream's ReadLine gives them:
 // split at CR LF, LF or a lone CR, without the line ends, converted to library text. A missing file
-// is 53, a directory or an unreadable file 75 or 70.
+// is 53; a directory, pipe or device 75 (never waited on); an unreadable file 70.
 std::vector<std::string> ReadAnsiTextLines(std::string_view path);
 
 }  // namespace tessera::platform

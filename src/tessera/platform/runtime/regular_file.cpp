@@ -24,4 +24,17 @@ Descriptor OpenRegularFile(const std::filesystem::path& path, int flags, struct 
   return fd;
 }
 
+std::optional<std::string> ReadToEnd(int fd, off_t size_hint) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(size_hint));
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) return bytes;
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+}
+
 }  // namespace tessera::platform

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace tessera::platform {
@@ -37,5 +39,9 @@ class Descriptor {
 // set when it cannot be opened: as open sets it (ENOENT for a missing file, ENOTDIR for a missing
 // directory), EISDIR for a directory, ENODEV for a pipe, device or socket.
 Descriptor OpenRegularFile(const std::filesystem::path& path, int flags, struct stat& info);
+
+// The bytes of an open file from where it stands to its end (`size_hint` of them expected), or
+// nullopt when reading fails.
+std::optional<std::string> ReadToEnd(int fd, off_t size_hint);
 
 }  // namespace tessera::platform
