@@ -15,6 +15,7 @@
 #include "tessera/platform/surface/png_writer.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
+#include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera::cli {
@@ -122,6 +123,10 @@ int Answered(Command&& command) {
   }
 }
 
+nlohmann::ordered_json Placement(const RasterBackground& raster) {
+  return {{"placed", raster.FilePath()}, {"Dx", raster.Dx()}, {"Dy", raster.Dy()}, {"Zoom", raster.Zoom()}};
+}
+
 bool HasFloorOptions(const Options& options, std::size_t positional) {
   return options.positional.size() == positional && options.named.contains("--height") &&
          options.named.contains("--width");
@@ -182,16 +187,20 @@ int Place(std::span<char* const> args) {
   if (!options || !HasFloorOptions(*options, 3)) return kUsageError;
   return Answered([&]() -> std::optional<nlohmann::ordered_json> {
     const int32_t floor = static_cast<int32_t>(std::stol(options->positional[1]));
+    const int32_t height = Whole(*options, "--height");
     const auto raster = NewRaster(*options);
     std::string directory = options->positional[0];
-    if (!raster->LoadRasterFile(options->positional[2], floor, Whole(*options, "--height"), true,
-                                directory)) {
+    if (!raster->LoadRasterFile(options->positional[2], floor, height, true, directory)) {
       return Failed("the raster file was not loaded");
     }
     raster->GenTrans(Whole(*options, "--width"));
-    const nlohmann::ordered_json answer{
-        {"placed", raster->FilePath()}, {"Dx", raster->Dx()}, {"Dy", raster->Dy()}, {"Zoom", raster->Zoom()}};
-    return answer;
+    // GenTrans reports a failed write in a message box and carries on, so the settings are read
+    // back: a placement that a host would not find there (a full disk, a read-only file) failed.
+    const auto stored = FromIni(*options, floor, height);
+    if (!stored || Placement(*stored) != Placement(*raster))
+      return Failed("the placement was not written to " +
+                    platform::ToHostPath(RasterIniPath(directory)).string());
+    return Placement(*raster);
   });
 }
 
