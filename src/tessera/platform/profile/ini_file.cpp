@@ -158,9 +158,13 @@ std::shared_ptr<const IniDocument> ReadIniFile(std::string_view file) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::make_shared<IniDocument>();
   if (auto cached = Cached(path, info)) return cached;
-  // Opened after the look-up, so that a hit costs one stat; the open names the version read.
+  // Opened after the look-up, so that a hit costs one stat. A file that is rewritten in place is
+  // whole only to a reader that waits for the writer's lock; where no locks are kept, it is read
+  // anyway. The status taken under the lock names the version read.
   const Descriptor fd = OpenRegularFile(path, O_RDONLY, info);
   if (!fd) return std::make_shared<IniDocument>();
+  [[maybe_unused]] const int locked = ::flock(fd.get(), LOCK_SH);
+  if (::fstat(fd.get(), &info) != 0) return std::make_shared<IniDocument>();
   return Parsed(path, fd.get(), info);
 }
 

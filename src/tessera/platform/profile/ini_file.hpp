@@ -1,11 +1,12 @@
-// Profile files on disk: read through a cache of parsed files, written atomically under a lock.
+// Profile files on disk: read through a cache of parsed files, written under a lock.
 //
 // A file that is read again and again is parsed once and served from that copy while its identity
 // (device, inode, size, modification and change time to the nanosecond) is unchanged. A write
 // takes an advisory lock (flock) on the file, or on its directory while the file does not exist
 // yet, reads the current contents under it and hands the new bytes to RewriteFile, which keeps
-// the file's owner, mode and links; concurrent writers lose no update. Only regular files are
-// opened: a pipe or a device in a file's place reads as a missing file and is refused for writes.
+// the file's owner, mode and links; concurrent writers lose no update. A read that parses the
+// file takes a shared lock, so that it never sees a rewrite in place half done. Only regular files
+// are opened: a pipe or a device in a file's place reads as missing and is refused for writes.
 #pragma once
 
 #include <functional>
