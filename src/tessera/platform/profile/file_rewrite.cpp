@@ -34,21 +34,23 @@ std::string TemporaryName(const fs::path& target) {
       .string();
 }
 
-// The writer's process id of a temporary file of `target`, or nullopt for any other name.
+// The number that the whole of `text` spells in decimal digits, or nullopt.
+template <typename Number>
+std::optional<Number> WholeNumber(std::string_view text) {
+  Number number{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return number;
+}
+
+// The writer's process id of a temporary file named with `prefix`, or nullopt for any other name.
 std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view prefix) {
   if (!name.starts_with(prefix)) return std::nullopt;
   name.remove_prefix(prefix.size());
-  pid_t pid = 0;
-  const auto [after_pid, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
-  if (error != std::errc() || pid <= 0 || after_pid == name.data() + name.size() || *after_pid != '-')
-    return std::nullopt;
-  const std::string_view counter(after_pid + 1,
-                                 static_cast<std::size_t>(name.data() + name.size() - after_pid - 1));
-  unsigned number = 0;
-  const auto [end, counter_error] = std::from_chars(counter.data(), counter.data() + counter.size(), number);
-  if (counter.empty() || counter_error != std::errc() || end != counter.data() + counter.size())
-    return std::nullopt;
-  return pid;
+  const std::size_t dash = name.find('-');
+  if (dash == std::string_view::npos || !WholeNumber<unsigned>(name.substr(dash + 1))) return std::nullopt;
+  const auto pid = WholeNumber<pid_t>(name.substr(0, dash));
+  return pid && *pid > 0 ? pid : std::nullopt;
 }
 
 // A writer that was killed left its temporary file behind. Under the write lock no temporary of
