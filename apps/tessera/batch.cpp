@@ -35,6 +35,9 @@ class Batch {
 
  private:
   Json New(const std::string& class_name, const std::string& name) {
+    if (FindClassBinding(name) != nullptr)  // it would hide the class from every later call
+      platform::Raise(platform::err::kInvalidProcedureCall,
+                      "\"" + name + "\" names a class; choose another name");
     if (platform::EqualsIgnoringCase(class_name, "Collection")) {
       objects_[name] = {std::make_shared<platform::Collection>(), nullptr};
     } else {

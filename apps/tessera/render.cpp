@@ -144,6 +144,13 @@ std::vector<std::string> WriteDrawing(const platform::PictureControl& control, c
   }
 }
 
+nlohmann::ordered_json Placement(const RasterBackground& raster) {
+  return {{"placed", Shown(raster.FilePath())},
+          {"Dx", raster.Dx()},
+          {"Dy", raster.Dy()},
+          {"Zoom", raster.Zoom()}};
+}
+
 }  // namespace
 
 const CommandSpec& RenderCommand() {
@@ -221,10 +228,12 @@ int Place(const ParsedCommand& command) {
     if (!raster->LoadRasterFile(absolute, floor, command.whole("--height"), true, directory))
       throw Failure("the raster file '" + file + "' did not load");
     raster->GenTrans(command.whole("--width"));
-    return nlohmann::ordered_json{{"placed", Shown(raster->FilePath())},
-                                  {"Dx", raster->Dx()},
-                                  {"Dy", raster->Dy()},
-                                  {"Zoom", raster->Zoom()}};
+    // GenTrans reports a failed write in a message box and carries on, so the settings are read
+    // back: a placement that a host would not find there (a full disk, a read-only file) failed.
+    const auto stored = FromIni(command, directory, floor);
+    if (!stored || Placement(*stored) != Placement(*raster))
+      throw Failure("the placement was not written to '" + Shown(RasterIniPath(directory)) + "'");
+    return Placement(*raster);
   });
 }
 

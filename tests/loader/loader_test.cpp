@@ -144,5 +144,29 @@ TEST(LoaderServerTest, AServerThatCannotBeOpenedIsAClearError) {
   EXPECT_EQ(OpenServers(), 0u);
 }
 
+// A library that exports nothing of a server, or one that answers success but hands back nothing.
+TEST(LoaderServerTest, WhatAServerHandsBackIsCheckedAndANonServerIsClosedAgain) {
+  testing::TempDir dir;
+  const auto registry = dir.path() / "registry.ini";
+  const struct {
+    const char* server;
+    HRESULT code;
+  } cases[] = {{TESSERA_FAKE_SERVER_0, E_FAIL},
+               {TESSERA_FAKE_SERVER_1, E_POINTER},
+               {TESSERA_FAKE_SERVER_2, E_POINTER}};
+  for (const auto& [server, code] : cases) {
+    frame::RegisterLibrary(registry, std::vector{frame::FindClass("GTool")}, server);
+    try {
+      CreateObject("Tessera.GTool", registry);
+      ADD_FAILURE() << "created through " << server;
+    } catch (const ComponentError& error) {
+      EXPECT_EQ(error.code(), code) << error.what();
+    }
+  }
+  EXPECT_EQ(dlopen(TESSERA_FAKE_SERVER_0, RTLD_NOW | RTLD_NOLOAD), nullptr) << "the non-server stayed loaded";
+  EXPECT_EQ(OpenServers(), 2u);
+  EXPECT_EQ(FreeUnusedLibraries(), 2u);
+}
+
 }  // namespace
 }  // namespace tessera::loader

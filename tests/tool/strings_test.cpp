@@ -69,6 +69,39 @@ TEST_F(GToolStringsTest, FindsTheLastOccurrenceAtOrBeforeTheStart) {
   EXPECT_EQ(tool_.RInStr("ab", "abc", missing), "");
 }
 
+// An empty search text matches wherever the search starts, and the search starts where asked.
+TEST_F(GToolStringsTest, AnEmptySearchTextIsFoundAtTheStart) {
+  const struct {
+    const char* text;
+    Variant start;
+    const char* found;
+  } cases[] = {{"abc", int32_t{10}, "10"}, {"", int32_t{3}, "3"},   {"abc", Variant::Missing(), "4"},
+               {"abc", int32_t{2}, "2"},   {"abc", int32_t{0}, ""}, {"", Variant::Missing(), "1"}};
+  for (auto [text, start, found] : cases) EXPECT_EQ(tool_.RInStr(text, "", start), found) << text;
+}
+
+// Texts on which a search that steps back character by character would take quadratic time
+// (and once did); the answers show that skipping ahead never skips an occurrence.
+TEST_F(GToolStringsTest, RepetitiveTextsFindEveryOverlappingOccurrence) {
+  const std::string many_a(200000, 'a');
+  const std::string needle = std::string(1000, 'a') + "b";
+  Variant missing = Variant::Missing();
+  EXPECT_EQ(tool_.RInStr(many_a, needle, missing), "");
+  EXPECT_EQ(tool_.RInStr(many_a + "b", needle, missing), "199001");
+  Variant before_end = int32_t{198999};
+  EXPECT_EQ(tool_.RInStr(many_a + "b" + many_a, needle, before_end), "");
+  EXPECT_EQ(tool_.RInStr("abababab", "abab", missing), "5");
+  Variant four = int32_t{4};
+  EXPECT_EQ(tool_.RInStr("abababab", "abab", four), "3");
+  EXPECT_EQ(tool_.RInStr("ÄäÄäÄ", "ÄäÄ", missing), "3");
+  EXPECT_EQ(tool_.ParaAnz(many_a, needle), 1);
+  EXPECT_EQ(tool_.ParaAnz("aabaabaab", "aab"), 4);
+  EXPECT_EQ(tool_.ParaAnz("abababa", "aba"), 4);
+  EXPECT_EQ(tool_.ParaGib("abababa", "aba", 3), "b");
+  EXPECT_EQ(tool_.ParaGib("abababa", "aba", -1), "ba");
+  EXPECT_EQ(tool_.ParaGib(many_a + needle + "x", needle, 2), std::string(999, 'a') + "bx");
+}
+
 TEST_F(GToolStringsTest, SortsByCodePageValueKeepingEqualCharactersInOrder) {
   EXPECT_EQ(tool_.SortString("dcba"), "abcd");
   EXPECT_EQ(tool_.SortString("bBa"), "Bab");

@@ -51,14 +51,18 @@ Function EntryPoint(void* handle, const char* name, const fs::path& server) {
   return reinterpret_cast<Function>(entry);
 }
 
-// The server, opened once and kept open for later objects.
+// The server, opened once and kept open for later objects. A library without the entry points of
+// a server is closed again at once: nothing of it can be in use.
 void* OpenServer(const fs::path& server) {
   std::lock_guard lock(servers_guard);
   auto& handle = open_servers[server];
   if (handle == nullptr) {
     try {
       handle = Open(server);
+      for (const char* entry : {"DllGetClassObject", "DllCanUnloadNow"})
+        EntryPoint<void*>(handle, entry, server);
     } catch (...) {
+      if (handle != nullptr) dlclose(handle);
       open_servers.erase(server);
       throw;
     }
@@ -68,6 +72,13 @@ void* OpenServer(const fs::path& server) {
 
 void Check(HRESULT answer, const std::string& doing) {
   if (answer < 0) throw ComponentError(answer, doing + " failed with " + Hex(answer));
+}
+
+// A success that hands back no interface is an error too: the caller would go on with nothing.
+void CheckHandedBack(HRESULT answer, const void* handed_back, const std::string& doing) {
+  Check(answer, doing);
+  if (handed_back == nullptr)
+    throw ComponentError(E_POINTER, doing + " answered " + Hex(answer) + " without an interface");
 }
 
 void RunOnce(const fs::path& server, const char* entry_name) {
@@ -98,13 +109,13 @@ IDispatch* CreateObject(std::string_view name, const fs::path& registry) {
   const auto get_class_object = EntryPoint<GetClassObject>(OpenServer(*server), "DllGetClassObject", *server);
   const CLSID clsid = frame::ToIid(class_id);
   IClassFactory* factory = nullptr;
-  Check(get_class_object(&clsid, &IID_IClassFactory, reinterpret_cast<void**>(&factory)),
-        "DllGetClassObject for " + std::string(name));
+  const HRESULT got = get_class_object(&clsid, &IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  CheckHandedBack(got, factory, "DllGetClassObject for " + std::string(name));
   IDispatch* object = nullptr;
   const HRESULT made =
       factory->lpVtbl->CreateInstance(factory, nullptr, &IID_IDispatch, reinterpret_cast<void**>(&object));
   factory->lpVtbl->Release(factory);
-  Check(made, "creating " + std::string(name));
+  CheckHandedBack(made, object, "creating " + std::string(name));
   return object;
 }
 

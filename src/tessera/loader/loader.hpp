@@ -36,7 +36,9 @@ std::filesystem::path DefaultRegistry();
 // A new object of the class `name` names (a registered name or a class identity in braces),
 // served by the file the registry names for it; one reference for the caller. Raises
 // ComponentError: REGDB_E_CLASSNOTREG when the registry does not know the class, E_FAIL when the
-// server cannot be opened or has no DllGetClassObject, else the server's own answer.
+// server cannot be opened or lacks DllGetClassObject or DllCanUnloadNow (such a library is closed
+// again), E_POINTER when the server answers success without a class factory or an object, else
+// the server's own answer.
 IDispatch* CreateObject(std::string_view name, const std::filesystem::path& registry = DefaultRegistry());
 
 // Opens `server`, runs its DllRegisterServer or DllUnregisterServer and closes it again, as a

@@ -1,19 +1,22 @@
 // GTool's members on strings alone.
 //
-// The parameter-list pair works on code points, so that a list of thousands of fields is read in
-// one pass instead of re-counting characters for every field.
+// The parameter-list pair and the reverse search work on code points decoded once, and find
+// their separators in one pass, so that their cost grows with the length of the text alone.
 #include "tessera/platform/runtime/strings.hpp"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tessera/frame/errors/error_styles.hpp"
 #include "tessera/platform/runtime/checked.hpp"
 #include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/convert.hpp"
 #include "tessera/tool/gtool.hpp"
+#include "tessera/tool/occurrences.hpp"
 
 namespace tessera {
 
@@ -24,26 +27,25 @@ using frame::PassOn;
 using frame::PassOver;
 using frame::ReportLabelled;
 
-// The number of fields: one more than the occurrences of `separator`. A count past the 16-bit
-// range raises an overflow.
-int16_t FieldCount(std::u32string_view text, std::u32string_view separator) {
-  if (text.empty()) return 0;
-  int32_t occurrences = 0;
-  for (std::size_t p = text.find(separator); p != std::u32string_view::npos;
-       p = text.find(separator, p + 1)) {
-    ++occurrences;
-    if (occurrences > INT16_MAX) break;  // the count no longer fits; no need to go on
-  }
-  return platform::ToInteger(occurrences + 1);
+// The 0-based starts of the separators in a non-empty `text`, each searched again one character
+// after the start of the one before. A text of more fields than a 16-bit count holds raises an
+// overflow as soon as that is certain.
+std::vector<std::size_t> SeparatorStarts(std::u32string_view text, std::u32string_view separator) {
+  std::vector<std::size_t> starts;
+  Occurrences(separator).Scan(text, [&](std::size_t start) {
+    starts.push_back(start);
+    return starts.size() < INT16_MAX;
+  });
+  platform::ToInteger(starts.size() + 1);
+  return starts;
 }
 
-// Field `number` (1 to count, from the front) as 0-based start and length.
-std::pair<std::size_t, std::size_t> FieldBounds(std::u32string_view text, std::u32string_view separator,
-                                                int32_t number, int32_t count) {
-  std::size_t previous = 0;  // 1-based position of the separator before the field, 0 for the first
-  for (int32_t i = 1; i < number; ++i) previous = text.find(separator, previous) + 1;
-  const std::size_t start = previous;  // 0-based: one character after the separator's start
-  const std::size_t end = number == count ? text.size() : text.find(separator, start);
+// Field `number` (1 to the count, from the front) as 0-based start and length: it begins one
+// character after the start of the separator before it and ends where the next one starts.
+std::pair<std::size_t, std::size_t> FieldBounds(std::u32string_view text,
+                                                const std::vector<std::size_t>& starts, std::size_t number) {
+  const std::size_t start = number == 1 ? 0 : starts[number - 2] + 1;
+  const std::size_t end = number == starts.size() + 1 ? text.size() : starts[number - 1];
   return {start, end > start ? end - start : 0};
 }
 
@@ -63,7 +65,11 @@ std::string IncrementDecimal(std::string digits) {
 
 int16_t GTool::ParaAnz(const std::string& TxT, const std::string& trz) const {
   int16_t result = 0;
-  PassOver([&] { result = FieldCount(platform::DecodeUtf8(TxT), platform::DecodeUtf8(trz)); });
+  PassOver([&] {
+    const std::u32string text = platform::DecodeUtf8(TxT);
+    if (!text.empty())
+      result = platform::ToInteger(SeparatorStarts(text, platform::DecodeUtf8(trz)).size() + 1);
+  });
   return result;
 }
 
@@ -75,10 +81,11 @@ std::string GTool::ParaGib(const std::string& TxT, const std::string& trz, int16
     // this step as it fails ParaAnz's, and the result stays empty.
     const std::u32string text = platform::DecodeUtf8(TxT);
     const std::u32string separator = platform::DecodeUtf8(trz);
-    const int32_t count = FieldCount(text, separator);
+    const std::vector<std::size_t> starts = SeparatorStarts(text, separator);
+    const int32_t count = static_cast<int32_t>(starts.size()) + 1;
     const int32_t number = nr > 0 ? nr : count + nr + 1;  // -1 is the last field
     if (number < 1 || number > count) return;
-    const auto [start, length] = FieldBounds(text, separator, number, count);
+    const auto [start, length] = FieldBounds(text, starts, static_cast<std::size_t>(number));
     result = platform::EncodeUtf8(std::u32string_view(text).substr(start, length));
   });
   return result;
@@ -90,16 +97,22 @@ std::string GTool::RInStr(const std::string& stZeichenk, const std::string& stSu
     const std::u32string text = platform::DecodeUtf8(stZeichenk);
     const std::u32string find = platform::DecodeUtf8(stSuche);
     if (text.size() < find.size()) return;
-    const int64_t last_start = static_cast<int64_t>(text.size() - find.size()) + 1;
     const bool given = !vPos.IsMissing() && platform::IsNumeric(vPos);
-    // A start past the last possible one finds the same occurrences, so it is clamped.
-    const int64_t start = given ? std::min<int64_t>(platform::CLng(vPos), last_start) : last_start;
-    for (int64_t i = start; i >= 1; --i) {
-      if (std::u32string_view(text).substr(static_cast<std::size_t>(i - 1), find.size()) == find) {
-        result = std::to_string(i);
-        return;
-      }
+    const int64_t start = given ? platform::CLng(vPos) : static_cast<int64_t>(text.size() - find.size()) + 1;
+    if (start < 1) return;
+    if (find.empty()) {  // found at the start itself, even past the text's end
+      result = std::to_string(start);
+      return;
     }
+    // The last occurrence that begins at or before `start` lies within its first characters.
+    const std::size_t reach = static_cast<std::size_t>(
+        std::min<int64_t>(start - 1 + static_cast<int64_t>(find.size()), static_cast<int64_t>(text.size())));
+    std::optional<std::size_t> last;
+    Occurrences(find).Scan(std::u32string_view(text).substr(0, reach), [&](std::size_t found) {
+      last = found;
+      return true;
+    });
+    if (last) result = std::to_string(*last + 1);
   });
 }
 

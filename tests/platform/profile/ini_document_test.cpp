@@ -99,5 +99,23 @@ TEST(IniDocumentEditing, ReplacingASectionKeepsTheBlankLinesAfterIt) {
   EXPECT_EQ(IniDocument("[a]\nk=1\n").WithSectionLines("b", {"k=v"}), "[a]\nk=1\n[b]\nk=v\n");
 }
 
+// Files saved by editors that mark UTF-8, and files with the old Macintosh line ends.
+TEST(IniDocumentEditing, AByteOrderMarkIsSkippedAndKeptAndBareCrEndsLines) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const IniDocument marked(mark + "[s]\r\nk=1\r\n");
+  EXPECT_EQ(marked.Value("s", "k"), "1");
+  EXPECT_EQ(marked.SectionNames(), std::vector<std::string>{"s"});
+  EXPECT_EQ(marked.WithValue("s", "k", "2"), mark + "[s]\r\nk=2\r\n");
+  EXPECT_EQ(marked.WithoutSection("s"), mark);
+  EXPECT_EQ(IniDocument(mark).WithValue("s", "k", "v"), mark + "[s]\r\nk=v\r\n");
+
+  const IniDocument old_mac("[s]\rk=1\r[t]\rk=2");
+  EXPECT_EQ(old_mac.Value("s", "k"), "1");
+  EXPECT_EQ(old_mac.Value("t", "k"), "2");
+  EXPECT_EQ(old_mac.WithValue("s", "j", "3"), "[s]\rk=1\rj=3\r[t]\rk=2");
+  EXPECT_EQ(old_mac.WithValue("t", "j", "3"), "[s]\rk=1\r[t]\rk=2\rj=3\r");
+  EXPECT_EQ(IniDocument("[s]\rk=1\r").WithValue("u", "k", "v"), "[s]\rk=1\r[u]\rk=v\r");
+}
+
 }  // namespace
 }  // namespace tessera::platform

@@ -10,6 +10,7 @@
 
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/runtime/regular_file.hpp"
 
 namespace tessera::platform {
 
@@ -65,16 +66,12 @@ void MemorySource::Read(uint64_t offset, std::span<uint8_t> out) const {
 }
 
 std::unique_ptr<ByteSource> OpenFileSource(std::string_view path) {
-  const std::string file = ToHostPath(path).string();
-  const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0)
-    Raise(errno == ENOENT || errno == ENOTDIR ? err::kFileNotFound : err::kPathFileAccessError);
   struct stat info {};
-  if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(descriptor);
-    Raise(err::kPathFileAccessError);
-  }
-  return std::make_unique<FileSource>(descriptor, static_cast<uint64_t>(info.st_size));
+  Descriptor file = OpenRegularFile(ToHostPath(path), O_RDONLY, info);
+  if (!file) Raise(errno == ENOENT || errno == ENOTDIR ? err::kFileNotFound : err::kPathFileAccessError);
+  auto source = std::make_unique<FileSource>(file.get(), static_cast<uint64_t>(info.st_size));
+  file.release();  // the source closes it from now on
+  return source;
 }
 
 }  // namespace tessera::platform

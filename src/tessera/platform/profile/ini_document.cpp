@@ -9,6 +9,8 @@ namespace tessera::platform {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+// A UTF-8 byte-order mark, which editors put in front of the first line.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string_view TrimBlanks(std::string_view text) {
   const auto begin = text.find_first_not_of(kBlanks);
@@ -46,11 +48,14 @@ IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
 }
 
 void IniDocument::Parse() {
-  for (std::size_t pos = 0; pos < bytes_.size();) {
-    const std::size_t line_feed = bytes_.find('\n', pos);
-    const std::size_t next = line_feed == std::string::npos ? bytes_.size() : line_feed + 1;
-    std::size_t end = line_feed == std::string::npos ? bytes_.size() : line_feed;
-    if (end > pos && bytes_[end - 1] == '\r') --end;
+  content_begin_ = bytes_.starts_with(kUtf8Mark) ? kUtf8Mark.size() : 0;
+  for (std::size_t pos = content_begin_; pos < bytes_.size();) {
+    const std::size_t end = bytes_.find_first_of("\r\n", pos);
+    if (end == std::string::npos) {
+      lines_.push_back({pos, bytes_.size(), bytes_.size()});
+      break;
+    }
+    const std::size_t next = end + (bytes_.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     lines_.push_back({pos, end, next});
     pos = next;
   }
@@ -135,9 +140,10 @@ std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
 }
 
 std::string IniDocument::LineEnd() const {
-  const std::size_t line_feed = bytes_.find('\n');
-  if (line_feed == std::string::npos) return "\r\n";
-  return line_feed > 0 && bytes_[line_feed - 1] == '\r' ? "\r\n" : "\n";
+  const std::size_t end = bytes_.find_first_of("\r\n", content_begin_);
+  if (end == std::string::npos) return "\r\n";
+  if (bytes_[end] == '\n') return "\n";
+  return bytes_.compare(end, 2, "\r\n") == 0 ? "\r\n" : "\r";
 }
 
 std::string IniDocument::Spliced(std::size_t begin, std::size_t end, std::string_view text) const {
@@ -148,7 +154,8 @@ std::string IniDocument::Spliced(std::size_t begin, std::size_t end, std::string
 }
 
 std::string IniDocument::SplicedLines(std::size_t begin, std::size_t end, std::string_view text) const {
-  const bool needs_line_end = begin == bytes_.size() && !bytes_.empty() && bytes_.back() != '\n';
+  const bool needs_line_end = begin == bytes_.size() && bytes_.size() > content_begin_ &&
+                              bytes_.back() != '\n' && bytes_.back() != '\r';
   return Spliced(begin, end, needs_line_end ? LineEnd() + std::string(text) : std::string(text));
 }
 

@@ -1,8 +1,9 @@
 // One profile (INI) file parsed into its sections and keys, and the edits the profile calls make.
 //
-// The file is kept as its bytes (ANSI code page, any line ends); parsing only indexes them, and an
-// edit answers the new bytes with exactly one stretch changed, so that comments, blank lines,
-// lines that are not key=value, order and line ends all survive.
+// The file is kept as its bytes (ANSI code page; lines end in CR LF, LF or a bare CR); parsing only
+// indexes them, and an edit answers the new bytes with exactly one stretch changed, so that
+// comments, blank lines, lines that are not key=value, order, line ends and a UTF-8 byte-order
+// mark in front all survive. The mark itself is no part of the first line.
 //
 // Reading follows Windows: names match without regard to case and without the blanks around them;
 // where a section or a key appears twice, the first counts; lines before the first section and
@@ -74,6 +75,7 @@ class IniDocument {
   std::string Joined(const std::vector<std::string>& lines) const;
 
   std::string bytes_;
+  std::size_t content_begin_ = 0;  // after a byte-order mark
   std::vector<Line> lines_;
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> section_index_;  // folded name -> first section

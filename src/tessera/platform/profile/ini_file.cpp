@@ -15,8 +15,10 @@
 #include <unordered_map>
 #include <utility>
 
+#include "tessera/platform/profile/file_rewrite.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/runtime/regular_file.hpp"
 
 namespace tessera::platform {
 namespace {
@@ -40,33 +42,6 @@ struct Identity {
            changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
   }
 };
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Descriptor& operator=(Descriptor&& other) noexcept {
-    std::swap(fd_, other.fd_);
-    return *this;
-  }
-  int get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
-
-// Raises the run-time error for a failed system call. Where the call creates something in a
-// directory, a missing entry means the directory is missing (76), not the file.
-[[noreturn]] void RaiseFileError(int error_number, bool creating = false) {
-  if (error_number == EISDIR) Raise(err::kPathFileAccessError);
-  if (creating && (error_number == ENOENT || error_number == ENOTDIR)) Raise(err::kPathNotFound);
-  Raise(FileErrorNumber(std::error_code(error_number, std::generic_category())));
-}
 
 // Parsed files by path, the most recently used first; a few dozen settings files is what a host
 // has open, so the cache keeps a bounded number.
@@ -113,27 +88,13 @@ IniCache& Cache() {
 
 std::atomic<bool> cache_enabled{true};
 
-// The bytes of an open file, or nullopt when reading fails.
-std::optional<std::string> ReadAll(int fd, off_t size_hint) {
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(size_hint));
-  char chunk[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n == 0) return bytes;
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    bytes.append(chunk, static_cast<std::size_t>(n));
-  }
-}
-
 std::shared_ptr<const IniDocument> Cached(const std::string& path, const struct stat& info) {
   return cache_enabled ? Cache().Find(path, Identity::Of(info)) : nullptr;
 }
 
 // Reads and parses the open file `fd` of `path` and keeps the copy for the next read.
 std::shared_ptr<const IniDocument> Parsed(const std::string& path, int fd, const struct stat& info) {
-  auto bytes = ReadAll(fd, info.st_size);
+  auto bytes = ReadToEnd(fd, info.st_size);
   if (!bytes) return std::make_shared<IniDocument>();
   auto document = std::make_shared<const IniDocument>(std::move(*bytes));
   if (cache_enabled) Cache().Store(path, Identity::Of(info), document);
@@ -169,12 +130,11 @@ struct WriteLock {
 WriteLock LockForWriting(const std::string& path) {
   for (;;) {
     WriteLock lock;
-    lock.file = Descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    lock.file = OpenRegularFile(path, O_RDONLY, lock.info);
     if (lock.file) {
       if (::flock(lock.file.get(), LOCK_EX) != 0) RaiseFileError(errno);
       struct stat now {};
       if (::fstat(lock.file.get(), &lock.info) != 0) RaiseFileError(errno);
-      if (S_ISDIR(lock.info.st_mode)) Raise(err::kPathFileAccessError);
       if (::stat(path.c_str(), &now) == 0 && now.st_ino == lock.info.st_ino &&
           now.st_dev == lock.info.st_dev) {
         lock.held = std::move(lock.file);
@@ -191,51 +151,6 @@ WriteLock LockForWriting(const std::string& path) {
   }
 }
 
-void WriteFully(int fd, const std::string& bytes) {
-  for (std::size_t done = 0; done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) RaiseFileError(errno);
-    done += static_cast<std::size_t>(n);
-  }
-}
-
-std::string TemporaryName(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  const fs::path target(path);
-  const std::string name = "." + target.filename().string() + ".tessera-" + std::to_string(::getpid()) + "-" +
-                           std::to_string(counter++);
-  return (target.parent_path() / name).string();
-}
-
-// Writes `bytes` to a new file beside `path`, flushed and with the permissions of `original`
-// (when there is one), and renames it over `path`. Answers the new file's identity, taken from
-// the file itself: another writer may already have replaced it at `path`.
-Identity ReplaceAtomically(const std::string& path, const std::string& bytes, const struct stat* original) {
-  const std::string temporary = TemporaryName(path);
-  Descriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (!out) RaiseFileError(errno, true);
-  try {
-    if (original != nullptr) {
-      if (::fchmod(out.get(), original->st_mode & 07777) != 0) RaiseFileError(errno);
-      // Keeping the owner works only for a privileged writer; the permissions above are what count.
-      [[maybe_unused]] const int ignored = ::fchown(out.get(), original->st_uid, original->st_gid);
-    }
-    WriteFully(out.get(), bytes);
-    if (::fsync(out.get()) != 0) RaiseFileError(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) RaiseFileError(errno);
-  } catch (...) {
-    ::unlink(temporary.c_str());
-    throw;
-  }
-  struct stat written {};
-  const bool known = ::fstat(out.get(), &written) == 0;
-  // The rename itself is made durable with the directory.
-  const Descriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (directory) ::fsync(directory.get());
-  return known ? Identity::Of(written) : Identity{};
-}
-
 }  // namespace
 
 std::shared_ptr<const IniDocument> ReadIniFile(std::string_view file) {
@@ -243,9 +158,13 @@ std::shared_ptr<const IniDocument> ReadIniFile(std::string_view file) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::make_shared<IniDocument>();
   if (auto cached = Cached(path, info)) return cached;
-  // Opened after the look-up, so that a hit costs one stat; fstat names the version read.
-  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd || ::fstat(fd.get(), &info) != 0) return std::make_shared<IniDocument>();
+  // Opened after the look-up, so that a hit costs one stat. A file that is rewritten in place is
+  // whole only to a reader that waits for the writer's lock; where no locks are kept, it is read
+  // anyway. The status taken under the lock names the version read.
+  const Descriptor fd = OpenRegularFile(path, O_RDONLY, info);
+  if (!fd) return std::make_shared<IniDocument>();
+  [[maybe_unused]] const int locked = ::flock(fd.get(), LOCK_SH);
+  if (::fstat(fd.get(), &info) != 0) return std::make_shared<IniDocument>();
   return Parsed(path, fd.get(), info);
 }
 
@@ -260,7 +179,8 @@ void EditIniFile(std::string_view file, const std::function<std::string(const In
   }
   std::string bytes = edit(*current);
   if (bytes == current->bytes()) return;  // also: no empty file for removing from a missing one
-  const Identity written = ReplaceAtomically(path, bytes, exists ? &lock.info : nullptr);
+  const Identity written =
+      Identity::Of(RewriteFile(path, bytes, exists ? &lock.info : nullptr, current->bytes()));
   if (cache_enabled) Cache().Store(path, written, std::make_shared<const IniDocument>(std::move(bytes)));
 }
 

@@ -39,15 +39,16 @@ void Collection::Remove(std::string_view key) {
 }
 
 void Collection::Insert(std::size_t position, Variant item, std::optional<std::string_view> key) {
-  auto entry = std::make_unique<Entry>(Entry{std::move(item), std::nullopt});
-  if (key) {
-    std::string folded = FoldCase(*key);
-    if (by_key_.contains(folded)) Raise(err::kDuplicateKey);
-    entry->folded_key = std::move(folded);
-  }
-  // Make room in the order first: if that throws, the key index has not been touched yet.
-  entries_.reserve(entries_.size() + 1);
-  if (entry->folded_key) by_key_.emplace(*entry->folded_key, entry.get());
+  // Room in the order first, so that nothing can fail once the key is indexed. The room doubles,
+  // so that appending stays constant time on average; room for one more each time would move
+  // every entry on every Add.
+  if (entries_.size() == entries_.capacity())
+    entries_.reserve(std::max<std::size_t>(8, 2 * entries_.capacity()));
+  std::optional<std::string> folded_key;
+  if (key) folded_key = FoldCase(*key);
+  auto entry = std::make_unique<Entry>(Entry{std::move(item), std::move(folded_key)});
+  if (entry->folded_key && !by_key_.try_emplace(*entry->folded_key, entry.get()).second)
+    Raise(err::kDuplicateKey);
   entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), std::move(entry));
 }
 

@@ -1,18 +1,20 @@
 #include "tessera/platform/runtime/file_system.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
 #include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/runtime/regular_file.hpp"
 
 namespace tessera::platform {
 
@@ -41,9 +43,7 @@ void RefuseTarget(const fs::path& target, bool overwrite) {
   if (!fs::exists(status)) return;
   if (!overwrite) Raise(err::kFileAlreadyExists);
   if (!fs::is_regular_file(status)) Raise(err::kPathFileAccessError);
-  // A file without its owner's write bit is read-only, for root too, as the read-only attribute is.
-  const bool read_only = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-  if (read_only || ::access(target.c_str(), W_OK) != 0) Raise(err::kPermissionDenied);
+  if (WriteProtected(target, static_cast<mode_t>(status.permissions()))) Raise(err::kPermissionDenied);
 }
 
 // Fills a new file beside `target` and renames it over `target`, so that `target` holds its old
@@ -61,6 +61,10 @@ void ReplaceBeside(const fs::path& target, Fill fill) {
 }
 
 }  // namespace
+
+bool WriteProtected(const fs::path& path, mode_t mode) {
+  return (mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
 
 bool FileExists(std::string_view path) {
   if (path.empty()) return false;
@@ -97,15 +101,12 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes) {
 }
 
 std::vector<std::string> ReadAnsiTextLines(std::string_view path) {
-  const fs::path file = ToHostPath(path);
-  std::error_code code;
-  const fs::file_status status = fs::status(file, code);
-  if (code) RaiseFileError(code);
-  if (!fs::is_regular_file(status)) Raise(err::kPathFileAccessError);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) Raise(::access(file.c_str(), R_OK) != 0 ? err::kPermissionDenied : err::kPathFileAccessError);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) Raise(err::kDeviceIoError);
+  struct stat info {};
+  const Descriptor file = OpenRegularFile(ToHostPath(path), O_RDONLY, info);
+  if (!file) RaiseFileError(std::error_code(errno, std::generic_category()));
+  const auto read = ReadToEnd(file.get(), info.st_size);
+  if (!read) Raise(err::kDeviceIoError);
+  const std::string& bytes = *read;
 
   std::vector<std::string> lines;
   std::size_t start = 0;

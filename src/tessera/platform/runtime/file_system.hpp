@@ -6,6 +6,9 @@
 // permission, 75 anything else).
 #pragma once
 
+#include <sys/types.h>
+
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +17,11 @@ namespace tessera::platform {
 
 // True only for an existing regular file (or a link to one); a directory is not a file.
 bool FileExists(std::string_view path);
+
+// True when a writer must leave the file or directory `path` (a host path, its mode bits in
+// `mode`) as it is: it lacks its owner's write bit, which is the read-only attribute and binds the
+// superuser too, or this process may not write it.
+bool WriteProtected(const std::filesystem::path& path, mode_t mode);
 
 // Copies `source` to `target`. With `overwrite` an existing target is replaced, otherwise its
 // existence is error 58. The copy is written beside the target under a temporary name and renamed
@@ -27,7 +35,7 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes);
 
 // The lines of an existing text file in the ANSI code page, as a text stream's ReadLine gives them:
 // split at CR LF, LF or a lone CR, without the line ends, converted to library text. A missing file
-// is 53, a directory or an unreadable file 75 or 70.
+// is 53; a directory, pipe or device 75 (never waited on); an unreadable file 70.
 std::vector<std::string> ReadAnsiTextLines(std::string_view path);
 
 }  // namespace tessera::platform
