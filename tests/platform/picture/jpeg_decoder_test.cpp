@@ -86,7 +86,7 @@ std::vector<uint8_t> Claiming(std::vector<uint8_t> bytes, uint16_t width, uint16
 // an AC scan of the one block whose code (a table of one one-bit code) says "end of block".
 std::vector<uint8_t> WithEmptyScans(std::size_t count) {
   std::vector<uint8_t> bytes = EncodeJpeg({8, 8, JCS_GRAYSCALE, true});
-  bytes.resize(bytes.size() - 2);  // the end marker
+  bytes.erase(bytes.end() - 2, bytes.end());  // the end marker
   const uint8_t table[] = {0xFF, 0xC4, 0x00, 0x14, 0x10, 1, 0, 0, 0, 0, 0,
                            0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0x00};
   bytes.insert(bytes.end(), std::begin(table), std::end(table));

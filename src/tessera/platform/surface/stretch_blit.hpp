@@ -35,7 +35,7 @@ struct BlitScratch {
   std::vector<int32_t> rows;
   std::vector<uint8_t> and_bytes, or_bytes;
   std::vector<uint32_t> line;
-  std::vector<uint32_t> sums;
+  std::vector<uint64_t> sums;
 };
 
 void StretchBlit(PixelSurface dest, const Picture& source, const BlitRect& to, const BlitRect& from,
