@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "call_answer.hpp"
+#include "tessera/platform/picture/picture_loader.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/png_writer.hpp"
@@ -122,6 +123,13 @@ int Answered(Command&& command) {
   }
 }
 
+// A surface counts against the budget of a picture load, at 4 bytes a pixel.
+bool WithinPictureBudget(const std::vector<double>& size) {
+  const double bytes = std::abs(size[0]) * std::abs(size[1]) * 4;
+  return bytes <= static_cast<double>(platform::DefaultPictureLimits().max_bytes) &&
+         std::abs(size[0]) <= INT32_MAX && std::abs(size[1]) <= INT32_MAX;
+}
+
 bool HasFloorOptions(const Options& options, std::size_t positional) {
   return options.positional.size() == positional && options.named.contains("--height") &&
          options.named.contains("--width");
@@ -146,6 +154,7 @@ int Render(std::span<char* const> args) {
     if (!raster) return Failed("no raster background for floor " + options->positional[1]);
 
     const bool printer = options->named.contains("--printer");
+    if (!printer && !WithinPictureBudget(*size)) return Failed("the size is past the picture budget");
     std::shared_ptr<platform::PictureControl> control;
     if (printer) {
       control = std::make_shared<platform::Printer>();
