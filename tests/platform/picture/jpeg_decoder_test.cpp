@@ -169,6 +169,36 @@ TEST(JpegDecoderTest, FilesTooShortForTheBlocksTheyClaimAreRefusedBeforeAllocati
   }
 }
 
+// The smallest budget under which `bytes` decode, to the byte.
+uint64_t LeastBudget(const std::vector<uint8_t>& bytes) {
+  uint64_t refused = 0, loads = uint64_t{1} << 32;
+  while (loads - refused > 1) {
+    const uint64_t middle = refused + (loads - refused) / 2;
+    (ErrorNumberOf([&] { Decode(bytes, PictureLimits{middle}); }) == 0 ? loads : refused) = middle;
+  }
+  return loads;
+}
+
+// A progressive file keeps two bytes of coefficients per pixel and channel beside the picture;
+// the budget counts them, so the same picture needs that much more as a progressive file (each
+// besides its own bytes, which the decoder holds too).
+TEST(JpegDecoderTest, TheBudgetCountsLibjpegsCoefficients) {
+  const std::vector<uint8_t> baseline = EncodeJpeg({256, 128, JCS_GRAYSCALE}),
+                             progressive = EncodeJpeg({256, 128, JCS_GRAYSCALE, true});
+  EXPECT_GE(LeastBudget(progressive) - progressive.size(),
+            LeastBudget(baseline) - baseline.size() + 2 * 256 * 128);
+}
+
+// Bytes before the end marker of a single-scan file that has been read whole are padding, as
+// some encoders write it; in a progressive file they may be a scan that was lost.
+TEST(JpegDecoderTest, PaddingBeforeTheEndMarkerIsKeptOnlyAfterTheWholePicture) {
+  for (const bool progressive : {false, true}) {
+    std::vector<uint8_t> padded = EncodeJpeg({16, 16, JCS_RGB, progressive});
+    padded.insert(padded.end() - 2, {0x00, 0x11, 0x22});
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), progressive ? err::kInvalidPicture : 0) << progressive;
+  }
+}
+
 // Every scan walks every block: a file of many empty scans would block the host for minutes.
 TEST(JpegDecoderTest, FilesOfMoreScansThanEncodersWriteAreRefused) {
   EXPECT_EQ(Decode(WithEmptyScans(60))->width(), 8);
