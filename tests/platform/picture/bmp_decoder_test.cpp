@@ -124,6 +124,8 @@ TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
   picture = Decode(rle4);
   const uint32_t expected_nibbles[] = {0x11, 0x22, 0x11, 0x22, 0x11};
   for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(picture->PixelAt(x, 0), expected_nibbles[x]) << x;
+  rle4.pixels = {1, 0x30, 0, 1};  // index 3 of a palette of 3
+  EXPECT_EQ(DecodeError(rle4), err::kInvalidPicture);
 }
 
 // Encoders pad rows with runs that spill past them and leave out the end code; the stream is

@@ -23,6 +23,7 @@ struct JpegLayout {
   bool progressive = false;
   unsigned restart_interval = 0;
   bool arithmetic = false;
+  bool flat = false;  // every sample mid-grey, which arithmetic coding packs into almost nothing
 };
 
 // The value of channel `c` at (x, y): smooth, so that the encoder keeps it close.
@@ -53,7 +54,7 @@ std::vector<uint8_t> EncodeJpeg(const JpegLayout& layout) {
     const int y = static_cast<int>(info.next_scanline);
     for (int x = 0; x < layout.width; ++x) {
       for (int c = 0; c < info.input_components; ++c)
-        row[static_cast<std::size_t>(x * info.input_components + c)] = Sample(x, y, c);
+        row[static_cast<std::size_t>(x * info.input_components + c)] = layout.flat ? 128 : Sample(x, y, c);
     }
     JSAMPROW rows[] = {row.data()};
     jpeg_write_scanlines(&info, rows, 1);
@@ -197,6 +198,16 @@ TEST(JpegDecoderTest, PaddingBeforeTheEndMarkerIsKeptOnlyAfterTheWholePicture) {
     padded.insert(padded.end() - 2, {0x00, 0x11, 0x22});
     EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), progressive ? err::kInvalidPicture : 0) << progressive;
   }
+}
+
+// Arithmetic coding packs a flat 2 048 x 2 048 picture (65 536 blocks) into about 200 bytes: read
+// once it is cheap enough, but six progressive scans walk more blocks than such a file may ask for.
+TEST(JpegDecoderTest, FilesAskingForMoreWorkThanTheirBytesJustifyAreRefused) {
+  EXPECT_EQ(Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, false, 0, true, true}))->width(), 2048);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, true, 0, true, true}));
+            }),
+            err::kInvalidPicture);
 }
 
 // Every scan walks every block: a file of many empty scans would block the host for minutes.

@@ -240,16 +240,21 @@ std::vector<uint8_t> ReadRleData(const ByteSource& source, const Header& header,
 }
 
 // RLE8 and RLE4 into an 8-bit picture; pixels the stream skips stay index 0. Whatever would land
-// outside its row is dropped, and a stream that runs out ends the picture where it stops.
-void DecodeRle(std::span<const uint8_t> data, bool four, Picture& picture) {
+// outside its row is dropped, and a stream that runs out ends the picture where it stops. Returns
+// the largest index written, so that a picture mostly skipped is not read again to check it.
+uint8_t DecodeRle(std::span<const uint8_t> data, bool four, Picture& picture) {
   const int64_t width = picture.width(), height = picture.height();
   std::size_t at = 0;
   int64_t x = 0, k = 0;  // k counts rows from the bottom
+  uint8_t largest = 0;
   // `count` pixels, the i-th of them `pixel(i)`, clipped at the row's end.
   const auto put = [&](int64_t count, auto pixel) {
     uint8_t* row = picture.Row(static_cast<int32_t>(height - 1 - k));
     const int64_t end = std::min(width, x + count);
-    for (int64_t i = 0; x < end; ++i) row[x++] = pixel(i);
+    for (int64_t i = 0; x < end; ++i) {
+      row[x] = pixel(i);
+      largest = std::max(largest, row[x++]);
+    }
   };
   const auto nibble = [](uint8_t byte, int64_t i) {
     return static_cast<uint8_t>(i % 2 == 0 ? byte >> 4 : byte & 0x0F);
@@ -262,20 +267,21 @@ void DecodeRle(std::span<const uint8_t> data, bool four, Picture& picture) {
     } else if (value == 0) {  // end of line
       x = 0, ++k;
     } else if (value == 1) {  // end of bitmap
-      return;
+      break;
     } else if (value == 2) {  // delta: right and up
-      if (data.size() - at < 2) return;
+      if (data.size() - at < 2) break;
       x = std::min(width, x + data[at]);
       k += data[at + 1];
       at += 2;
     } else {  // `value` pixels as they are, padded to a 16-bit boundary
       const std::size_t bytes = four ? (value + 1u) / 2 : value;
-      if (data.size() - at < bytes) return;
+      if (data.size() - at < bytes) break;
       const uint8_t* block = data.data() + at;
       put(value, [&](int64_t i) { return four ? nibble(block[i / 2], i) : block[i]; });
       at = std::min(data.size(), at + bytes + (bytes & 1));
     }
   }
+  return largest;
 }
 
 }  // namespace
@@ -297,10 +303,10 @@ std::unique_ptr<Picture> DecodeBmp(const ByteSource& source, const PictureLimits
   auto picture = std::make_unique<Picture>(header.width, header.height, format, std::move(palette),
                                            header.top_down ? RowOrder::kTopDown : RowOrder::kBottomUp);
   if (IsRle(header)) {
-    DecodeRle(rle_data, header.compression == kRle4, *picture);
-  } else {
-    ReadRows(source, header, *picture, budget);
+    if (DecodeRle(rle_data, header.compression == kRle4, *picture) >= palette_size) Invalid();
+    return picture;
   }
+  ReadRows(source, header, *picture, budget);
   if (header.bits <= 8) CheckIndexes(*picture, palette_size);
   return picture;
 }
