@@ -13,9 +13,10 @@
 // is error 481, and running out of memory is 7. Uncompressed rows are read straight into the
 // picture.
 //
-// RLE streams are read as Windows reads them: runs and literal blocks that spill past the end of
-// their row are clipped, a delta past the last row or past the end of the data ends the picture
-// as an end-of-bitmap code does, and pixels the stream never sets stay index 0.
+// RLE streams are read as Windows reads them: runs, literal blocks and deltas that spill past the
+// end of their row are clipped to it; a delta or end of line past the last row, and the end of
+// the data, end the picture as an end-of-bitmap code does; pixels the stream never sets stay
+// index 0.
 #pragma once
 
 #include <cstdint>
