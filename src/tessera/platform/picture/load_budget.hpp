@@ -13,8 +13,8 @@
 namespace tessera::platform {
 
 struct PictureLimits {
-  // 2 GB: a 1-bit A0 scan at 1 200 dpi (280 MB) and a 14 000 x 10 000 progressive colour JPEG
-  // (1.3 GB with libjpeg's coefficients) fit, as did every picture of the former pixel cap.
+  // 2 GB: a 1-bit A0 scan at 1 200 dpi (280 MB), a 14 000 x 10 000 progressive colour JPEG (up
+  // to 1.3 GB with libjpeg's coefficients) and a 32-bit BMP of 536 million pixels fit.
   uint64_t max_bytes = uint64_t{2} << 30;
 };
 
