@@ -190,11 +190,15 @@ TEST(JpegDecoderTest, TheBudgetCountsLibjpegsCoefficients) {
             LeastBudget(baseline) - baseline.size() + 2 * 256 * 128);
 }
 
-// Bytes before the end marker of a single-scan file that has been read whole are padding, as
-// some encoders write it; in a progressive file they may be a scan that was lost.
-TEST(JpegDecoderTest, PaddingBeforeTheEndMarkerIsKeptOnlyAfterTheWholePicture) {
+// Bytes between the tables, and before the end marker of a single-scan file that has been read
+// whole, are padding, as some writers leave it; between the scans of a progressive file they may
+// be a scan that was lost.
+TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScan) {
   for (const bool progressive : {false, true}) {
     std::vector<uint8_t> padded = EncodeJpeg({16, 16, JCS_RGB, progressive});
+    ASSERT_EQ(padded[3], 0xE0);                              // a JFIF header of 16 bytes
+    padded.insert(padded.begin() + 20, {0x00, 0x11, 0x22});  // between it and the tables
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), 0) << progressive;
     padded.insert(padded.end() - 2, {0x00, 0x11, 0x22});
     EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), progressive ? err::kInvalidPicture : 0) << progressive;
   }

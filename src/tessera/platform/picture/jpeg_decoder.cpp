@@ -53,12 +53,12 @@ struct ErrorManager {
 }
 
 // libjpeg decodes a file cut short, or with a bad code, as grey with a warning; here that is a
-// broken picture. Bytes skipped before a marker may be a whole lost scan, unless every row has
-// been read already.
-bool LosesData(const ErrorManager& errors, int code) {
+// broken picture. Bytes skipped before a marker may be a whole lost scan, unless they come before
+// the first scan (where writers leave padding between their tables) or after every row was read.
+bool LosesData(const jpeg_decompress_struct& info, int code) {
   switch (code) {
     case JWRN_EXTRANEOUS_DATA:
-      return !errors.rows_read;
+      return info.input_scan_number > 0 && !reinterpret_cast<const ErrorManager*>(info.err)->rows_read;
     case JWRN_ARITH_BAD_CODE:
     case JWRN_BOGUS_PROGRESSION:
     case JWRN_HIT_MARKER:
@@ -74,8 +74,7 @@ bool LosesData(const ErrorManager& errors, int code) {
 }
 
 void EmitMessage(j_common_ptr info, int level) {
-  if (level < 0 && LosesData(*reinterpret_cast<ErrorManager*>(info->err), info->err->msg_code))
-    ErrorExit(info);
+  if (level < 0 && LosesData(*reinterpret_cast<j_decompress_ptr>(info), info->err->msg_code)) ErrorExit(info);
 }
 
 // While a file of several scans is read in (inside jpeg_start_decompress, an iMCU row at a time),
