@@ -5,6 +5,9 @@
 // from the (warm) page cache into fresh memory of the kind a picture gets; "vs_libjpeg" is its
 // time over libjpeg-turbo's own decode of the same file read the same way; "vs_native" is the
 // load's peak memory, measured in a process of its own, over the picture's native size.
+// "fresh_min_ms", "fresh_median_ms" and "fresh_max_ms" spread ten loads, each the first and only
+// one of a process of its own, as a host loads a plan after it starts; "fresh_sys_ms" is the
+// median of their system time, where the kernel's work to find the picture's memory shows.
 // Draw/<scan>/<zoom>: CRasterBgrd::Draw of a 1920 x 1080 view, the whole floor fitted into it or
 // one picture pixel per screen pixel. "first_ms" is the first fitted draw, which makes the
 // picture's reduced copies.
@@ -15,8 +18,12 @@
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -199,14 +206,62 @@ int PrintLoadPeak(const fs::path& directory, const std::string& file) {
   return 0;
 }
 
-double LoadPeakBytes(const std::string& file) {
-  const std::string command = "'" + fs::read_symlink("/proc/self/exe").string() + "' --load-peak '" +
+// What this program prints when run again with `mode`, the scans' directory and `file`; "" when
+// it fails.
+std::string RunChild(const std::string& mode, const std::string& file) {
+  const std::string command = "'" + fs::read_symlink("/proc/self/exe").string() + "' " + mode + " '" +
                               Directory().string() + "' '" + file + "'";
   FILE* child = ::popen(command.c_str(), "r");
-  double peak = 0;
-  if (child == nullptr || std::fscanf(child, "%lf", &peak) != 1) peak = -1;
-  if (child != nullptr) ::pclose(child);
-  return peak;
+  if (child == nullptr) return "";
+  std::string out;
+  std::array<char, 256> buffer{};
+  while (std::fgets(buffer.data(), buffer.size(), child) != nullptr) out += buffer.data();
+  return ::pclose(child) == 0 ? out : "";
+}
+
+double LoadPeakBytes(const std::string& file) {
+  const std::string out = RunChild("--load-peak", file);
+  return out.empty() ? -1 : std::stod(out);
+}
+
+double Seconds(const timeval& time) {
+  return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6;
+}
+
+// The child's side of a fresh load: loads `file` once and prints the load's wall time and the
+// system time the process spent on it, in seconds.
+int PrintFreshLoad(const fs::path& directory, const std::string& file) {
+  rusage before{}, after{};
+  ::getrusage(RUSAGE_SELF, &before);
+  const auto start = std::chrono::steady_clock::now();
+  const auto raster = Load(directory, file);
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ::getrusage(RUSAGE_SELF, &after);
+  if (!raster) return 1;
+  std::printf("%.6f %.6f\n", wall, Seconds(after.ru_stime) - Seconds(before.ru_stime));
+  return 0;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Ten fresh loads of `file` (two in a smoke run), one process each, spread into `state`'s counters.
+void CountFreshLoads(benchmark::State& state, const std::string& file) {
+  std::vector<double> walls, systems;
+  for (int run = 0; run < (tessera::bench::Smoke() ? 2 : 10); ++run) {
+    const std::string out = RunChild("--fresh-load", file);
+    double wall = 0, system = 0;
+    if (std::sscanf(out.c_str(), "%lf %lf", &wall, &system) != 2)
+      return state.SkipWithError("a fresh load failed");
+    walls.push_back(wall), systems.push_back(system);
+  }
+  state.counters["fresh_min_ms"] = *std::min_element(walls.begin(), walls.end()) * 1e3;
+  state.counters["fresh_median_ms"] = Median(walls) * 1e3;
+  state.counters["fresh_max_ms"] = *std::max_element(walls.begin(), walls.end()) * 1e3;
+  state.counters["fresh_sys_ms"] = Median(systems) * 1e3;
 }
 
 void BM_Load(benchmark::State& state, const Scan& scan) {
@@ -233,6 +288,7 @@ void BM_Load(benchmark::State& state, const Scan& scan) {
     state.counters["vs_libjpeg"] = ours / BestTime([&] { DecodeWithLibjpeg(file); }, 3);
   state.counters["native_MB"] = native / 1e6;
   state.counters["vs_native"] = LoadPeakBytes(file) / native;
+  CountFreshLoads(state, file);
 }
 
 // World to device: `factor` device pixels per world unit, the floor's centre on the canvas's.
@@ -309,6 +365,7 @@ void Register() {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string_view(argv[1]) == "--load-peak") return PrintLoadPeak(argv[2], argv[3]);
+  if (argc == 4 && std::string_view(argv[1]) == "--fresh-load") return PrintFreshLoad(argv[2], argv[3]);
   Register();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -13,6 +13,7 @@
 
 #include "call_answer.hpp"
 #include "options.hpp"
+#include "tessera/platform/picture/picture_loader.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/png_writer.hpp"
@@ -151,6 +152,13 @@ nlohmann::ordered_json Placement(const RasterBackground& raster) {
           {"Zoom", raster.Zoom()}};
 }
 
+// A surface counts against the budget of a picture load, at 4 bytes a pixel.
+bool WithinPictureBudget(const std::vector<double>& size) {
+  const double bytes = std::abs(size[0]) * std::abs(size[1]) * 4;
+  return bytes <= static_cast<double>(platform::DefaultPictureLimits().max_bytes) &&
+         std::abs(size[0]) <= INT32_MAX && std::abs(size[1]) <= INT32_MAX;
+}
+
 }  // namespace
 
 const CommandSpec& RenderCommand() {
@@ -197,6 +205,8 @@ int Render(const ParsedCommand& command) {
   if (command.has("--size") && (command.numbers("--size")[0] < 1 || command.numbers("--size")[1] < 1))
     throw UsageError("--size needs a width and a height of at least 1");
   return Answered([&] {
+    if (command.has("--size") && !command.has("--printer") && !WithinPictureBudget(command.numbers("--size")))
+      throw Failure("the size " + command.text("--size") + " is past the picture budget");
     const std::string directory = RasterDirectory(command.positional(0));
     const auto raster = FromIni(command, directory, floor);
     if (!raster) throw Failure(NoRasterReason(command, directory, floor));

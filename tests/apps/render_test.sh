@@ -16,3 +16,6 @@ grep -q '^{"placed":"plan.bmp","Dx":0,"Dy":0,"Zoom":10}' "$dir/placed.json"
 grep -q '^\[9\]' "$dir/Raster/Raster.ini"
 # A floor without a raster is an error.
 if "$tool" render "$dir/Raster" 4 --height 1 --width 1 -o "$dir/none.png" 2> /dev/null; then exit 1; fi
+# A surface past the picture budget is refused before anything is allocated or drawn.
+if "$tool" render "$dir/Raster" 5 --height 29700 --width 42000 --size 2147483647x1 -o "$dir/huge.png" 2> "$dir/huge.txt"; then exit 1; fi
+grep -q "past the picture budget" "$dir/huge.txt"

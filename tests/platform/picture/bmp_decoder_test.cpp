@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "bmp_builder.hpp"
 #include "error_number.hpp"
 #include "support/temp_dir.hpp"
@@ -122,11 +124,75 @@ TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
   picture = Decode(rle4);
   const uint32_t expected_nibbles[] = {0x11, 0x22, 0x11, 0x22, 0x11};
   for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(picture->PixelAt(x, 0), expected_nibbles[x]) << x;
+  rle4.pixels = {1, 0x30, 0, 1};  // index 3 of a palette of 3
+  EXPECT_EQ(DecodeError(rle4), err::kInvalidPicture);
+}
 
-  rle8.pixels[0] = 7;  // a run past the end of its row
-  EXPECT_EQ(DecodeError(rle8), err::kInvalidPicture);
-  rle8.pixels = {3, 1, 0, 0};  // cut off before its end
-  EXPECT_EQ(DecodeError(rle8), err::kInvalidPicture);
+// Encoders pad rows with runs that spill past them and leave out the end code; the stream is
+// clipped to each row, and ends where its data or its picture ends.
+TEST(BmpDecoderTest, RunLengthStreamsAreClippedToTheirRowsAndEndWhereTheirDataEnds) {
+  const std::vector<uint32_t> palette{0, 0x0000AA, 0x00BB00};
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> stream;  // 4 x 2, bottom row first
+    uint32_t bottom[4], top[4];
+  } cases[] = {
+      {"a run past the row", {7, 1, 0, 0, 1, 2, 0, 1}, {0xAA, 0xAA, 0xAA, 0xAA}, {0xBB00, 0, 0, 0}},
+      {"a literal block past the row",
+       {0, 5, 1, 2, 1, 2, 1, 0, 0, 0, 1, 2},
+       {0xAA, 0xBB00, 0xAA, 0xBB00},
+       {0xBB00, 0, 0, 0}},
+      {"no end of bitmap", {2, 1, 0, 0, 1, 2}, {0xAA, 0xAA, 0, 0}, {0xBB00, 0, 0, 0}},
+      {"a literal block cut short", {0, 0, 0, 4, 1, 2}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+      {"a delta past the last row", {1, 1, 0, 2, 1, 5, 1, 2}, {0xAA, 0, 0, 0}, {0, 0, 0, 0}},
+      {"a delta past the row's end", {0, 2, 9, 0, 2, 2, 0, 0, 1, 1}, {0, 0, 0, 0}, {0xAA, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    const auto picture = Decode({40, 4, 2, 8, 1, palette, {}, c.stream});
+    for (int32_t x = 0; x < 4; ++x) {
+      EXPECT_EQ(picture->PixelAt(x, 1), c.bottom[x]) << c.what << " " << x;
+      EXPECT_EQ(picture->PixelAt(x, 0), c.top[x]) << c.what << " " << x;
+    }
+  }
+}
+
+// A file is refused for what its header claims before the picture is allocated: a pixel array
+// longer than the file under a budget that would allow it, or a picture past the budget.
+TEST(BmpDecoderTest, ClaimsTheFileCannotHoldOrTheBudgetCannotAffordAreInvalid) {
+  const PictureLimits unlimited{uint64_t{1} << 46};
+  EXPECT_EQ(DecodeError({40, 23170, 23170, 32, 0, {}, {}, std::vector<uint8_t>(64, 0)}, unlimited),
+            err::kInvalidPicture);
+  const BmpLayout rle{40, 1000, 1000, 8, 1, {0, 0xFF}, {}, {0, 1}};
+  EXPECT_EQ(DecodeError(rle, PictureLimits{1000 * 1000 - 1}), err::kInvalidPicture);
+  EXPECT_EQ(Decode(rle, PictureLimits{1000 * 1000 + 4})->PixelAt(999, 999), 0u);
+}
+
+// A ByteSource of a 1-bit BMP of the given size whose pixels are all zero, made up as it is read.
+class BlankMonoBmp : public ByteSource {
+ public:
+  BlankMonoBmp(int32_t width, int32_t height)
+      : header_(BuildBmp({40, width, height, 1, 0, {0, 0xFFFFFF}, {}, {}})),
+        size_(header_.size() +
+              uint64_t{(static_cast<uint32_t>(width) + 31) / 32 * 4} * static_cast<uint64_t>(height)) {}
+  uint64_t size() const override { return size_; }
+  void Read(uint64_t offset, std::span<uint8_t> out) const override {
+    std::ranges::fill(out, 0);
+    for (uint64_t i = offset; i < header_.size() && i - offset < out.size(); ++i)
+      out[static_cast<std::size_t>(i - offset)] = header_[static_cast<std::size_t>(i)];
+  }
+
+ private:
+  std::vector<uint8_t> header_;
+  uint64_t size_;
+};
+
+// An A0 plan scanned at 600 and at 1 200 dpi in one bit: 70 and 280 MB at their own depth.
+TEST(BmpDecoderTest, OneBitA0ScansFitTheDefaultBudget) {
+  for (const auto& [width, height] : {std::pair{19866, 28087}, std::pair{39732, 56174}}) {
+    const auto picture = DecodeBmp(BlankMonoBmp(width, height), PictureLimits{});
+    EXPECT_EQ(picture->height(), height);
+    EXPECT_EQ(picture->PixelAt(width - 1, 0), 0u);
+  }
 }
 
 TEST(BmpDecoderTest, BrokenFilesAreInvalidPicturesNeverReadsPastTheirEnd) {
@@ -144,7 +210,7 @@ TEST(BmpDecoderTest, BrokenFilesAreInvalidPicturesNeverReadsPastTheirEnd) {
   BmpLayout bad_bits = good;
   bad_bits.bits = 7;
   EXPECT_EQ(DecodeError(bad_bits), err::kInvalidPicture);
-  EXPECT_EQ(DecodeError(good, PictureLimits{15}), err::kInvalidPicture);  // 16 pixels over a limit of 15
+  EXPECT_EQ(DecodeError(good, PictureLimits{47}), err::kInvalidPicture);  // 48 bytes over a budget of 47
 
   std::vector<uint8_t> file = BuildBmp(good);
   for (std::size_t length : {0u, 2u, 20u, 53u}) {

@@ -22,6 +22,8 @@ struct JpegLayout {
   J_COLOR_SPACE space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
   bool progressive = false;
   unsigned restart_interval = 0;
+  bool arithmetic = false;
+  bool flat = false;  // every sample mid-grey, which arithmetic coding packs into almost nothing
 };
 
 // The value of channel `c` at (x, y): smooth, so that the encoder keeps it close.
@@ -44,6 +46,7 @@ std::vector<uint8_t> EncodeJpeg(const JpegLayout& layout) {
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
   if (layout.progressive) jpeg_simple_progression(&info);
+  info.arith_code = layout.arithmetic ? TRUE : FALSE;
   info.restart_interval = layout.restart_interval;
   jpeg_start_compress(&info, TRUE);
   std::vector<uint8_t> row(static_cast<std::size_t>(layout.width * info.input_components));
@@ -51,7 +54,7 @@ std::vector<uint8_t> EncodeJpeg(const JpegLayout& layout) {
     const int y = static_cast<int>(info.next_scanline);
     for (int x = 0; x < layout.width; ++x) {
       for (int c = 0; c < info.input_components; ++c)
-        row[static_cast<std::size_t>(x * info.input_components + c)] = Sample(x, y, c);
+        row[static_cast<std::size_t>(x * info.input_components + c)] = layout.flat ? 128 : Sample(x, y, c);
     }
     JSAMPROW rows[] = {row.data()};
     jpeg_write_scanlines(&info, rows, 1);
@@ -65,6 +68,33 @@ std::vector<uint8_t> EncodeJpeg(const JpegLayout& layout) {
 
 std::unique_ptr<Picture> Decode(const std::vector<uint8_t>& bytes, PictureLimits limits = {}) {
   return DecodeJpeg(MemorySource(bytes), limits);
+}
+
+// The file with the picture size in its frame header replaced.
+std::vector<uint8_t> Claiming(std::vector<uint8_t> bytes, uint16_t width, uint16_t height) {
+  for (std::size_t i = 0; i + 9 < bytes.size(); ++i) {
+    if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2 || bytes[i + 1] == 0xCA)) {
+      bytes[i + 5] = static_cast<uint8_t>(height >> 8), bytes[i + 6] = static_cast<uint8_t>(height);
+      bytes[i + 7] = static_cast<uint8_t>(width >> 8), bytes[i + 8] = static_cast<uint8_t>(width);
+      return bytes;
+    }
+  }
+  ADD_FAILURE() << "no frame header";
+  return bytes;
+}
+
+// A progressive grey 8 x 8 file followed by `count` scans that are valid but add nothing: each
+// an AC scan of the one block whose code (a table of one one-bit code) says "end of block".
+std::vector<uint8_t> WithEmptyScans(std::size_t count) {
+  std::vector<uint8_t> bytes = EncodeJpeg({8, 8, JCS_GRAYSCALE, true});
+  bytes.erase(bytes.end() - 2, bytes.end());  // the end marker
+  const uint8_t table[] = {0xFF, 0xC4, 0x00, 0x14, 0x10, 1, 0, 0, 0, 0, 0,
+                           0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0x00};
+  bytes.insert(bytes.end(), std::begin(table), std::end(table));
+  const uint8_t scan[] = {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x01, 0x3F, 0x00, 0x7F};
+  for (std::size_t i = 0; i < count; ++i) bytes.insert(bytes.end(), std::begin(scan), std::end(scan));
+  bytes.insert(bytes.end(), {0xFF, 0xD9});
+  return bytes;
 }
 
 bool Near(uint32_t a, uint32_t b) {
@@ -113,8 +143,81 @@ TEST(JpegDecoderTest, BrokenOrOversizedFilesAreInvalidPictures) {
   std::vector<uint8_t> garbage = good;
   for (std::size_t i = 2; i < 40; ++i) garbage[i] = 0x5A;
   EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(garbage); }), err::kInvalidPicture);
-  EXPECT_EQ(ErrorNumberOf([&] { Decode(good, PictureLimits{64 * 64 - 1}); }), err::kInvalidPicture);
+  EXPECT_EQ(ErrorNumberOf([&] { Decode(good, PictureLimits{64 * 64 * 3}); }), err::kInvalidPicture);
   EXPECT_EQ(DecodePicture(good)->width(), 64);
+}
+
+// Data that is missing is an error, whether the file ends or its end marker follows.
+TEST(JpegDecoderTest, FilesCutShortAreInvalidWithOrWithoutTheirEndMarker) {
+  for (const bool progressive : {false, true}) {
+    const std::vector<uint8_t> good = EncodeJpeg({64, 64, JCS_RGB, progressive});
+    std::vector<uint8_t> cut(good.begin(), good.end() - static_cast<std::ptrdiff_t>(good.size() / 3));
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(cut); }), err::kInvalidPicture) << progressive;
+    cut.insert(cut.end(), {0xFF, 0xD9});
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(cut); }), err::kInvalidPicture) << progressive;
+  }
+}
+
+// A few hundred bytes that claim 23 170 x 23 170 pixels are refused before anything is allocated:
+// under a budget that would allow the picture, the test ends at once rather than taking gigabytes.
+TEST(JpegDecoderTest, FilesTooShortForTheBlocksTheyClaimAreRefusedBeforeAllocating) {
+  const PictureLimits unlimited{uint64_t{1} << 46};
+  for (const JpegLayout& layout :
+       {JpegLayout{16, 16, JCS_GRAYSCALE, true}, JpegLayout{16, 16, JCS_RGB, false},
+        JpegLayout{16, 16, JCS_RGB, true, 0, true}}) {
+    const std::vector<uint8_t> huge = Claiming(EncodeJpeg(layout), 23170, 23170);
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(huge, unlimited); }), err::kInvalidPicture) << layout.progressive;
+  }
+}
+
+// The smallest budget under which `bytes` decode, to the byte.
+uint64_t LeastBudget(const std::vector<uint8_t>& bytes) {
+  uint64_t refused = 0, loads = uint64_t{1} << 32;
+  while (loads - refused > 1) {
+    const uint64_t middle = refused + (loads - refused) / 2;
+    (ErrorNumberOf([&] { Decode(bytes, PictureLimits{middle}); }) == 0 ? loads : refused) = middle;
+  }
+  return loads;
+}
+
+// A progressive file keeps two bytes of coefficients per pixel and channel beside the picture;
+// the budget counts them, so the same picture needs that much more as a progressive file (each
+// besides its own bytes, which the decoder holds too).
+TEST(JpegDecoderTest, TheBudgetCountsLibjpegsCoefficients) {
+  const std::vector<uint8_t> baseline = EncodeJpeg({256, 128, JCS_GRAYSCALE}),
+                             progressive = EncodeJpeg({256, 128, JCS_GRAYSCALE, true});
+  EXPECT_GE(LeastBudget(progressive) - progressive.size(),
+            LeastBudget(baseline) - baseline.size() + 2 * 256 * 128);
+}
+
+// Bytes between the tables, and before the end marker of a single-scan file that has been read
+// whole, are padding, as some writers leave it; between the scans of a progressive file they may
+// be a scan that was lost.
+TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScan) {
+  for (const bool progressive : {false, true}) {
+    std::vector<uint8_t> padded = EncodeJpeg({16, 16, JCS_RGB, progressive});
+    ASSERT_EQ(padded[3], 0xE0);                              // a JFIF header of 16 bytes
+    padded.insert(padded.begin() + 20, {0x00, 0x11, 0x22});  // between it and the tables
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), 0) << progressive;
+    padded.insert(padded.end() - 2, {0x00, 0x11, 0x22});
+    EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), progressive ? err::kInvalidPicture : 0) << progressive;
+  }
+}
+
+// Arithmetic coding packs a flat 2 048 x 2 048 picture (65 536 blocks) into about 200 bytes: read
+// once it is cheap enough, but six progressive scans walk more blocks than such a file may ask for.
+TEST(JpegDecoderTest, FilesAskingForMoreWorkThanTheirBytesJustifyAreRefused) {
+  EXPECT_EQ(Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, false, 0, true, true}))->width(), 2048);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, true, 0, true, true}));
+            }),
+            err::kInvalidPicture);
+}
+
+// Every scan walks every block: a file of many empty scans would block the host for minutes.
+TEST(JpegDecoderTest, FilesOfMoreScansThanEncodersWriteAreRefused) {
+  EXPECT_EQ(Decode(WithEmptyScans(60))->width(), 8);
+  EXPECT_EQ(ErrorNumberOf([&] { Decode(WithEmptyScans(1000)); }), err::kInvalidPicture);
 }
 
 }  // namespace

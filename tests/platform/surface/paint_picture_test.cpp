@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "error_number.hpp"
 #include "tessera/platform/surface/canvas.hpp"
@@ -149,6 +151,53 @@ TEST(PaintPictureTest, RasterOperationsCombineSourceAndDestination) {
   EXPECT_EQ(ErrorNumberOf([&] { canvas.PaintPicture(source, 0, 0, 1, 1, 0, 0, 1, 1, 0x00F00021); }),
             err::kInvalidProcedureCall);  // a brush operation
   EXPECT_EQ(canvas.PixelAt(0, 0), 0xF0F0F0u);
+}
+
+}  // namespace
+}  // namespace tessera::platform
+
+namespace tessera::platform {
+namespace {
+
+// Whether a pixel centre lies in the closed span a destination rectangle covers on one axis.
+bool Covers(double centre, float position, float extent) {
+  return centre >= std::min(position, position + extent) && centre <= std::max(position, position + extent);
+}
+
+// Scales far below and above one pixel, views of the whole 32-bit range and beyond, infinities
+// and NaNs, in every stretch mode and every depth: no arithmetic overflows (the sanitizer build
+// aborts on one) and no pixel outside the destination rectangle changes.
+TEST(PaintPictureTest, ExtremeScalesAndViewsStayInsideTheDestination) {
+  const float kInf = std::numeric_limits<float>::infinity(), kNaN = std::numeric_limits<float>::quiet_NaN();
+  const float positions[] = {-4.3e9f, -2.2e9f, -3.5f, 0, 2.5f, 2.2e9f, 1e30f, kNaN};
+  const float extents[] = {0, 1e-30f, 1e-4f, 0.7f, -5, 64, 1e5f, -2.2e9f, 4.3e9f, 1e30f, kInf, kNaN};
+  Picture grey(64, 48, PixelFormat::kIndexed8, GreyRampPalette());
+  Picture mono(64, 48, PixelFormat::kIndexed1, {0x000000, 0xFFFFFF});
+  Picture bgr(64, 48, PixelFormat::kBgr24), bgrx(64, 48, PixelFormat::kBgrx32);
+  const Picture* pictures[] = {&grey, &mono, &bgr, &bgrx};
+  for (const StretchMode mode :
+       {StretchMode::kAndScans, StretchMode::kOrScans, StretchMode::kDeleteScans, StretchMode::kHalftone}) {
+    for (const Picture* picture : pictures) {
+      for (const float to : positions) {
+        for (const float to_extent : extents) {
+          Canvas canvas(12, 9, 0x123456);
+          canvas.stretch_mode(mode);
+          for (const float from : positions) {
+            for (const float from_extent : extents) {
+              canvas.PaintPicture(*picture, to, to / 2, to_extent, to_extent, from, from, from_extent,
+                                  from_extent);
+            }
+          }
+          for (int32_t y = 0; y < canvas.height(); ++y) {
+            for (int32_t x = 0; x < canvas.width(); ++x) {
+              if (Covers(x + 0.5, to, to_extent) && Covers(y + 0.5, to / 2, to_extent)) continue;
+              ASSERT_EQ(canvas.PixelAt(x, y), 0x123456u) << to << " " << to_extent << " at " << x << "," << y;
+            }
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -72,8 +72,9 @@ void ReduceRow(const Picture& from, const std::vector<uint8_t>& rows, int factor
 }
 
 std::unique_ptr<Picture> Reduce(const Picture& from, int factor) {
-  const int32_t width = (from.width() + factor - 1) / factor;
-  const int32_t height = (from.height() + factor - 1) / factor;
+  // Rounded up without adding first: a 1-bit row may be nearly 2^31 pixels wide.
+  const int32_t width = from.width() / factor + (from.width() % factor != 0 ? 1 : 0);
+  const int32_t height = from.height() / factor + (from.height() % factor != 0 ? 1 : 0);
   std::vector<uint32_t> palette(from.palette().begin(), from.palette().end());
   auto level = std::make_unique<Picture>(width, height, from.format(), std::move(palette));
   const BitRule rule = RuleOf(from);

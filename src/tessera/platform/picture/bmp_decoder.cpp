@@ -77,7 +77,7 @@ void ReadPalette(const ByteSource& source, uint64_t at, uint32_t used, std::size
   }
 }
 
-Header ReadHeader(const ByteSource& source, const PictureLimits& limits) {
+Header ReadHeader(const ByteSource& source) {
   std::array<uint8_t, 14 + 124> bytes{};
   if (source.size() < 14 + 12) Invalid();
   source.Read(0, std::span(bytes).first(std::min<std::size_t>(bytes.size(), source.size())));
@@ -120,8 +120,6 @@ Header ReadHeader(const ByteSource& source, const PictureLimits& limits) {
     Invalid();
   }
   if (header.width < 1 || header.height < 1) Invalid();
-  if (static_cast<uint64_t>(header.width) * static_cast<uint64_t>(header.height) > limits.max_pixels)
-    Invalid();
   const uint16_t b = header.bits;
   switch (header.compression) {
     case kRgb:
@@ -193,10 +191,21 @@ void ConvertRow(const Header& header, const std::array<Channel, 3>& channels, co
   }
 }
 
-void ReadRows(const ByteSource& source, const Header& header, Picture& picture) {
+bool IsRle(const Header& header) {
+  return header.compression == kRle8 || header.compression == kRle4;
+}
+
+// An uncompressed pixel array must lie in the file: checked before the picture is allocated, so
+// that a short file claiming a huge picture costs nothing.
+void CheckPixelArrayFits(const ByteSource& source, const Header& header) {
+  const uint64_t bytes =
+      uint64_t{FileStride(header.width, header.bits)} * static_cast<uint64_t>(header.height);
+  if (bytes > source.size() - header.pixel_offset) Invalid();
+}
+
+void ReadRows(const ByteSource& source, const Header& header, Picture& picture, LoadBudget& budget) {
   const std::size_t stride = FileStride(header.width, header.bits);
   const auto height = static_cast<std::size_t>(header.height);
-  if (stride * uint64_t{height} > source.size() - header.pixel_offset) Invalid();
   if (header.bits != 4 && header.bits != 16 && StandardMasks(header)) {
     // The picture keeps the file's row order and stride: one read, as fast as reading the file.
     source.Read(header.pixel_offset, picture.Bytes());
@@ -209,6 +218,7 @@ void ReadRows(const ByteSource& source, const Header& header, Picture& picture) 
                                         Channel::Of(header.masks[2])};
   // Converted a band at a time: few reads, little memory beside the picture.
   const std::size_t band = std::clamp<std::size_t>((std::size_t{1} << 20) / stride, 1, height);
+  budget.Take(uint64_t{band} * stride);
   std::vector<uint8_t> rows(band * stride);
   for (std::size_t first = 0; first < height; first += band) {
     const std::size_t count = std::min(band, height - first);
@@ -218,63 +228,85 @@ void ReadRows(const ByteSource& source, const Header& header, Picture& picture) 
   }
 }
 
-// RLE8 and RLE4 into an 8-bit picture; pixels the stream skips stay index 0.
-void DecodeRle(const ByteSource& source, const Header& header, Picture& picture) {
+// The compressed stream: the header's image size where the file holds that much, else the rest.
+std::vector<uint8_t> ReadRleData(const ByteSource& source, const Header& header, LoadBudget& budget) {
   const uint64_t available = source.size() - header.pixel_offset;
   const uint64_t length =
       header.image_size != 0 && header.image_size <= available ? header.image_size : available;
+  budget.Take(length);
   std::vector<uint8_t> data(static_cast<std::size_t>(length));
   source.Read(header.pixel_offset, data);
-  const bool four = header.compression == kRle4;
+  return data;
+}
+
+// RLE8 and RLE4 into an 8-bit picture; pixels the stream skips stay index 0. Whatever would land
+// outside its row is dropped, and a stream that runs out ends the picture where it stops. Returns
+// the largest index written, so that a picture mostly skipped is not read again to check it.
+uint8_t DecodeRle(std::span<const uint8_t> data, bool four, Picture& picture) {
+  const int64_t width = picture.width(), height = picture.height();
   std::size_t at = 0;
-  int32_t x = 0, k = 0;  // k counts rows from the bottom
-  const auto next = [&]() -> uint8_t {
-    if (at >= data.size()) Invalid();
-    return data[at++];
+  int64_t x = 0, k = 0;  // k counts rows from the bottom
+  uint8_t largest = 0;
+  // `count` pixels, the i-th of them `pixel(i)`, clipped at the row's end.
+  const auto put = [&](int64_t count, auto pixel) {
+    uint8_t* row = picture.Row(static_cast<int32_t>(height - 1 - k));
+    const int64_t end = std::min(width, x + count);
+    for (int64_t i = 0; x < end; ++i) {
+      row[x] = pixel(i);
+      largest = std::max(largest, row[x++]);
+    }
   };
-  const auto put = [&](uint8_t index) {
-    if (x >= header.width || k >= header.height) Invalid();
-    picture.Row(header.height - 1 - k)[x++] = index;
+  const auto nibble = [](uint8_t byte, int64_t i) {
+    return static_cast<uint8_t>(i % 2 == 0 ? byte >> 4 : byte & 0x0F);
   };
-  for (;;) {
-    const uint8_t count = next(), value = next();
+  while (k < height && data.size() - at >= 2) {
+    const uint8_t count = data[at], value = data[at + 1];
+    at += 2;
     if (count > 0) {
-      for (int i = 0; i < count; ++i)
-        put(four ? static_cast<uint8_t>(i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
+      put(count, [&](int64_t i) { return four ? nibble(value, i) : value; });
     } else if (value == 0) {  // end of line
       x = 0, ++k;
     } else if (value == 1) {  // end of bitmap
-      return;
-    } else if (value == 2) {  // delta
-      x += next();
-      k += next();
-      if (x > header.width || k > header.height) Invalid();
+      break;
+    } else if (value == 2) {  // delta: right and up
+      if (data.size() - at < 2) break;
+      x = std::min(width, x + data[at]);
+      k += data[at + 1];
+      at += 2;
     } else {  // `value` pixels as they are, padded to a 16-bit boundary
       const std::size_t bytes = four ? (value + 1u) / 2 : value;
-      if (bytes > data.size() - at) Invalid();
-      for (int i = 0; i < value; ++i) {
-        const uint8_t byte = data[at + static_cast<std::size_t>(four ? i / 2 : i)];
-        put(four ? static_cast<uint8_t>(i % 2 == 0 ? byte >> 4 : byte & 0x0F) : byte);
-      }
-      at += bytes + (bytes & 1);
+      if (data.size() - at < bytes) break;
+      const uint8_t* block = data.data() + at;
+      put(value, [&](int64_t i) { return four ? nibble(block[i / 2], i) : block[i]; });
+      at = std::min(data.size(), at + bytes + (bytes & 1));
     }
   }
+  return largest;
 }
 
 }  // namespace
 
 std::unique_ptr<Picture> DecodeBmp(const ByteSource& source, const PictureLimits& limits) {
-  Header header = ReadHeader(source, limits);
+  Header header = ReadHeader(source);
+  const PixelFormat format = FormatOf(header);
+  LoadBudget budget(limits);
+  budget.Take(PictureBytes(header.width, header.height, format));
+  std::vector<uint8_t> rle_data;
+  if (IsRle(header)) {
+    rle_data = ReadRleData(source, header, budget);
+  } else {
+    CheckPixelArrayFits(source, header);
+  }
   const std::size_t palette_size = header.palette.size();
   std::vector<uint32_t> palette = header.bits <= 8 ? header.palette : std::vector<uint32_t>{};
   if (header.bits == 1) palette.resize(std::min<std::size_t>(palette.size(), 2));
-  auto picture = std::make_unique<Picture>(header.width, header.height, FormatOf(header), std::move(palette),
+  auto picture = std::make_unique<Picture>(header.width, header.height, format, std::move(palette),
                                            header.top_down ? RowOrder::kTopDown : RowOrder::kBottomUp);
-  if (header.compression == kRle8 || header.compression == kRle4) {
-    DecodeRle(source, header, *picture);
-  } else {
-    ReadRows(source, header, *picture);
+  if (IsRle(header)) {
+    if (DecodeRle(rle_data, header.compression == kRle4, *picture) >= palette_size) Invalid();
+    return picture;
   }
+  ReadRows(source, header, *picture, budget);
   if (header.bits <= 8) CheckIndexes(*picture, palette_size);
   return picture;
 }

@@ -40,6 +40,11 @@ const std::vector<uint32_t>& GreyRampPalette() {
   return ramp;
 }
 
+uint64_t PictureBytes(int32_t width, int32_t height, PixelFormat format) noexcept {
+  if (width < 1 || height < 1) return 0;
+  return uint64_t{StrideOf(width, format)} * static_cast<uint64_t>(height);
+}
+
 int BitsPerPixel(PixelFormat format) noexcept {
   switch (format) {
     case PixelFormat::kIndexed1:

@@ -27,6 +27,10 @@ enum class RowOrder : uint8_t { kTopDown, kBottomUp };
 
 TESSERA_API int BitsPerPixel(PixelFormat format) noexcept;
 
+// The bytes of a picture's pixels at its own depth, rows padded to 4 bytes; what a load counts
+// before it allocates them.
+uint64_t PictureBytes(int32_t width, int32_t height, PixelFormat format) noexcept;
+
 // The 256 grey levels: entry i is grey level i.
 TESSERA_API const std::vector<uint32_t>& GreyRampPalette();
 

@@ -9,7 +9,7 @@
 
 namespace tessera::platform {
 
-// The pixel limit every load applies; a host may lower or raise it at start.
+// The memory budget every load applies; a host may lower or raise it at start.
 PictureLimits& DefaultPictureLimits() noexcept;
 
 // The picture in the file at the library path `path`: 53 when the file is missing, 75 when it

@@ -3,8 +3,12 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <bit>
 #include <cstdlib>
+#include <fstream>
 #include <limits>
+#include <sstream>
+#include <string>
 #include <utility>
 
 #include "tessera/platform/runtime/error.hpp"
@@ -23,6 +27,26 @@ std::size_t PageSize() {
   return page;
 }
 
+// The free huge pages the kernel has at hand: blocks of its buddy allocator of a huge page and
+// larger, in every zone; 0 where it does not tell.
+std::size_t FreeHugePages() {
+  const int huge_order = std::countr_zero(kHugePage / PageSize());
+  std::ifstream buddy("/proc/buddyinfo");
+  std::size_t pages = 0;
+  for (std::string line; std::getline(buddy, line);) {
+    const std::size_t zone = line.find("zone");
+    if (zone == std::string::npos) continue;
+    std::istringstream fields(line.substr(zone + 4));
+    std::string name;
+    fields >> name;
+    std::size_t count = 0;
+    for (int order = 0; fields >> count; ++order) {
+      if (order >= huge_order) pages += count << (order - huge_order);
+    }
+  }
+  return pages;
+}
+
 // `length` bytes (a multiple of the page size) starting on a huge-page boundary: a larger mapping
 // trimmed at both ends, so that every whole 2 MB of the picture can be one huge page.
 uint8_t* MapAligned(std::size_t length) {
@@ -34,8 +58,11 @@ uint8_t* MapAligned(std::size_t length) {
   if (aligned > start) ::munmap(mapping, aligned - start);
   if (start + padded > aligned + length)
     ::munmap(reinterpret_cast<void*>(aligned + length), start + padded - aligned - length);
-  // Only a hint: where huge pages are off, ordinary pages serve.
-  ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+  // Only where the kernel has the huge pages free: when it must first compact memory to make
+  // them, it does so at fault time, and a load then takes up to twice as long as with ordinary
+  // pages. Where huge pages are off, the hint changes nothing.
+  if (FreeHugePages() >= length / kHugePage + 1)
+    ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
   return reinterpret_cast<uint8_t*>(aligned);
 }
 

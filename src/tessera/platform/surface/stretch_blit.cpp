@@ -55,7 +55,9 @@ bool MapAxis(const AxisRequest& request, bool combine, std::vector<int32_t>& spa
   int64_t first_valid = -1, last_valid = -1;
   for (int64_t i = i0; i < i1; ++i) {
     const double start = request.source_pos + (static_cast<double>(i) - request.dest_pos) * scale;
-    const int64_t nearest = static_cast<int64_t>(std::floor(start + 0.5 * scale));
+    // Clamped just past the source on either side, so that a far-off start stays an integer and
+    // still reaches no pixel.
+    const int64_t nearest = Clamp(std::floor(start + 0.5 * scale), -1, request.source_size);
     int64_t lo = nearest, hi = nearest + 1;
     if (shrinking) {
       const auto [a, b] = scale > 0 ? CentresIn(start, start + scale, request.source_size)
@@ -259,7 +261,7 @@ void CombineColumns(const Reduction& reduction, const Palette& palette, uint32_t
 void CombineByColour(const Picture& source, const Axis& columns, int32_t lo, int32_t hi, StretchMode mode,
                      BlitScratch& scratch, uint32_t* out) {
   if (mode == StretchMode::kHalftone) {
-    auto& sums = scratch.sums;
+    auto& sums = scratch.sums;  // 64 bits: one pixel of a far shrink may average billions
     sums.assign(static_cast<std::size_t>(columns.count) * 3, 0);
     for (int32_t y = lo; y < hi; ++y) {
       for (int32_t x = 0; x < columns.count; ++x) {
@@ -272,8 +274,11 @@ void CombineByColour(const Picture& source, const Axis& columns, int32_t lo, int
       }
     }
     for (int32_t x = 0; x < columns.count; ++x) {
-      const uint32_t count = static_cast<uint32_t>((hi - lo) * (columns.Hi(x) - columns.Lo(x)));
-      const auto channel = [&](int i) { return (sums[3 * x + i] + count / 2) / count; };
+      const uint64_t count =
+          static_cast<uint64_t>(hi - lo) * static_cast<uint64_t>(columns.Hi(x) - columns.Lo(x));
+      const auto channel = [&](int i) {
+        return static_cast<uint32_t>((sums[3 * x + i] + count / 2) / count);
+      };
       out[x] = channel(0) << 16 | channel(1) << 8 | channel(2);
     }
     return;
@@ -305,7 +310,7 @@ const Picture* ReducedSource(const Picture& source, const BlitRect& to, BlitRect
   const double shrink = std::min(std::abs(from.width / to.width), std::abs(from.height / to.height));
   if (!(shrink >= 4)) return nullptr;
   int factor = 4;
-  while (factor * 2 <= shrink && factor < (1 << 30)) factor *= 2;
+  while (factor < (1 << 30) && factor * 2 <= shrink) factor *= 2;
   for (; factor >= 4; factor /= 2) {
     if (const Picture* level = source.AndReduced(factor)) {
       from = {from.left / factor, from.top / factor, from.width / factor, from.height / factor};

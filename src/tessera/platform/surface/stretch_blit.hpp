@@ -36,7 +36,7 @@ struct TESSERA_API BlitScratch {
   std::vector<int32_t> rows;
   std::vector<uint8_t> and_bytes, or_bytes;
   std::vector<uint32_t> line;
-  std::vector<uint32_t> sums;
+  std::vector<uint64_t> sums;
 };
 
 TESSERA_API void StretchBlit(PixelSurface dest, const Picture& source, const BlitRect& to,
