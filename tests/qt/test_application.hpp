@@ -13,8 +13,9 @@ inline QApplication& TestApplication() {
   static char name[] = "qt_tests";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  return application;
+  // Never destroyed: Qt's own statics may be gone by the time a static application would go.
+  static auto* application = new QApplication(argc, argv);
+  return *application;
 }
 
 // Runs `step` once the modal dialog that the caller is about to open has come up.
