@@ -5,12 +5,12 @@
 //
 // Every floor is W x H world units (42000 x 29700 unless given: A3 in millimetres). --floor opens
 // the floor or level of a section ("5", "So1") at start; --screenshot then writes the window to
-// a PNG file and quits.
+// a PNG file and quits. Arguments it cannot use end it with status 2 before any window opens.
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <charconv>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,21 +24,61 @@
 namespace {
 
 using tessera::viewer::FloorEntry;
+using tessera::viewer::Size;
 
 constexpr int kUsageError = 2;
+constexpr std::string_view kUsage =
+    "usage: tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH] "
+    "[--screenshot OUT.png]\n";
 
 struct Options {
   std::string raster_dir;
-  std::map<std::string, std::string> named;
+  Size floor{42000, 29700};
+  QSize window{1280, 800};
+  std::optional<FloorEntry> floor_entry;
+  QString screenshot;
 };
+
+// A whole number from 1 to 10^9, as floor extents and window sizes must be.
+std::optional<int32_t> Extent(std::string_view text) {
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > 1'000'000'000)
+    return std::nullopt;
+  return value;
+}
+
+// Takes the value of option `name`; false when it cannot be used.
+bool Take(Options& options, std::string_view name, std::string_view value) {
+  if (name == "--width" || name == "--height") {
+    const auto extent = Extent(value);
+    (name == "--width" ? options.floor.width : options.floor.height) = extent.value_or(0);
+    return extent.has_value();
+  }
+  if (name == "--size") {
+    const std::size_t x = value.find('x');
+    const auto width = Extent(value.substr(0, x)), height = Extent(value.substr(x + 1));
+    if (x == std::string_view::npos || !width || !height) return false;
+    options.window = QSize(*width, *height);
+    return true;
+  }
+  if (name == "--floor") {
+    options.floor_entry = tessera::viewer::EntryOfSection(value);
+    return options.floor_entry.has_value();
+  }
+  if (name == "--screenshot") {
+    options.screenshot = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    return !value.empty();
+  }
+  return false;
+}
 
 std::optional<Options> Parse(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+    const std::string_view arg = argv[i];
     if (arg.starts_with("--")) {
-      if (i + 1 >= argc) return std::nullopt;
-      options.named[arg] = argv[++i];
+      if (i + 1 >= argc || !Take(options, arg, argv[++i])) return std::nullopt;
     } else if (options.raster_dir.empty()) {
       options.raster_dir = arg;
     } else {
@@ -47,11 +87,6 @@ std::optional<Options> Parse(int argc, char** argv) {
   }
   if (options.raster_dir.empty()) return std::nullopt;
   return options;
-}
-
-double Number(const Options& options, const std::string& name, double fallback) {
-  const auto found = options.named.find(name);
-  return found == options.named.end() ? fallback : std::stod(found->second);
 }
 
 // The screen's twips per pixel as the library measures pictures and forms.
@@ -74,32 +109,15 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const auto options = Parse(argc, argv);
   if (!options) {
-    std::cerr << "usage: tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH] "
-                 "[--screenshot OUT.png]\n";
+    std::cerr << kUsage;
     return kUsageError;
   }
   TakeScreenMetrics();
-  const std::string raster_dir = tessera::platform::ToLibraryPath(options->raster_dir);
-  int status = 0;
-  {
-    tessera::viewer::ViewerWindow window(
-        raster_dir, {Number(*options, "--width", 42000), Number(*options, "--height", 29700)});
-    const tessera::platform::ScopedUiServices ui(std::make_shared<tessera::qt::QtUiServices>(&window));
-    const QString size =
-        QString::fromStdString(options->named.contains("--size") ? options->named.at("--size") : "1280x800");
-    window.resize(size.section('x', 0, 0).toInt(), size.section('x', 1, 1).toInt());
-    window.show();
-    if (options->named.contains("--floor")) {
-      const auto entry = tessera::viewer::EntryOfSection(options->named.at("--floor"));
-      if (!entry) {
-        std::cerr << "tessera-view: no such section: " << options->named.at("--floor") << '\n';
-        return kUsageError;
-      }
-      window.OpenFloor(*entry);
-    }
-    if (options->named.contains("--screenshot"))
-      Screenshot(window, QString::fromStdString(options->named.at("--screenshot")));
-    status = QApplication::exec();
-  }
-  return status;
+  tessera::viewer::ViewerWindow window(tessera::platform::ToLibraryPath(options->raster_dir), options->floor);
+  const tessera::platform::ScopedUiServices ui(std::make_shared<tessera::qt::QtUiServices>(&window));
+  window.resize(options->window);
+  window.show();
+  if (options->floor_entry) window.OpenFloor(*options->floor_entry);
+  if (!options->screenshot.isEmpty()) Screenshot(window, options->screenshot);
+  return QApplication::exec();
 }
