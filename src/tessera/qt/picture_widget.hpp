@@ -4,7 +4,8 @@
 //
 // The canvas is the control a host passes to Draw, CDrawLine and the like. A resize replaces it
 // by a blank one of the new size with the same pen; the host is told through the resize handler
-// and draws again. Only the widget-sized canvas is ever converted for Qt, never a picture.
+// and draws again. Qt reports a hidden widget's resize when it is shown, so a host draws once the
+// widget is visible. Only the widget-sized canvas is ever converted for Qt, never a picture.
 #pragma once
 
 #include <QWidget>
