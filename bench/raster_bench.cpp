@@ -32,6 +32,7 @@
 
 #include "bench_support.hpp"
 #include "scan_files.hpp"
+#include "scan_rows.hpp"
 #include "tessera/platform/picture/picture.hpp"
 #include "tessera/platform/picture/pixel_memory.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
@@ -43,7 +44,12 @@ namespace {
 namespace fs = std::filesystem;
 using tessera::CRasterBgrd;
 using tessera::bench::BestTime;
+using tessera::bench::BgrRow;
+using tessera::bench::GreyRow;
+using tessera::bench::MonoRow;
 using tessera::bench::Scale;
+using tessera::bench::ScanHeight;
+using tessera::bench::ScanWidth;
 using tessera::platform::PixelMemory;
 
 // The floor in world units: two per picture pixel.
@@ -59,45 +65,6 @@ constexpr Scan kScans[] = {{"1bit_bmp", "scan1.bmp", 1},
                            {"8bit_bmp", "scan8.bmp", 8},
                            {"24bit_bmp", "scan24.bmp", 24},
                            {"jpeg_q85", "scan.jpg", 24}};
-
-int32_t ScanWidth() {
-  return Scale(14000);
-}
-int32_t ScanHeight() {
-  return Scale(10000);
-}
-
-// A plan: white, a grid line every 97 pixels, walls 12 pixels thick every 1 000, rooms tinted.
-enum class Ink { kPaper, kRoom, kLine };
-
-Ink InkAt(int32_t x, int32_t y) {
-  if (x % 97 == 0 || y % 97 == 0 || x % 1000 < 12 || y % 1000 < 12) return Ink::kLine;
-  return (x / 1000 + y / 1000) % 3 == 0 ? Ink::kRoom : Ink::kPaper;
-}
-
-void GreyRow(int32_t y, std::span<uint8_t> row) {
-  for (int32_t x = 0; x < ScanWidth(); ++x) {
-    const Ink ink = InkAt(x, y);
-    row[static_cast<std::size_t>(x)] = ink == Ink::kLine ? 0x20 : ink == Ink::kRoom ? 0xD0 : 0xFF;
-  }
-}
-
-void BgrRow(int32_t y, std::span<uint8_t> row) {
-  for (int32_t x = 0; x < ScanWidth(); ++x) {
-    const Ink ink = InkAt(x, y);
-    uint8_t* bgr = &row[3 * static_cast<std::size_t>(x)];
-    bgr[0] = ink == Ink::kLine ? 0x30 : 0xFF;
-    bgr[1] = ink == Ink::kLine ? 0x20 : ink == Ink::kRoom ? 0xE0 : 0xFF;
-    bgr[2] = ink == Ink::kLine ? 0x20 : ink == Ink::kRoom ? 0xC0 : 0xFF;
-  }
-}
-
-void MonoRow(int32_t y, std::span<uint8_t> row) {
-  for (int32_t x = 0; x < ScanWidth(); ++x) {
-    if (InkAt(x, y) != Ink::kLine)
-      row[static_cast<std::size_t>(x) >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
-  }
-}
 
 void WriteScans(const fs::path& directory) {
   const int32_t width = ScanWidth(), height = ScanHeight();

@@ -1,0 +1,58 @@
+// The viewer's floor view: a picture widget that shows one floor with its raster, panned by
+// dragging and the arrow keys and zoomed by the wheel about the cursor.
+//
+// Every change of the view repaints the whole widget: the canvas is cleared, the raster draws
+// its visible part and the floor's drawing goes over it.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "tessera/qt/picture_widget.hpp"
+#include "tessera/raster/raster_background.hpp"
+#include "view_transform.hpp"
+
+namespace tessera::viewer {
+
+class FloorView : public qt::PictureWidget {
+ public:
+  explicit FloorView(QWidget* parent = nullptr);
+
+  // Shows `floor` (world units) with `raster` (nullptr for none) placed at `plan_factor` world
+  // units per raster pixel, fitted.
+  void ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, double plan_factor);
+  const std::shared_ptr<RasterBackground>& raster() const { return raster_; }
+  Size floor() const { return floor_; }
+  double plan_factor() const { return plan_factor_; }
+  const ViewTransform& view() const { return view_; }
+
+  void FitFloor();
+  // Device pixels per raster pixel (1 for "1:1"), about the view's centre.
+  void ZoomToPlan(double device_per_plan_pixel);
+  // Device pixels per raster pixel now, as ZoomToPlan takes it.
+  double PlanZoom() const;
+  void Redraw();
+
+  // Runs after each repaint, and with the world position under the mouse as it moves.
+  void OnViewChanged(std::function<void()> handler) { on_view_changed_ = std::move(handler); }
+  void OnCursorMoved(std::function<void(Point)> handler) { on_cursor_moved_ = std::move(handler); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  std::shared_ptr<RasterBackground> raster_;
+  Size floor_{};
+  double plan_factor_ = 1;
+  ViewTransform view_;
+  QPointF drag_from_;
+  bool redrawing_ = false;
+  bool redraw_again_ = false;
+  std::function<void()> on_view_changed_;
+  std::function<void(Point)> on_cursor_moved_;
+};
+
+}  // namespace tessera::viewer

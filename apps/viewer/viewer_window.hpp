@@ -1,0 +1,55 @@
+// The viewer's main window: the floors of the raster directory on the left, the open floor with
+// its plan in the middle, the plan's commands in the menus and the view's state in the status bar.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "floor_list.hpp"
+#include "floor_view.hpp"
+
+namespace tessera::viewer {
+
+class ViewerWindow : public QMainWindow {
+ public:
+  // Lists the floors of `raster_dir`; each floor is `floor` world units large.
+  ViewerWindow(std::string raster_dir, Size floor);
+
+  // Opens the floor or level of `entry` with the raster its section holds, if any.
+  void OpenFloor(const FloorEntry& entry);
+  const std::vector<FloorEntry>& floors() const { return floors_; }
+  FloorView& view() { return *view_; }
+
+  // The commands of the menus.
+  void LoadPlan();
+  void ToggleVisible();
+  void Print();
+
+ private:
+  void BuildMenus();
+  void BuildStatusBar();
+  void UpdateCommands();
+  void ShowPlacement();
+  void ShowCursor(Point world);
+
+  std::string raster_dir_;
+  Size floor_;
+  std::vector<FloorEntry> floors_;
+  std::optional<FloorEntry> current_;
+  QListWidget* floor_list_ = nullptr;
+  FloorView* view_ = nullptr;
+  QAction* load_ = nullptr;
+  QAction* show_hide_ = nullptr;
+  QAction* align_ = nullptr;
+  QAction* print_ = nullptr;
+  QLabel* cursor_ = nullptr;
+  QLabel* zoom_ = nullptr;
+  QLabel* placement_ = nullptr;
+};
+
+}  // namespace tessera::viewer

@@ -1,0 +1,66 @@
+#include "floor_view.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+#include "floor_list.hpp"
+#include "plan_directory.hpp"
+#include "qt/test_application.hpp"
+
+namespace tessera::viewer {
+namespace {
+
+using testing::kBlue;
+using testing::kRed;
+
+class FloorViewTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { qt::testing::TestApplication(); }
+
+  void SetUp() override {
+    view_.resize(400, 300);
+    view_.show();
+    view_.ShowFloor(OpenRaster({false, 5}, 10000, dir_.path()), {20000, 10000}, 100);
+  }
+
+  uint32_t Shown(double world_x, double world_y) {
+    auto x = static_cast<int32_t>(world_x), y = static_cast<int32_t>(world_y);
+    view_.view().WorldToDevice()->TransformPoint(x, y);
+    return view_.control()->PixelAt(x, y);
+  }
+
+  testing::PlanDirectory dir_;
+  FloorView view_;
+};
+
+TEST_F(FloorViewTest, ShowsThePlanFittedAndZoomsOneToOne) {
+  EXPECT_EQ(Shown(5500, 4500), kRed);
+  EXPECT_EQ(Shown(15500, 4500), kBlue);
+  view_.ZoomToPlan(1);
+  EXPECT_DOUBLE_EQ(view_.PlanZoom(), 1);
+  EXPECT_DOUBLE_EQ(view_.view().scale(), 0.01);
+  EXPECT_EQ(Shown(10050, 4950), kBlue);  // the floor's centre stays in the middle of the view
+}
+
+TEST_F(FloorViewTest, WheelZoomsAboutTheCursorAndArrowsPan) {
+  const QPointF cursor(100, 80);
+  const Point under = view_.view().ToWorld({100, 80});
+  const double scale = view_.view().scale();
+  QWheelEvent wheel(cursor, view_.mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&view_, &wheel);
+  EXPECT_DOUBLE_EQ(view_.view().scale(), scale * 1.25 * 1.25);
+  EXPECT_NEAR(view_.view().ToWorld({100, 80}).x, under.x, 1);
+  EXPECT_NEAR(view_.view().ToWorld({100, 80}).y, under.y, 1);
+
+  const Point origin = view_.view().origin();
+  QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+  QApplication::sendEvent(&view_, &left);
+  EXPECT_NEAR(view_.view().origin().x, origin.x - 40 / view_.view().scale(), 1e-6);
+  EXPECT_EQ(view_.view().origin().y, origin.y);
+}
+
+}  // namespace
+}  // namespace tessera::viewer

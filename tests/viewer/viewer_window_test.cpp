@@ -1,0 +1,44 @@
+#include "viewer_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include "plan_directory.hpp"
+#include "qt/test_application.hpp"
+#include "tessera/platform/runtime/convert.hpp"
+#include "tessera/platform/ui/recording_ui.hpp"
+#include "tessera/platform/ui/ui.hpp"
+#include "tessera/raster/raster_settings.hpp"
+#include "tessera/tool/gtool.hpp"
+
+namespace tessera::viewer {
+namespace {
+
+TEST(ViewerWindowTest, LoadPlanAsksForTheFileFitsItToTheFloorAndShowHideIsStored) {
+  qt::testing::TestApplication();
+  testing::PlanDirectory dir;
+  auto ui = std::make_shared<platform::RecordingUi>();
+  const platform::ScopedUiServices scoped(ui);
+  const auto stored = [&](const char* key) {
+    return SharedGTool().GetIniString(RasterIniPath(dir.path()), "5", key, "");
+  };
+
+  ViewerWindow window(dir.path(), {60000, 30000});
+  ASSERT_EQ(window.floors(), (std::vector<FloorEntry>{{false, 5}}));
+  window.OpenFloor({false, 5});
+  ui->ScriptFileOpen(dir.path() + "\\plan.bmp");
+  window.LoadPlan();
+  ASSERT_EQ(ui->file_dialogs().size(), 1u);
+  EXPECT_EQ(ui->file_dialogs()[0].initial_directory, dir.path());
+  EXPECT_EQ(stored("Faktor"), "300");  // as wide as the floor: 60 000 / 200 pixels
+  EXPECT_EQ(window.view().plan_factor(), 300);
+
+  window.ToggleVisible();
+  EXPECT_FALSE(window.view().raster()->Visible());
+  EXPECT_EQ(stored("Sichtbar"), platform::CStr(platform::Variant(false)));
+  window.LoadPlan();  // cancelled: the plan stays as it was
+  EXPECT_EQ(window.view().plan_factor(), 300);
+  EXPECT_TRUE(ui->message_boxes().empty());
+}
+
+}  // namespace
+}  // namespace tessera::viewer
