@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "tessera/export.hpp"
+
 namespace tessera {
 
 inline constexpr std::string_view kRasterSubDir = "Raster";
@@ -22,10 +24,10 @@ inline constexpr std::array<std::string_view, 5> kRasterKeys{"Datei", "DX", "DY"
 using RasterValues = std::array<std::string, kRasterKeys.size()>;
 
 // "5", "-2", "So12".
-std::string RasterSectionName(std::string_view prefix, int32_t id);
+TESSERA_API std::string RasterSectionName(std::string_view prefix, int32_t id);
 
 // The settings file of a raster directory given without its trailing "\".
-std::string RasterIniPath(const std::string& raster_dir);
+TESSERA_API std::string RasterIniPath(const std::string& raster_dir);
 
 // Writes the five keys in their order through the shared GTool's WriteIniString.
 void WriteRasterSection(const std::string& file, const std::string& section, const RasterValues& values);

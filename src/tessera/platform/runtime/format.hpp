@@ -16,10 +16,11 @@
 #include <string>
 #include <string_view>
 
+#include "tessera/export.hpp"
 #include "tessera/platform/runtime/variant.hpp"
 
 namespace tessera::platform {
 
-std::string Format(const Variant& expression, std::string_view format = {});
+TESSERA_API std::string Format(const Variant& expression, std::string_view format = {});
 
 }  // namespace tessera::platform

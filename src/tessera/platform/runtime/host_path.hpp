@@ -10,12 +10,14 @@
 #include <string>
 #include <string_view>
 
+#include "tessera/export.hpp"
+
 namespace tessera::platform {
 
 // The file-system path of a library path (UTF-8).
-std::filesystem::path ToHostPath(std::string_view library_path);
+TESSERA_API std::filesystem::path ToHostPath(std::string_view library_path);
 
 // The library form (UTF-8, "\" separators) of a file-system path.
-std::string ToLibraryPath(const std::filesystem::path& host_path);
+TESSERA_API std::string ToLibraryPath(const std::filesystem::path& host_path);
 
 }  // namespace tessera::platform
