@@ -90,12 +90,15 @@ std::string RasterBackground::FilePath() const {
 }
 
 bool RasterBackground::EditTransActive() const {
-  return false;  // true while the transformation dialog is open, which editing brings
+  return m_TransDlg != nullptr;
 }
 
 RasterTransEditModeConst RasterBackground::RasterTransEditMode() const {
   return frame::ReportLabelled<RasterTransEditModeConst>(
-      Label("RasterTransEditMode"), [&](RasterTransEditModeConst& mode) { mode = rteNoEdit; });
+      Label("RasterTransEditMode"), [&](RasterTransEditModeConst& mode) {
+        mode = rteNoEdit;
+        if (m_TransDlg) mode = m_TransDlg->ShiftInputActive() ? rteShift : rteScale;
+      });
 }
 
 void RasterBackground::Visible(bool b) {
@@ -115,6 +118,7 @@ void RasterBackground::Visible(bool b) {
 void RasterBackground::Init() {
   frame::PassOn([&] {
     m_bVisible = true;
+    CloseTransDialog();
     m_bRelative = true;
     m_Line.reset();
     m_TransOld.reset();

@@ -17,6 +17,7 @@
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
 #include "tessera/frame/events/event_source.hpp"
 #include "tessera/platform/picture/picture_handles.hpp"
+#include "tessera/raster/dialogs/frm_trans.hpp"
 #include "tessera/raster/raster_events.hpp"
 
 namespace tessera {
@@ -26,7 +27,7 @@ struct RasterFlavour {
   std::string_view section_prefix;  // "" or "So"
 };
 
-class RasterBackground : public platform::Object {
+class RasterBackground : public platform::Object, private frmTransEvents {
  public:
   ~RasterBackground() override;
   RasterBackground(const RasterBackground&) = delete;
@@ -58,9 +59,20 @@ class RasterBackground : public platform::Object {
             std::shared_ptr<mensura::MensRect>& LogClipRect);
   void ClearIni();
 
+  // Interactive editing: the transformation dialog and the mouse in the floor's logical
+  // coordinates. `iButton` and `iShift` are accepted and not used: every button counts.
+  void EditTrans();
+  void ShowTransDlg();
+  void MouseDown(int16_t iButton, int16_t iShift, int32_t lLogX, int32_t lLogY, platform::ObjectRef& PCtrl,
+                 std::shared_ptr<mensura::MensTrans>& Trans);
+  void MouseMove(int16_t iButton, int16_t iShift, int32_t lLogX, int32_t lLogY, platform::ObjectRef& PCtrl,
+                 std::shared_ptr<mensura::MensTrans>& Trans);
+
   frame::EventSource<RasterEvents>& events() { return events_; }
   // The picture while one is loaded, else nullptr.
   const std::shared_ptr<platform::Picture>& picture() const { return m_Picture.picture(); }
+  // The open transformation dialog, for views and inspection; nullptr while not editing.
+  const std::shared_ptr<frmTrans>& TransDialog() const { return m_TransDlg; }
 
  protected:
   explicit RasterBackground(const RasterFlavour& flavour);
@@ -69,6 +81,24 @@ class RasterBackground : public platform::Object {
   bool LoadRasterPicture();
   void WriteIni();
   std::string Label(std::string_view member) const;
+
+  // The dialog's events, handled under the names the host's reports give them.
+  void OnScale(double dFactor) override { m_TransDlg_OnScale(dFactor); }
+  void OnShift(double Dx, double Dy) override { m_TransDlg_OnShift(Dx, Dy); }
+  void OnEndDlg(bool bOk) override { m_TransDlg_OnEndDlg(bOk); }
+  void OnMoveModeChg(bool bRelative) override { m_TransDlg_OnMoveModeChg(bRelative); }
+  void GetZoomFactor(double& dFactor) override { m_TransDlg_GetZoomFactor(dFactor); }
+  void TabChanged() override { m_TransDlg_TabChanged(); }
+  void m_TransDlg_GetZoomFactor(double& dFactor);
+  void m_TransDlg_OnScale(double dFactor);
+  void m_TransDlg_OnShift(double dX, double dY);
+  void m_TransDlg_OnMoveModeChg(bool bRelative);
+  void m_TransDlg_TabChanged();
+  void m_TransDlg_OnEndDlg(bool bOk);
+  // Drops a pending first point, erasing its rubber band with what the host supplies.
+  void DropPendingPoint();
+  // Unloads an open dialog, which ends editing as Cancel does, and releases it.
+  void CloseTransDialog();
   std::string Section() const;
   std::string IniFile() const;
 
@@ -86,6 +116,7 @@ class RasterBackground : public platform::Object {
   std::string m_stRasterDir;
   bool m_bRelative = true;
   std::shared_ptr<CDrawLine> m_Line;
+  std::shared_ptr<frmTrans> m_TransDlg;
   frame::EventSource<RasterEvents> events_;
 };
 
