@@ -8,6 +8,7 @@
 #include "batch_events.hpp"
 #include "batch_inspect.hpp"
 #include "call_answer.hpp"
+#include "json_values.hpp"
 #include "script_tables.hpp"
 #include "tessera/class_bindings.hpp"
 #include "tessera/frame/shared/shared_objects.hpp"
@@ -140,6 +141,9 @@ class Batch {
   Json Call(const Json& request) {
     const auto [object, member] = SplitMember(request.at("call").get<std::string>());
     const auto [self, table] = Target(object);
+    if (const platform::Control* control = DialogControl(*self, member)) {
+      return Json{{"result", ToJson(ReadControl(*control))}, {"byref", Json::object()}};
+    }
     std::vector<platform::Variant> args;
     std::vector<std::string> ref_names;
     for (const Json& arg : request.value("args", Json::array())) {
@@ -158,19 +162,30 @@ class Batch {
     return answer;
   }
 
-  // A property write; on the dialog a control's name writes its text (a field) or its enabled state.
+  // A property write; on the dialog a control's name writes its text (a field) or its enabled state,
+  // as a call with it reads them.
   Json Let(const std::string& target, const Json& value) {
     const auto [object, member] = SplitMember(target);
     const auto [self, table] = Target(object);
-    if (const auto* dialog = dynamic_cast<const frmTrans*>(self.get())) {
-      if (platform::Control* control = dialog->form.Find(member)) {
-        WriteControl(*control, Argument(value));
-        return Done();
-      }
+    if (platform::Control* control = DialogControl(*self, member)) {
+      WriteControl(*control, Argument(value));
+      return Done();
     }
     std::vector<platform::Variant> args{Argument(value)};
     table->Invoke(*self, table->SlotOf(member), frame::MemberKind::kPropertyPut, args);
     return Done();
+  }
+
+  // A control of the dialog by its name, nullptr for any other member or object.
+  static platform::Control* DialogControl(const platform::Object& self, const std::string& member) {
+    const auto* dialog = dynamic_cast<const frmTrans*>(&self);
+    return dialog == nullptr ? nullptr : dialog->form.Find(member);
+  }
+
+  static platform::Variant ReadControl(const platform::Control& control) {
+    if (const auto* field = dynamic_cast<const platform::TextField*>(&control))
+      return platform::Variant(field->Text());
+    return platform::Variant(control.Enabled());
   }
 
   static void WriteControl(platform::Control& control, const platform::Variant& value) {

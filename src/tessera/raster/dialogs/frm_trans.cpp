@@ -136,9 +136,10 @@ void frmTrans::Wire() {
 template <typename... Params, typename... Args>
 void frmTrans::Raise(std::string_view name, platform::EventArgs args,
                      void (frmTransEvents::*event)(Params...), Args&&... values) {
+  if (owner_ == nullptr) return;  // a window its owner has let go of speaks to no one
   const auto alive = weak_from_this().lock();
   form.Notify(name, args);
-  if (owner_ != nullptr) (owner_->*event)(std::forward<Args>(values)...);
+  (owner_->*event)(std::forward<Args>(values)...);
 }
 
 // Failures reach the owner's call that loads the window.

@@ -82,6 +82,7 @@ class frmTrans : public platform::Object, public std::enable_shared_from_this<fr
   void Finish(bool ok);
 
   // Tells the observer, then the owner; keeps the window alive while the owner handles it.
+  // Without an owner nothing is raised.
   template <typename... Params, typename... Args>
   void Raise(std::string_view name, platform::EventArgs args, void (frmTransEvents::*event)(Params...),
              Args&&... values);
