@@ -114,6 +114,21 @@ TEST_F(EditingTest, AMoveToTargetAndOkStoreThePlacement) {
             std::string::npos);
 }
 
+// The settings-file layer reports a write it cannot do itself, one box per key, so nothing reaches
+// the end of the dialog: the placement counts as saved and stays in effect.
+TEST_F(EditingTest, AWriteTheSettingsLayerCannotDoIsReportedByIt) {
+  std::filesystem::create_directory(dir_.path() / "Raster.ini");
+  raster_->EditTrans();
+  Dialog().SSTab1.ClickTab(1);
+  Type(Dialog().edDx, "1");
+  Dialog().pbShift.Click();
+  Dialog().pbOk.Click();
+  EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransEnd(true)"}));
+  EXPECT_EQ(raster_->Dx(), -100);
+  ASSERT_EQ(ui_->message_boxes().size(), 5u);
+  EXPECT_EQ(ui_->message_boxes()[0].style, 16);
+}
+
 TEST_F(EditingTest, InitEndsEditingAsCancelDoes) {
   raster_->EditTrans();
   Dialog().SSTab1.ClickTab(1);
