@@ -52,6 +52,26 @@ TEST(frmTransTest, TypingFiltersFollowTheLocalesSeparator) {
   EXPECT_EQ(TypeInto(dialog.edDy, {"", 0, "1,5.2.", "15.2"}), "15.2");
 }
 
+TEST(frmTransTest, OnlyTheFirstActivationPlacesTheWindowAndShowsPageZero) {
+  struct Pages : frmTransEvents {
+    void TabChanged() override { ++changes; }
+    int changes = 0;
+  } owner;
+  frmTrans dialog;
+  dialog.Connect(&owner);
+  dialog.Load();
+  EXPECT_EQ(dialog.form.Position().left, 1200);
+  dialog.Show();
+  dialog.SSTab1.Tab(1);
+  dialog.form.SetWindowPos(0, 10, 10, 0, 0, platform::SWP_NOSIZE);
+  dialog.Show();  // shown again: activated again, placed no more
+  EXPECT_EQ(owner.changes, 2);
+  EXPECT_TRUE(dialog.form.Topmost());
+  EXPECT_EQ(dialog.form.Position().left, 150);
+  EXPECT_EQ(dialog.form.Position().width, 6135);
+  EXPECT_TRUE(dialog.ShiftInputActive());
+}
+
 class EditingTest : public ::testing::Test, public CRasterBgrdEvents {
  protected:
   void SetUp() override {

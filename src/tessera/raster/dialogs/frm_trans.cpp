@@ -17,8 +17,18 @@ namespace {
 using platform::Variant;
 
 constexpr int32_t kCaptionText = 13201;
+constexpr int32_t kFactorLabelText = 1160;
+constexpr int32_t kLengthLabelText = 1186;
+constexpr int32_t kUnitText = 1197;
+constexpr int32_t kCancelText = 1042;
+constexpr int32_t kOkText = 1041;
+constexpr int32_t kApplyText = 1061;
+constexpr int32_t kScalePageText = 1217;
+constexpr int32_t kShiftPageText = 1234;
 constexpr int32_t kMoveToXText = 13202;
 constexpr int32_t kMoveToYText = 13303;
+// Where the window first appears, before its first activation puts it at the screen's corner.
+constexpr platform::TwipsRect kWindow{1200, 1200, 6135, 1380};
 constexpr double kSmallestLength = 0.0001;
 
 std::string Text(int32_t id) {
@@ -69,7 +79,7 @@ std::string Fixed(double value) {
 }  // namespace
 
 frmTrans::frmTrans()
-    : form("Raster-Datei transformieren", {0, 0, 6135, 1380}),
+    : form("Raster-Datei transformieren", kWindow),
       SSTab1("SSTab1", {60, 60, 4512, 1272}, {"&Skalierung", "&Verschiebung"}, 1),
       Label0("Label(0)", {300, 420, 588, 192}, "Faktor:"),
       Label1("Label(1)", {312, 840, 576, 192}, "Länge:"),
@@ -156,14 +166,14 @@ void frmTrans::Load() {
 // speaks for the dialog.
 void frmTrans::ApplyResourceCaptions() {
   form.Caption(Text(kCaptionText));
-  Label0.Caption(Text(1160));
-  Label1.Caption(Text(1186));
-  for (platform::Label* unit : {&Label2, &Label4, &Label6}) unit->Caption(Text(1197));
-  pbCancel.Caption(Text(1042));
-  pbOk.Caption(Text(1041));
-  for (platform::Button* apply : {&pbScale, &pbShift}) apply->Caption(Text(1061));
-  SSTab1.TabCaption(0, Text(1217));
-  SSTab1.TabCaption(1, Text(1234));
+  Label0.Caption(Text(kFactorLabelText));
+  Label1.Caption(Text(kLengthLabelText));
+  for (platform::Label* unit : {&Label2, &Label4, &Label6}) unit->Caption(Text(kUnitText));
+  pbCancel.Caption(Text(kCancelText));
+  pbOk.Caption(Text(kOkText));
+  for (platform::Button* apply : {&pbScale, &pbShift}) apply->Caption(Text(kApplyText));
+  SSTab1.TabCaption(0, Text(kScalePageText));
+  SSTab1.TabCaption(1, Text(kShiftPageText));
 }
 
 void frmTrans::LengthChanged() {
