@@ -295,17 +295,6 @@ class Batch {
     return {ClassCallTarget(*binding), &binding->served.table()};
   }
 
-  // The source name of a form's events: the named raster that has it open, with ".dialog".
-  std::string FormOwner(const platform::Form& form) const {
-    for (const auto& [name, object] : objects_) {
-      const auto* raster = dynamic_cast<const RasterBackground*>(object.get());
-      if (raster && raster->TransDialog() && &raster->TransDialog()->form == &form) {
-        return name + std::string(kDialogSuffix);
-      }
-    }
-    return "";
-  }
-
   // An object, or none for null.
   platform::ObjectRef ObjectArgument(const Json& arg) const {
     if (arg.is_null()) return nullptr;
@@ -333,8 +322,7 @@ class Batch {
 
   std::ostream& out_;
   std::shared_ptr<BatchUi> ui_;
-  std::shared_ptr<EventLog> log_ =
-      std::make_shared<EventLog>([this](const platform::Form& form) { return FormOwner(form); });
+  std::shared_ptr<EventLog> log_ = std::make_shared<EventLog>();
   std::map<std::string, platform::ObjectRef> objects_;
   bool closing_ = false;
 };

@@ -8,6 +8,8 @@ class EventLog::RasterSink : public RasterEvents {
  public:
   RasterSink(EventLog& log, std::string name) : log_(log), name_(std::move(name)) {}
 
+  const std::string& name() const { return name_; }
+
   void TransChanged() override { log_.Record(name_, "TransChanged", Json::object()); }
   void TransEnd(bool bSaved) override { log_.Record(name_, "TransEnd", {{"bSaved", bSaved}}); }
   void GetPbAndTrans(platform::ObjectRef& PictBox, std::shared_ptr<mensura::MensTrans>& Trans) override {
@@ -32,7 +34,17 @@ void EventLog::EventRaised(const platform::Form& form, std::string_view event,
                            const platform::EventArgs& args) {
   Json values = Json::object();
   for (const auto& [name, value] : args) values[name] = ToJson(value);
-  Record(name_of_(form), event, std::move(values));
+  Record(DialogName(form), event, std::move(values));
+}
+
+std::string EventLog::DialogName(const platform::Form& form) {
+  for (const auto& [watched, sink] : sinks_) {
+    const auto raster = watched.lock();
+    if (raster && raster->TransDialog() && &raster->TransDialog()->form == &form) {
+      return dialog_names_[&form] = sink->name() + ".dialog";
+    }
+  }
+  return dialog_names_[&form];
 }
 
 void EventLog::Record(const std::string& source, std::string_view event, Json args) {

@@ -5,7 +5,6 @@
 // events to its owner under "<name>.dialog", each before the owner handles it.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -19,10 +18,6 @@ namespace tessera::cli {
 class EventLog : public platform::FormObserver {
  public:
   using Json = nlohmann::ordered_json;
-  // The source name of a form's events ("r.dialog"), "" for a form no script object owns.
-  using FormNamer = std::function<std::string(const platform::Form&)>;
-
-  explicit EventLog(FormNamer name_of) : name_of_(std::move(name_of)) {}
 
   void EventRaised(const platform::Form& form, std::string_view event,
                    const platform::EventArgs& args) override;
@@ -40,8 +35,12 @@ class EventLog : public platform::FormObserver {
  private:
   class RasterSink;
 
-  FormNamer name_of_;
+  // "r.dialog" for the dialog of the raster watched as "r"; a dialog whose owner is going away
+  // keeps the name it had while the owner lived.
+  std::string DialogName(const platform::Form& form);
+
   Json events_ = Json::array();
+  std::map<const platform::Form*, std::string> dialog_names_;
   // By owner, so that a raster made where a dropped one lived is not taken for it.
   std::map<std::weak_ptr<RasterBackground>, std::shared_ptr<RasterSink>, std::owner_less<>> sinks_;
 };

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/frame/catalogue/enumerations.hpp"
@@ -27,7 +28,9 @@ struct RasterFlavour {
   std::string_view section_prefix;  // "" or "So"
 };
 
-class RasterBackground : public platform::Object, private frmTransEvents {
+class RasterBackground : public platform::Object,
+                         public std::enable_shared_from_this<RasterBackground>,
+                         private frmTransEvents {
  public:
   ~RasterBackground() override;
   RasterBackground(const RasterBackground&) = delete;
@@ -82,13 +85,23 @@ class RasterBackground : public platform::Object, private frmTransEvents {
   void WriteIni();
   std::string Label(std::string_view member) const;
 
-  // The dialog's events, handled under the names the host's reports give them.
-  void OnScale(double dFactor) override { m_TransDlg_OnScale(dFactor); }
-  void OnShift(double Dx, double Dy) override { m_TransDlg_OnShift(Dx, Dy); }
-  void OnEndDlg(bool bOk) override { m_TransDlg_OnEndDlg(bOk); }
-  void OnMoveModeChg(bool bRelative) override { m_TransDlg_OnMoveModeChg(bRelative); }
-  void GetZoomFactor(double& dFactor) override { m_TransDlg_GetZoomFactor(dFactor); }
-  void TabChanged() override { m_TransDlg_TabChanged(); }
+  // The dialog's events, handled under the names the host's reports give them. A host may drop
+  // its last reference at a yield point inside a handler: the object lives until it returns.
+  template <typename... Params, typename... Args>
+  void KeptAlive(void (RasterBackground::*handler)(Params...), Args&&... args) {
+    const auto alive = weak_from_this().lock();
+    (this->*handler)(std::forward<Args>(args)...);
+  }
+  void OnScale(double dFactor) override { KeptAlive(&RasterBackground::m_TransDlg_OnScale, dFactor); }
+  void OnShift(double Dx, double Dy) override { KeptAlive(&RasterBackground::m_TransDlg_OnShift, Dx, Dy); }
+  void OnEndDlg(bool bOk) override { KeptAlive(&RasterBackground::m_TransDlg_OnEndDlg, bOk); }
+  void OnMoveModeChg(bool bRelative) override {
+    KeptAlive(&RasterBackground::m_TransDlg_OnMoveModeChg, bRelative);
+  }
+  void GetZoomFactor(double& dFactor) override {
+    KeptAlive(&RasterBackground::m_TransDlg_GetZoomFactor, dFactor);
+  }
+  void TabChanged() override { KeptAlive(&RasterBackground::m_TransDlg_TabChanged); }
   void m_TransDlg_GetZoomFactor(double& dFactor);
   void m_TransDlg_OnScale(double dFactor);
   void m_TransDlg_OnShift(double dX, double dY);
