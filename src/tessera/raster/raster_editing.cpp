@@ -129,8 +129,14 @@ void RasterBackground::m_TransDlg_OnShift(double dX, double dY) {
     frame::PassOver([&] { lDy = platform::CheckedSub(0, lDy); });
   }
   frame::PassOver([&] { Checked(m_Trans).InverseDelta(lDx, lDy); },
-                  [&] { m_Trans->Dx(platform::CheckedSub(Checked(m_Trans).Dx(), lDx)); },
-                  [&] { m_Trans->Dy(platform::CheckedSub(Checked(m_Trans).Dy(), lDy)); },
+                  [&] {
+                    mensura::MensTrans& trans = Checked(m_Trans);
+                    trans.Dx(platform::CheckedSub(trans.Dx(), lDx));
+                  },
+                  [&] {
+                    mensura::MensTrans& trans = Checked(m_Trans);
+                    trans.Dy(platform::CheckedSub(trans.Dy(), lDy));
+                  },
                   [&] { events_.Raise(&RasterEvents::TransChanged); });
 }
 

@@ -132,22 +132,33 @@ void frmTrans::Wire() {
                       if (pbScale.Enabled()) pbScale.Enabled(platform::CDbl(Variant(edFaktor.Text())) != 0);
                     });
   };
-  edLaenge.Change = [this] { LengthChanged(); };
-  pbScale.OnClick = [this] { ApplyScale(); };
-  pbShift.OnClick = [this] { ApplyShift(); };
-  cbMoveMode.OnClick = [this] { MoveModeChanged(); };
-  SSTab1.Change = [this](int16_t previous_tab) { PageChanged(previous_tab); };
-  pbOk.OnClick = [this] { Finish(true); };
-  pbCancel.OnClick = [this] { Finish(false); };
-  form.OnActivate = [this] { Activated(); };
-  form.OnUnload = [this] { Raise("OnEndDlg", {{"bOk", Variant(f_bOk)}}, &frmTransEvents::OnEndDlg, f_bOk); };
+  edLaenge.Change = KeptAlive(&frmTrans::LengthChanged);
+  pbScale.OnClick = KeptAlive(&frmTrans::ApplyScale);
+  pbShift.OnClick = KeptAlive(&frmTrans::ApplyShift);
+  cbMoveMode.OnClick = KeptAlive(&frmTrans::MoveModeChanged);
+  SSTab1.Change = [this](int16_t previous_tab) {
+    const auto alive = weak_from_this().lock();
+    PageChanged(previous_tab);
+  };
+  pbOk.OnClick = KeptAlive(&frmTrans::FinishOk);
+  pbCancel.OnClick = KeptAlive(&frmTrans::FinishCancel);
+  form.OnActivate = KeptAlive(&frmTrans::Activated);
+  form.OnUnload = KeptAlive(&frmTrans::Unloaded);
+}
+
+// The owner may let the window go while one of its handlers runs (at a yield, or in its answer to
+// an event); the handler keeps it alive to its end.
+std::function<void()> frmTrans::KeptAlive(void (frmTrans::*handler)()) {
+  return [this, handler] {
+    const auto alive = weak_from_this().lock();
+    (this->*handler)();
+  };
 }
 
 template <typename... Params, typename... Args>
 void frmTrans::Raise(std::string_view name, platform::EventArgs args,
                      void (frmTransEvents::*event)(Params...), Args&&... values) {
-  if (owner_ == nullptr) return;  // a window its owner has let go of speaks to no one
-  const auto alive = weak_from_this().lock();
+  if (owner_ == nullptr) return;               // a window its owner has let go of speaks to no one
   form.Notify(name, args);
   (owner_->*event)(std::forward<Args>(values)...);
 }
@@ -194,6 +205,7 @@ void frmTrans::LengthChanged() {
 }
 
 void frmTrans::RasterLaenge(double d) {
+  const auto alive = weak_from_this().lock();  // it yields, and its owner may let it go there
   frame::ReportLabelled("frmTrans.RasterLaenge", [&] {
     if (d < 1) {
       edLaenge.Text("");
@@ -303,9 +315,18 @@ void frmTrans::Activated() {
                   [&] { form.SetWindowPos(platform::HWND_TOPMOST, 0, 0, 0, 0, platform::SWP_NOSIZE); });
 }
 
-void frmTrans::Finish(bool ok) {
-  f_bOk = ok;
+void frmTrans::FinishOk() {
+  f_bOk = true;
   Unload();
+}
+
+void frmTrans::FinishCancel() {
+  f_bOk = false;
+  Unload();
+}
+
+void frmTrans::Unloaded() {
+  Raise("OnEndDlg", {{"bOk", Variant(f_bOk)}}, &frmTransEvents::OnEndDlg, f_bOk);
 }
 
 }  // namespace tessera

@@ -14,6 +14,7 @@
 // OnMoveModeChg. Every field is consistent at each of them.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "tessera/platform/runtime/object.hpp"
@@ -79,10 +80,12 @@ class frmTrans : public platform::Object, public std::enable_shared_from_this<fr
   void MoveModeChanged();
   void PageChanged(int16_t previous_tab);
   void Activated();
-  void Finish(bool ok);
+  void FinishOk();
+  void FinishCancel();
+  void Unloaded();
+  std::function<void()> KeptAlive(void (frmTrans::*handler)());
 
-  // Tells the observer, then the owner; keeps the window alive while the owner handles it.
-  // Without an owner nothing is raised.
+  // Tells the observer, then the owner; without an owner nothing is raised.
   template <typename... Params, typename... Args>
   void Raise(std::string_view name, platform::EventArgs args, void (frmTransEvents::*event)(Params...),
              Args&&... values);
