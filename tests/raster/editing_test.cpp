@@ -11,6 +11,7 @@
 #include "support/temp_dir.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/surface/canvas.hpp"
+#include "tessera/platform/ui/failing_ui.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
@@ -70,6 +71,35 @@ TEST(frmTransTest, OnlyTheFirstActivationPlacesTheWindowAndShowsPageZero) {
   EXPECT_EQ(dialog.form.Position().left, 150);
   EXPECT_EQ(dialog.form.Position().width, 6135);
   EXPECT_TRUE(dialog.ShiftInputActive());
+}
+
+TEST(frmTransTest, AYieldThatFailsIsPassedOverOrReportedUnderTheRulesLabel) {
+  const platform::ScopedUserLocale german("de-DE");
+  const auto recorder = std::make_shared<platform::RecordingUi>();
+  const auto failing = std::make_shared<platform::FailingUi>(recorder);
+  const platform::ScopedUiServices installed(failing);
+  struct Owner : frmTransEvents {
+    void GetZoomFactor(double& factor) override { factor = 12; }
+    void OnMoveModeChg(bool) override { ++mode_changes; }
+    int mode_changes = 0;
+  } owner;
+  const auto dialog = std::make_shared<frmTrans>();
+  dialog->Connect(&owner);
+  dialog->Load();
+  dialog->RasterLaenge(300);
+  dialog->edLaenge.TypeKey('2');
+  failing->Fail(platform::UiCall::kProcessPendingMessages, 5, 3);
+  dialog->RasterLaenge(0.5);  // the factor field's yield is passed over, the length's is reported
+  EXPECT_EQ(dialog->edFaktor.Text(), "12,00");
+  EXPECT_TRUE(dialog->edLaenge.Enabled());
+  EXPECT_DOUBLE_EQ(dialog->RasterLaenge(), 300);
+  dialog->cbMoveMode.Click();
+  EXPECT_EQ(owner.mode_changes, 0);
+  EXPECT_FALSE(dialog->edDx.Enabled());
+  const std::string description = "\r\nInvalid procedure call or argument";
+  EXPECT_EQ(recorder->message_boxes(), (std::vector<platform::MessageBoxCall>{
+                                           {"frmTrans.RasterLaenge" + description, 16, "Tessera"},
+                                           {"frmTrans.cbMoveMode_Click" + description, 16, "Tessera"}}));
 }
 
 class EditingTest : public ::testing::Test, public CRasterBgrdEvents {
