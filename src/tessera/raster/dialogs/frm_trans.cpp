@@ -1,5 +1,6 @@
 #include "tessera/raster/dialogs/frm_trans.hpp"
 
+#include <initializer_list>
 #include <optional>
 
 #include "tessera/frame/errors/error_styles.hpp"
