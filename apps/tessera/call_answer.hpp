@@ -14,9 +14,11 @@ namespace tessera::cli {
 
 // Calls `member` (a method or property read) on `self`. By-reference parameters left out at the
 // end get an empty variable, as a host passes its own; `args` holds their values afterwards.
-// Errors of the call are thrown, for the caller to answer with ErrorAnswer.
+// Errors of the call are thrown, for the caller to answer with ErrorAnswer. The result itself is
+// left in `result` when given.
 nlohmann::ordered_json CallAnswer(platform::Object& self, const frame::DispatchTable& table,
-                                  std::string_view member, std::vector<platform::Variant>& args);
+                                  std::string_view member, std::vector<platform::Variant>& args,
+                                  platform::Variant* result = nullptr);
 
 nlohmann::ordered_json ErrorAnswer(const platform::RuntimeError& error);
 

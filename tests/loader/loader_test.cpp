@@ -70,6 +70,38 @@ std::string ThirdField(IDispatch* tool) {
   return text;
 }
 
+// A method by name with its arguments (last first); the call's HRESULT.
+HRESULT CallMethod(IDispatch* object, const char16_t* name, std::vector<VARIANT> args, VARIANT& result) {
+  OLECHAR* names[] = {const_cast<OLECHAR*>(name)};
+  DISPID id = 0;
+  EXPECT_EQ(object->lpVtbl->GetIDsOfNames(object, &IID_IDispatch, names, 1, 0, &id), S_OK);
+  DISPPARAMS params{args.data(), nullptr, static_cast<uint32_t>(args.size()), 0};
+  EXCEPINFO exception{};
+  const HRESULT answer = object->lpVtbl->Invoke(object, id, &IID_IDispatch, 0, DISPATCH_METHOD, &params,
+                                                &result, &exception, nullptr);
+  for (VARIANT& arg : args) VariantClear(&arg);
+  return answer;
+}
+
+TEST_F(LoaderTest, RasterEditingAndAShortLoadRasterFileAnswerThroughDispatch) {
+  IDispatch* raster = CreateObject("Tessera.CRasterBgrd", registry);
+  VARIANT result{};
+  EXPECT_EQ(CallMethod(raster, u"EditTrans", {}, result), S_OK);  // nothing loaded: nothing to edit
+  EXPECT_EQ(CallMethod(raster, u"ShowTransDlg", {}, result), S_OK);
+  std::vector<VARIANT> load(4);  // "", 1, 2, True: the file dialog is cancelled, and no directory is needed
+  load[0].vt = VT_BOOL;
+  load[0].boolVal = VARIANT_TRUE;
+  load[1].vt = load[2].vt = VT_I4;
+  load[1].lVal = 2;
+  load[2].lVal = 1;
+  load[3].vt = VT_BSTR;
+  load[3].bstrVal = BstrFromUtf8("");
+  EXPECT_EQ(CallMethod(raster, u"LoadRasterFile", load, result), S_OK);
+  EXPECT_EQ(result.vt, VT_BOOL);
+  EXPECT_EQ(result.boolVal, VARIANT_FALSE);
+  raster->lpVtbl->Release(raster);
+}
+
 TEST_F(LoaderTest, RegistrationNamesTheServerForEachBuiltClass) {
   const auto gtool = frame::RegisteredClassId(registry, "Tessera.GTool");
   ASSERT_EQ(gtool, frame::FindClass("GTool")->class_id);

@@ -297,10 +297,18 @@ TEST(RasterDispatchTest, SlotsFollowTheInterfaces) {
   std::vector<std::string> floor = second_kind;
   floor.erase(floor.begin() + 3);
   EXPECT_EQ(Names(CRasterBgrdDispatch()), floor);
+  const platform::ScopedUiServices quiet(std::make_shared<platform::RecordingUi>());
   CRasterBgrd raster;
   std::vector<platform::Variant> none;
-  EXPECT_EQ(ErrorNumberOf([&] { CRasterBgrdDispatch().Invoke(raster, "EditTrans", none); }),
-            platform::err::kMethodNotSupported);
+  CRasterBgrdDispatch().Invoke(raster, "EditTrans", none);  // nothing loaded: no dialog
+  EXPECT_FALSE(raster.EditTransActive());
+  // A left-out directory is an empty one, whether the argument is absent or passed as missing.
+  for (const auto& last : {std::vector<platform::Variant>{}, {platform::Variant::Missing()}}) {
+    std::vector<platform::Variant> args{platform::Variant("a.png"), platform::Variant(1),
+                                        platform::Variant(2), platform::Variant(true)};
+    args.insert(args.end(), last.begin(), last.end());
+    EXPECT_EQ(CRasterBgrdDispatch().Invoke(raster, "LoadRasterFile", args), platform::Variant(false));
+  }
   EXPECT_EQ(CRasterBgrdDispatch().Invoke(raster, "RasterTransEditMode", none),
             platform::Variant(int32_t{rteNoEdit}));
 }

@@ -90,12 +90,15 @@ std::string RasterBackground::FilePath() const {
 }
 
 bool RasterBackground::EditTransActive() const {
-  return false;  // true while the transformation dialog is open, which editing brings
+  return m_TransDlg != nullptr;
 }
 
 RasterTransEditModeConst RasterBackground::RasterTransEditMode() const {
   return frame::ReportLabelled<RasterTransEditModeConst>(
-      Label("RasterTransEditMode"), [&](RasterTransEditModeConst& mode) { mode = rteNoEdit; });
+      Label("RasterTransEditMode"), [&](RasterTransEditModeConst& mode) {
+        mode = rteNoEdit;
+        if (m_TransDlg) mode = m_TransDlg->ShiftInputActive() ? rteShift : rteScale;
+      });
 }
 
 void RasterBackground::Visible(bool b) {
@@ -115,6 +118,7 @@ void RasterBackground::Visible(bool b) {
 void RasterBackground::Init() {
   frame::PassOn([&] {
     m_bVisible = true;
+    CloseTransDialog();
     m_bRelative = true;
     m_Line.reset();
     m_TransOld.reset();
@@ -220,8 +224,8 @@ void RasterBackground::SetTrans(int32_t lDx, int32_t lDy, double dFactor) {
   m_Trans->Factor(dFactor);
 }
 
-void RasterBackground::Draw(platform::ObjectRef& Ctrl, std::shared_ptr<mensura::MensTrans>& Trans,
-                            std::shared_ptr<mensura::MensRect>& LogClipRect) {
+void RasterBackground::Draw(const platform::ObjectRef& Ctrl, const std::shared_ptr<mensura::MensTrans>& Trans,
+                            const std::shared_ptr<mensura::MensRect>& LogClipRect) {
   if (hBitmap() == 0 || !m_Trans || !m_bVisible) return;
   mensura::MensRect source, dest;
   frame::PassOver([&] { source.CopyFrom(Checked(LogClipRect)); }, [&] { m_Trans->InverseRect(source); },

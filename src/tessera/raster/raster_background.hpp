@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/export.hpp"
@@ -18,6 +19,7 @@
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
 #include "tessera/frame/events/event_source.hpp"
 #include "tessera/platform/picture/picture_handles.hpp"
+#include "tessera/raster/dialogs/frm_trans.hpp"
 #include "tessera/raster/raster_events.hpp"
 
 namespace tessera {
@@ -27,7 +29,9 @@ struct TESSERA_API RasterFlavour {
   std::string_view section_prefix;  // "" or "So"
 };
 
-class TESSERA_API RasterBackground : public platform::Object {
+class TESSERA_API RasterBackground : public platform::Object,
+                                     public std::enable_shared_from_this<RasterBackground>,
+                                     private frmTransEvents {
  public:
   ~RasterBackground() override;
   RasterBackground(const RasterBackground&) = delete;
@@ -55,13 +59,24 @@ class TESSERA_API RasterBackground : public platform::Object {
   bool LoadRasterFile(const std::string& stFile, int32_t lId, int32_t lHeight, bool bVisible);
   void GenTrans(int32_t lLogWidth);
   void SetTrans(int32_t lDx, int32_t lDy, double dFactor);
-  void Draw(platform::ObjectRef& Ctrl, std::shared_ptr<mensura::MensTrans>& Trans,
-            std::shared_ptr<mensura::MensRect>& LogClipRect);
+  void Draw(const platform::ObjectRef& Ctrl, const std::shared_ptr<mensura::MensTrans>& Trans,
+            const std::shared_ptr<mensura::MensRect>& LogClipRect);
   void ClearIni();
+
+  // Interactive editing: the transformation dialog and the mouse in the floor's logical
+  // coordinates. `iButton` and `iShift` are accepted and not used: every button counts.
+  void EditTrans();
+  void ShowTransDlg();
+  void MouseDown(int16_t iButton, int16_t iShift, int32_t lLogX, int32_t lLogY,
+                 const platform::ObjectRef& PCtrl, const std::shared_ptr<mensura::MensTrans>& Trans);
+  void MouseMove(int16_t iButton, int16_t iShift, int32_t lLogX, int32_t lLogY,
+                 const platform::ObjectRef& PCtrl, const std::shared_ptr<mensura::MensTrans>& Trans);
 
   frame::EventSource<RasterEvents>& events() { return events_; }
   // The picture while one is loaded, else nullptr.
   const std::shared_ptr<platform::Picture>& picture() const { return m_Picture.picture(); }
+  // The open transformation dialog, for views and inspection; nullptr while not editing.
+  const std::shared_ptr<frmTrans>& TransDialog() const { return m_TransDlg; }
 
  protected:
   explicit RasterBackground(const RasterFlavour& flavour);
@@ -70,6 +85,34 @@ class TESSERA_API RasterBackground : public platform::Object {
   bool LoadRasterPicture();
   void WriteIni();
   std::string Label(std::string_view member) const;
+
+  // The dialog's events, handled under the names the host's reports give them. A host may drop
+  // its last reference at a yield point inside a handler: the object lives until it returns.
+  template <typename... Params, typename... Args>
+  void KeptAlive(void (RasterBackground::*handler)(Params...), Args&&... args) {
+    const auto alive = weak_from_this().lock();
+    (this->*handler)(std::forward<Args>(args)...);
+  }
+  void OnScale(double dFactor) override { KeptAlive(&RasterBackground::m_TransDlg_OnScale, dFactor); }
+  void OnShift(double Dx, double Dy) override { KeptAlive(&RasterBackground::m_TransDlg_OnShift, Dx, Dy); }
+  void OnEndDlg(bool bOk) override { KeptAlive(&RasterBackground::m_TransDlg_OnEndDlg, bOk); }
+  void OnMoveModeChg(bool bRelative) override {
+    KeptAlive(&RasterBackground::m_TransDlg_OnMoveModeChg, bRelative);
+  }
+  void GetZoomFactor(double& dFactor) override {
+    KeptAlive(&RasterBackground::m_TransDlg_GetZoomFactor, dFactor);
+  }
+  void TabChanged() override { KeptAlive(&RasterBackground::m_TransDlg_TabChanged); }
+  void m_TransDlg_GetZoomFactor(double& dFactor);
+  void m_TransDlg_OnScale(double dFactor);
+  void m_TransDlg_OnShift(double dX, double dY);
+  void m_TransDlg_OnMoveModeChg(bool bRelative);
+  void m_TransDlg_TabChanged();
+  void m_TransDlg_OnEndDlg(bool bOk);
+  // Drops a pending first point, erasing its rubber band with what the host supplies.
+  void DropPendingPoint();
+  // Unloads an open dialog, which ends editing as Cancel does, and releases it.
+  void CloseTransDialog();
   std::string Section() const;
   std::string IniFile() const;
 
@@ -87,6 +130,7 @@ class TESSERA_API RasterBackground : public platform::Object {
   std::string m_stRasterDir;
   bool m_bRelative = true;
   std::shared_ptr<CDrawLine> m_Line;
+  std::shared_ptr<frmTrans> m_TransDlg;
   frame::EventSource<RasterEvents> events_;
 };
 

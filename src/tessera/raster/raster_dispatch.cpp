@@ -54,6 +54,12 @@ std::vector<frame::MemberRow> Rows(frame::ParamName id, frame::ParamName height)
       Method<&RasterBackground::GenTrans>("GenTrans", {"lLogWidth"}),
       Method<&RasterBackground::SetTrans>("SetTrans", {"lDx", "lDy", "dFactor"}),
       Method<&RasterBackground::Draw>("Draw", {"Ctrl", "Trans", "LogClipRect"}),
+      Method<&RasterBackground::EditTrans>("EditTrans"),
+      Method<&RasterBackground::MouseDown>("MouseDown",
+                                           {"iButton", "iShift", "lLogX", "lLogY", "PCtrl", "Trans"}),
+      Method<&RasterBackground::MouseMove>("MouseMove",
+                                           {"iButton", "iShift", "lLogX", "lLogY", "PCtrl", "Trans"}),
+      Method<&RasterBackground::ShowTransDlg>("ShowTransDlg"),
       Method<&RasterBackground::ClearIni>("ClearIni"),
   };
 }

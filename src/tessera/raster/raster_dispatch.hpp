@@ -1,5 +1,5 @@
 // The dispatch tables of CRasterBgrd and CRasterBgrdSo, and the bridges that deliver their events
-// to a host's dispatch sink. The editing members have their slots; they answer 438 until built.
+// to a host's dispatch sink.
 #pragma once
 
 #include "tessera/frame/component/event_bridge.hpp"

@@ -8,9 +8,9 @@
 //   Method<&GTool::RInStr>("RInStr", {"stZeichenk", "stSuche", Optional("vPos")})
 //
 // and the templates derive each parameter's type and passing from the signature. Invoking checks
-// the argument count (450), passes Missing for a left-out optional and refuses it for any other
-// parameter (449), converts every argument with the runtime's conversions and writes by-reference
-// arguments back into the caller's Variants.
+// the argument count (450), passes Missing to a left-out optional Variant and its type's empty
+// value to any other left-out optional, refuses leaving out any other parameter (449), converts every
+// argument with the runtime's conversions and writes by-reference arguments back into the caller's Variants.
 #pragma once
 
 #include <cstddef>
@@ -117,9 +117,14 @@ platform::Variant& ArgumentAt(std::span<platform::Variant> args, std::size_t ind
 void CheckArgumentCount(std::span<const ParamInfo> params, std::size_t given);
 [[noreturn]] void RaiseArgumentNotOptional();
 
+// A left-out optional parameter of a fixed type is that type's empty value ("", 0, false); only a
+// Variant parameter can tell that it was left out.
 template <typename P>
 StoredType<P> Converted(const platform::Variant& arg, const ParamInfo& info) {
-  if (arg.IsMissing() && !info.optional) RaiseArgumentNotOptional();
+  if (arg.IsMissing()) {
+    if (!info.optional) RaiseArgumentNotOptional();
+    if constexpr (!std::is_same_v<StoredType<P>, platform::Variant>) return StoredType<P>{};
+  }
   return ArgumentType<StoredType<P>>::From(arg);
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "tessera/platform/runtime/object.hpp"
 
@@ -31,6 +32,10 @@ class ResbankStrings : public tessera::platform::Object {
 
   // The text of `id`, "" when the bound catalogue has none (or nothing is bound).
   std::string GetText(int32_t id) const;
+
+  // Replaces the text of `id` until the next Attach, as a host or a script that tries other
+  // wordings does; "" makes the reader have no text for it.
+  void SetText(int32_t id, std::string text) { texts_[id] = std::move(text); }
 
   // The catalogue Attach bound, empty when none was found.
   const std::filesystem::path& CatalogueFile() const { return catalogue_; }

@@ -1,0 +1,21 @@
+// The dispatch tables of what a batch script reaches besides the library's public classes: the
+// geometry companions MensTrans, MensRect and MensPoint, the in-memory picture control (a
+// Canvas, "PictureBox"), and the transformation dialog its owner has open, as the owner calls it.
+#pragma once
+
+#include "tessera/frame/dispatch/dispatch_table.hpp"
+#include "tessera/platform/runtime/object.hpp"
+
+namespace tessera::cli {
+
+const frame::DispatchTable& MensTransDispatch();
+const frame::DispatchTable& MensRectDispatch();
+const frame::DispatchTable& MensPointDispatch();
+// A new member of the picture control is one more row here.
+const frame::DispatchTable& CanvasDispatch();
+const frame::DispatchTable& frmTransDispatch();
+
+// The table of an object of any kind a script can hold, nullptr for a Collection (or none).
+const frame::DispatchTable* TableOf(const platform::Object& object);
+
+}  // namespace tessera::cli

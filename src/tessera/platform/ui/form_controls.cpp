@@ -1,0 +1,86 @@
+#include "tessera/platform/ui/form_controls.hpp"
+
+#include <algorithm>
+
+#include "tessera/platform/runtime/codepage.hpp"
+#include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/runtime/strings.hpp"
+
+namespace tessera::platform {
+
+namespace {
+
+std::string Utf8(int32_t code) {
+  std::string text;
+  AppendUtf8(text, static_cast<char32_t>(code));
+  return text;
+}
+
+void RaiseUnlessPage(int16_t page) {
+  if (page != 0 && page != 1) Raise(err::kInvalidPropertyValue);
+}
+
+}  // namespace
+
+void TextField::Text(std::string text) {
+  Replace(std::move(text), 0);
+}
+
+void TextField::SelStart(int32_t position) {
+  if (position < 0) Raise(err::kInvalidPropertyValue);
+  caret_ = std::min(position, Len(text_));
+}
+
+void TextField::TypeKey(int32_t code) {
+  if (!Enabled()) return;
+  if (KeyPress) KeyPress(code);
+  if (code == 0) return;
+  if (code != kKeyBack) {
+    Replace(Left(text_, caret_) + Utf8(code) + Mid(text_, caret_ + 1), caret_ + 1);
+    return;
+  }
+  if (caret_ == 0) return;
+  Replace(Left(text_, caret_ - 1) + Mid(text_, caret_ + 1), caret_ - 1);
+}
+
+// The caret is placed before Change runs, so that a handler sees the field as the user does.
+void TextField::Replace(std::string text, int32_t caret) {
+  const bool changed = text != text_;
+  text_ = std::move(text);
+  caret_ = caret;
+  if (changed && Change) Change();
+}
+
+void Button::Click() {
+  if (Enabled() && OnClick) OnClick();
+}
+
+void CheckBox::Click() {
+  if (!Enabled()) return;
+  value_ = value_ == 1 ? 0 : 1;
+  if (OnClick) OnClick();
+}
+
+void TabControl::Tab(int16_t page) {
+  RaiseUnlessPage(page);
+  const int16_t previous = current_;
+  if (page == previous) return;
+  current_ = page;
+  if (Change) Change(previous);
+}
+
+void TabControl::ClickTab(int16_t page) {
+  if (Enabled()) Tab(page);
+}
+
+const std::string& TabControl::TabCaption(int16_t page) const {
+  RaiseUnlessPage(page);
+  return captions_[static_cast<std::size_t>(page)];
+}
+
+void TabControl::TabCaption(int16_t page, std::string caption) {
+  RaiseUnlessPage(page);
+  captions_[static_cast<std::size_t>(page)] = std::move(caption);
+}
+
+}  // namespace tessera::platform

@@ -1,0 +1,237 @@
+// The transformation dialog's model and the raster's editing members. Most edge cases run as
+// scripted sessions of `tessera call --batch` (tests/apps); these cover what a script cannot
+// reach: re-entrant calls at the yield points and the dialog's life against its owner's.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/picture/bmp_builder.hpp"
+#include "support/temp_dir.hpp"
+#include "tessera/platform/locale/user_locale.hpp"
+#include "tessera/platform/surface/canvas.hpp"
+#include "tessera/platform/ui/failing_ui.hpp"
+#include "tessera/platform/ui/recording_ui.hpp"
+#include "tessera/platform/ui/ui.hpp"
+#include "tessera/raster/crasterbgrd.hpp"
+
+namespace tessera {
+namespace {
+
+using tessera::testing::ReadBytes;
+using tessera::testing::TempDir;
+using tessera::testing::WriteBytes;
+
+struct Typed {
+  std::string before;
+  int32_t caret;
+  std::string keys;
+  std::string after;
+};
+
+std::string TypeInto(platform::TextField& field, const Typed& input) {
+  field.Text(input.before);
+  field.SelStart(input.caret);
+  for (const char key : input.keys) field.TypeKey(key);
+  return field.Text();
+}
+
+TEST(frmTransTest, TypingFiltersFollowTheLocalesSeparator) {
+  const platform::ScopedUserLocale german("de-DE");
+  frmTrans dialog;
+  const std::vector<Typed> signed_cases{
+      {"", 0, "-", "-"},      {"12", 0, "-", "-12"},  {"12", 2, "-", "12"},
+      {"-12", 0, "-", "-12"}, {"1,5", 3, ",", "1,5"}, {"1", 1, ".", "1"},
+      {"1", 1, "a\t", "1"},   {"12", 2, "\b", "1"},   {"", 0, "-1,25", "-1,25"},
+  };
+  for (const Typed& input : signed_cases) EXPECT_EQ(TypeInto(dialog.edDx, input), input.after) << input.keys;
+  for (const Typed& input : {Typed{"", 0, "-2,5,", "2,5"}, Typed{"3", 0, "-", "3"}}) {
+    EXPECT_EQ(TypeInto(dialog.edFaktor, input), input.after) << input.keys;
+  }
+  const platform::ScopedUserLocale english("en-US");
+  EXPECT_EQ(TypeInto(dialog.edDy, {"", 0, "1,5.2.", "15.2"}), "15.2");
+}
+
+TEST(frmTransTest, OnlyTheFirstActivationPlacesTheWindowAndShowsPageZero) {
+  struct Pages : frmTransEvents {
+    void TabChanged() override { ++changes; }
+    int changes = 0;
+  } owner;
+  frmTrans dialog;
+  dialog.Connect(&owner);
+  dialog.Load();
+  EXPECT_EQ(dialog.form.Position().left, 1200);
+  dialog.Show();
+  dialog.SSTab1.Tab(1);
+  dialog.form.SetWindowPos(0, 10, 10, 0, 0, platform::SWP_NOSIZE);
+  dialog.Show();  // shown again: activated again, placed no more
+  EXPECT_EQ(owner.changes, 2);
+  EXPECT_TRUE(dialog.form.Topmost());
+  EXPECT_EQ(dialog.form.Position().left, 150);
+  EXPECT_EQ(dialog.form.Position().width, 6135);
+  EXPECT_TRUE(dialog.ShiftInputActive());
+}
+
+TEST(frmTransTest, AYieldThatFailsIsPassedOverOrReportedUnderTheRulesLabel) {
+  const platform::ScopedUserLocale german("de-DE");
+  const auto recorder = std::make_shared<platform::RecordingUi>();
+  const auto failing = std::make_shared<platform::FailingUi>(recorder);
+  const platform::ScopedUiServices installed(failing);
+  struct Owner : frmTransEvents {
+    void GetZoomFactor(double& factor) override { factor = 12; }
+    void OnMoveModeChg(bool) override { ++mode_changes; }
+    int mode_changes = 0;
+  } owner;
+  const auto dialog = std::make_shared<frmTrans>();
+  dialog->Connect(&owner);
+  dialog->Load();
+  dialog->RasterLaenge(300);
+  dialog->edLaenge.TypeKey('2');
+  failing->Fail(platform::UiCall::kProcessPendingMessages, 5, 3);
+  dialog->RasterLaenge(0.5);  // the factor field's yield is passed over, the length's is reported
+  EXPECT_EQ(dialog->edFaktor.Text(), "12,00");
+  EXPECT_TRUE(dialog->edLaenge.Enabled());
+  EXPECT_DOUBLE_EQ(dialog->RasterLaenge(), 300);
+  dialog->cbMoveMode.Click();
+  EXPECT_EQ(owner.mode_changes, 0);
+  EXPECT_FALSE(dialog->edDx.Enabled());
+  const std::string description = "\r\nInvalid procedure call or argument";
+  EXPECT_EQ(recorder->message_boxes(), (std::vector<platform::MessageBoxCall>{
+                                           {"frmTrans.RasterLaenge" + description, 16, "Tessera"},
+                                           {"frmTrans.cbMoveMode_Click" + description, 16, "Tessera"}}));
+}
+
+class EditingTest : public ::testing::Test, public CRasterBgrdEvents {
+ protected:
+  void SetUp() override {
+    ::setenv("TESSERA_RESBANK_PATH", texts_.path().c_str(), 1);  // the built-in texts
+    const platform::testing::BmpLayout layout{40, 100,           50, 1,
+                                              0,  {0, 0xFFFFFF}, {}, std::vector<uint8_t>(16 * 50, 0xFF)};
+    const std::vector<uint8_t> bytes = platform::testing::BuildBmp(layout);
+    WriteBytes(dir_.path() / "plan.bmp", std::string(bytes.begin(), bytes.end()));
+    std::string directory = dir_.path().string();
+    ASSERT_TRUE(raster_->LoadRasterFile(directory + "/plan.bmp", 5, 20000, true, directory));
+    raster_->SetTrans(0, 0, 10);
+    raster_->events().Attach(std::shared_ptr<CRasterBgrdEvents>(std::shared_ptr<void>(), this));
+  }
+  void TearDown() override { ::unsetenv("TESSERA_RESBANK_PATH"); }
+
+  void TransChanged() override { log_.push_back("TransChanged"); }
+  void TransEnd(bool saved) override { log_.push_back(saved ? "TransEnd(true)" : "TransEnd(false)"); }
+  void GetPbAndTrans(platform::ObjectRef& pb, std::shared_ptr<mensura::MensTrans>& trans) override {
+    log_.push_back("GetPbAndTrans");
+    pb = canvas_;
+    trans = view_;
+  }
+
+  frmTrans& Dialog() { return *raster_->TransDialog(); }
+  void Click(int32_t x, int32_t y) { raster_->MouseDown(1, 0, x, y, canvas_, view_); }
+  void Type(platform::TextField& field, const std::string& text) {
+    field.Text("");
+    for (const char key : text) field.TypeKey(key);
+  }
+
+  const platform::ScopedUserLocale locale_{"de-DE"};
+  TempDir texts_;
+  TempDir dir_;
+  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
+  platform::ScopedUiServices installed_{ui_};
+  std::shared_ptr<CRasterBgrd> raster_ = std::make_shared<CRasterBgrd>();
+  platform::ObjectRef canvas_ = std::make_shared<platform::Canvas>(64, 64);
+  std::shared_ptr<mensura::MensTrans> view_ = std::make_shared<mensura::MensTrans>();
+  std::vector<std::string> log_;
+};
+
+TEST_F(EditingTest, AMoveToTargetAndOkStoreThePlacement) {
+  raster_->EditTrans();
+  ASSERT_TRUE(raster_->EditTransActive());
+  EXPECT_EQ(Dialog().edFaktor.Text(), "10,00");
+  EXPECT_EQ(raster_->RasterTransEditMode(), rteScale);  // the first activation shows page 0
+  Dialog().SSTab1.ClickTab(1);
+  Dialog().cbMoveMode.Click();  // move to a target
+  Click(5000, 3000);
+  EXPECT_TRUE(Dialog().edDx.Enabled());
+  Type(Dialog().edDx, "6");
+  Type(Dialog().edDy, "4");
+  Dialog().pbShift.Click();
+  EXPECT_EQ(raster_->Dx(), -100);  // (1000, 13000) logical at factor 10
+  EXPECT_EQ(raster_->Dy(), -1300);
+  Dialog().form.PressKey(platform::FormKey::kEnter);
+  EXPECT_FALSE(raster_->EditTransActive());
+  EXPECT_EQ(log_, (std::vector<std::string>{"GetPbAndTrans", "TransChanged", "TransEnd(true)"}));
+  EXPECT_NE(ReadBytes(dir_.path() / "Raster.ini").find("DX=-100\r\nDY=-1300\r\nFaktor=10\r\n"),
+            std::string::npos);
+}
+
+// The settings-file layer reports a write it cannot do itself, one box per key, so nothing reaches
+// the end of the dialog: the placement counts as saved and stays in effect.
+TEST_F(EditingTest, AWriteTheSettingsLayerCannotDoIsReportedByIt) {
+  std::filesystem::create_directory(dir_.path() / "Raster.ini");
+  raster_->EditTrans();
+  Dialog().SSTab1.ClickTab(1);
+  Type(Dialog().edDx, "1");
+  Dialog().pbShift.Click();
+  Dialog().pbOk.Click();
+  EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransEnd(true)"}));
+  EXPECT_EQ(raster_->Dx(), -100);
+  ASSERT_EQ(ui_->message_boxes().size(), 5u);
+  EXPECT_EQ(ui_->message_boxes()[0].style, 16);
+}
+
+TEST_F(EditingTest, InitEndsEditingAsCancelDoes) {
+  raster_->EditTrans();
+  Dialog().SSTab1.ClickTab(1);
+  Type(Dialog().edDx, "2");
+  Dialog().pbShift.Click();
+  Dialog().SSTab1.ClickTab(0);
+  Click(0, 0);
+  Click(3000, 0);
+  EXPECT_DOUBLE_EQ(Dialog().RasterLaenge(), 300);
+  Type(Dialog().edLaenge, "1,5");
+  EXPECT_EQ(Dialog().edFaktor.Text(), "5,00");
+  Dialog().pbScale.Click();
+  EXPECT_EQ(raster_->Zoom(), 5);
+  const std::weak_ptr<frmTrans> dialog = raster_->TransDialog();
+  raster_->Init();
+  EXPECT_TRUE(dialog.expired());
+  EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransChanged", "TransEnd(false)"}));
+}
+
+TEST_F(EditingTest, AnInitAtAYieldPointLeavesNothingBehind) {
+  raster_->EditTrans();
+  Dialog().SSTab1.ClickTab(1);
+  Dialog().cbMoveMode.Click();
+  Click(10, 10);
+  ui_->messages().Post([&] { raster_->Init(); });  // runs while OnShift waits for the host
+  Type(Dialog().edDx, "1");
+  Type(Dialog().edDy, "1");
+  Dialog().pbShift.Click();
+  EXPECT_FALSE(raster_->EditTransActive());
+  EXPECT_EQ(raster_->Width(), 0);
+  // The shift ignores what failed once the raster was emptied under it, and still announces itself.
+  EXPECT_EQ(log_, (std::vector<std::string>{"GetPbAndTrans", "TransEnd(false)", "TransChanged"}));
+  EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+TEST_F(EditingTest, CancelAfterSeveralChangesRestoresThePlacementExactly) {
+  raster_->SetTrans(-123, 456, 12.345678901234);
+  raster_->EditTrans();
+  Dialog().SSTab1.ClickTab(1);
+  for (const char* total : {"0,37", "-5", "2,5"}) {
+    Type(Dialog().edDx, total);
+    Dialog().pbShift.Click();
+  }
+  Type(Dialog().edFaktor, "3");
+  Dialog().pbScale.Click();
+  Dialog().form.PressKey(platform::FormKey::kEscape);
+  EXPECT_EQ(raster_->Dx(), -123);
+  EXPECT_EQ(raster_->Dy(), 456);
+  raster_->EditTrans();
+  EXPECT_EQ(Dialog().edFaktor.Text(), "12,35");
+  Dialog().form.Unload();  // the close box
+  EXPECT_EQ(log_.back(), "TransEnd(false)");
+}
+
+}  // namespace
+}  // namespace tessera
