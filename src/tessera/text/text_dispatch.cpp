@@ -1,5 +1,6 @@
 #include "tessera/text/text_dispatch.hpp"
 
+#include "tessera/text/cfont.hpp"
 #include "tessera/text/ctextattribut.hpp"
 #include "tessera/text/ctextfile.hpp"
 
@@ -16,11 +17,6 @@ template <typename C, typename T>
 using Reader = T (C::*)() const;
 template <typename C, typename T>
 using Writer = void (C::*)(T);
-
-template <typename T>
-constexpr auto AttributReads(Reader<CTextAttribut, T> member) {
-  return member;
-}
 
 }  // namespace
 
@@ -78,6 +74,20 @@ const frame::DispatchTable& CTextAttributDispatch() {
           Method<&A::CopyFrom>("CopyFrom", {"obj"}),
           Method<&A::ReadFromIni>("ReadFromIni", {"stIniPath"}),
           Method<&A::Write2Ini>("Write2Ini", {"stIniPath"}),
+      });
+  return table;
+}
+
+const frame::DispatchTable& CFontDispatch() {
+  static const frame::DispatchTable table(
+      "CFont", {"ChangeFont", "ChangeFontByHDC", "Reset"},
+      {
+          Method<&CFont::ChangeFont>("ChangeFont", {"DC", "lDcHeight", "lEscapement", "bBold", "bItalic",
+                                                    "bUnderline", "bStrikeOut", "stFontName"}),
+          Method<&CFont::ChangeFontByHDC>("ChangeFontByHDC",
+                                          {"stType", "hDC", "lDcHeight", "lEscapement", "bBold", "bItalic",
+                                           "bUnderline", "bStrikeOut", "stFontName"}),
+          Method<&CFont::Reset>("Reset"),
       });
   return table;
 }

@@ -7,5 +7,6 @@ namespace tessera {
 
 const frame::DispatchTable& CTextFileDispatch();
 const frame::DispatchTable& CTextAttributDispatch();
+const frame::DispatchTable& CFontDispatch();
 
 }  // namespace tessera

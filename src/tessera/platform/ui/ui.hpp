@@ -33,6 +33,7 @@ class ScopedUiServices {
 
 int32_t MsgBox(std::string_view text, int32_t style = vbOKOnly, std::string_view title = kApplicationTitle);
 void DoEvents();
+void Beep();
 int16_t ScreenMousePointer();
 void SetScreenMousePointer(int16_t pointer);
 std::string ShowFileOpen(const FileOpenRequest& request);
