@@ -124,7 +124,8 @@ int Usage() {
                "       tessera call Class.Member [ARG...]\n"
                "       tessera call --batch < requests.jsonl\n"
                "       tessera render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B]\n"
-               "                      [--size WxH] [--printer] -o OUT.png\n"
+               "                      [--size WxH] [--printer] [--label TEXT] [--font NAME,POINTS]\n"
+               "                      -o OUT.png\n"
                "       tessera place RASTERDIR FLOOR FILE --height H --width W [--so]\n"
                "       tessera register [--registry FILE]\n"
                "       tessera unregister [--registry FILE]\n";

@@ -10,11 +10,16 @@
 #include <vector>
 
 #include "call_answer.hpp"
+#include "tessera/platform/gdi/gdi_objects.hpp"
+#include "tessera/platform/gdi/text_out.hpp"
+#include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/png_writer.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
+#include "tessera/text/cfont.hpp"
+#include "tessera/text/ctextattribut.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera::cli {
@@ -23,6 +28,8 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr int32_t kOutlineColour = 0x0000FF;  // red, as a colour value
+constexpr int32_t kLabelMargin = 8;           // pixels between the floor's corner and its caption
+constexpr int32_t kPointsPerInch = 72;
 
 struct Options {
   std::vector<std::string> positional;
@@ -99,6 +106,42 @@ void DrawOutline(platform::PictureControl& control, const mensura::MensTrans& tr
                platform::LineShape::kBox, kOutlineColour);
 }
 
+// The caption's font from "--font NAME,POINTS" (Arial at 12 points without it), as a host keeps it.
+CTextAttribut LabelFont(const Options& options) {
+  CTextAttribut font;
+  const auto given = options.named.find("--font");
+  if (given == options.named.end()) return font;
+  const std::size_t comma = given->second.rfind(',');
+  if (comma == std::string::npos || comma == 0) throw std::invalid_argument("font");
+  font.FontName(given->second.substr(0, comma));
+  const int points = std::stoi(given->second.substr(comma + 1));
+  if (points < 1 || points > 1000) throw std::invalid_argument("font");
+  font.FontSize(static_cast<int16_t>(points));
+  return font;
+}
+
+// Writes the caption inside the floor's top left corner with CFont and TextOut, as a host labels
+// its drawing; false when the font could not be put on the surface.
+bool DrawLabel(std::shared_ptr<platform::PictureControl> control, const mensura::MensTrans& trans,
+               int32_t width, int32_t height, const std::string& label, const CTextAttribut& font) {
+  mensura::MensRect floor;
+  floor.Right(width), floor.Bottom(height);
+  trans.TransformRect(floor);
+  const int32_t hdc = control->hDC();
+  const int32_t pixels =
+      font.FontSize() * platform::GetDeviceCaps(hdc, platform::LOGPIXELSY) / kPointsPerInch;
+  platform::ObjectRef dc = control;
+  CFont switcher;
+  if (!switcher.ChangeFont(dc, pixels, 0, font.FontBold(), font.FontItalic(), font.FontUnderline(),
+                           font.FontStrikeThrough(), font.FontName()))
+    return false;
+  const int32_t x = std::max(std::min(floor.Left(), floor.Right()), 0) + kLabelMargin;
+  const int32_t y = std::max(std::min(floor.Top(), floor.Bottom()), 0) + kLabelMargin;
+  const bool drawn = platform::TextOutA(hdc, x, y, platform::ToAnsi(label));
+  switcher.Reset();
+  return drawn;
+}
+
 // A failure that is no run-time error: said on stderr, and no answer.
 std::optional<nlohmann::ordered_json> Failed(const std::string& text) {
   std::cerr << "tessera: " << text << '\n';
@@ -142,6 +185,7 @@ int Render(std::span<char* const> args) {
         Numbers(options->named.contains("--size") ? options->named.at("--size") : "1600x1200", 'x', 2);
     if (!view || !size || (*view)[2] <= (*view)[0] || (*view)[3] <= (*view)[1])
       throw std::invalid_argument("view");
+    const CTextAttribut label_font = LabelFont(*options);
     const auto raster = FromIni(*options, floor, height);
     if (!raster) return Failed("no raster background for floor " + options->positional[1]);
 
@@ -160,6 +204,10 @@ int Render(std::span<char* const> args) {
     platform::ObjectRef pb = control;
     raster->Draw(pb, trans, clip);
     DrawOutline(*control, *trans, width, height);
+    const auto label = options->named.find("--label");
+    if (label != options->named.end() &&
+        !DrawLabel(control, *trans, width, height, label->second, label_font))
+      return Failed("the label could not be drawn");
 
     const std::string out = platform::ToLibraryPath(options->named.at("-o"));
     std::vector<std::string> files{out};

@@ -16,3 +16,10 @@ grep -q '^{"placed":"plan.bmp","Dx":0,"Dy":0,"Zoom":10}' "$dir/placed.json"
 grep -q '^\[9\]' "$dir/Raster/Raster.ini"
 # A floor without a raster is an error.
 if "$tool" render "$dir/Raster" 4 --height 1 --width 1 -o "$dir/none.png" 2> /dev/null; then exit 1; fi
+# A caption drawn through CFont changes the picture; a font without its size is a usage error.
+"$tool" render "$dir/Raster" 5 --height 29700 --width 42000 --size 800x600 --label "Etage 5" \
+  --font "Liberation Sans,20" -o "$dir/labelled.png" > /dev/null
+if cmp -s "$dir/floor5.png" "$dir/labelled.png"; then exit 1; fi
+status=0
+"$tool" render "$dir/Raster" 5 --height 29700 --width 42000 --label x --font Arial -o "$dir/x.png" > /dev/null 2>&1 || status=$?
+test "$status" -eq 2
