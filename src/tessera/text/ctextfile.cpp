@@ -1,5 +1,8 @@
 #include "tessera/text/ctextfile.hpp"
 
+#include <optional>
+#include <string_view>
+
 #include "tessera/frame/errors/error_styles.hpp"
 #include "tessera/frame/shared/shared_objects.hpp"
 #include "tessera/platform/runtime/file_system.hpp"
@@ -15,9 +18,39 @@ namespace {
 constexpr int32_t kLineAPieceLength = 2001;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
+constexpr std::string_view kNul{"\0", 1};
+
+constexpr std::size_t kBlockBytes = 64 * 1024;
 
 bool IsLineEnd(const std::string& character) {
   return character == "\r" || character == "\n";
+}
+
+// Whether the first LF of `bytes` has no CR before it, nullopt without an LF; `previous` is the
+// byte before `bytes` and becomes their last one.
+std::optional<bool> BareLineFeed(std::string_view bytes, char& previous) {
+  for (const char byte : bytes) {
+    if (byte == kLf) return previous != kCr;
+    previous = byte;
+  }
+  return std::nullopt;
+}
+
+// `bytes` as Unix2Dos writes them: a space for NUL and a CR before each LF whose previous written
+// byte is no CR; `previous` is the byte written last and becomes the new last one.
+std::string DosBytes(std::string_view bytes, char& previous) {
+  std::string written;
+  written.reserve(bytes.size() + bytes.size() / 8);
+  for (char byte : bytes) {
+    if (byte == '\0') {
+      byte = ' ';
+    } else if (byte == kLf && previous != kCr) {
+      written.push_back(kCr);
+    }
+    written.push_back(byte);
+    previous = byte;
+  }
+  return written;
 }
 
 }  // namespace
@@ -91,7 +124,7 @@ bool CTextFile::ReadLineA(std::string& stLine) {
     std::string character = platform::InputChars(1, file_number_);
     while (IsLineEnd(character)) character = platform::InputChars(1, file_number_);
     for (int32_t count = 1;; ++count) {
-      stLine += character == std::string(1, '\0') ? std::string(" ") : character;
+      stLine += character == kNul ? std::string(" ") : character;
       if (platform::Eof(file_number_) || count >= kLineAPieceLength) break;
       character = platform::InputChars(1, file_number_);
       if (IsLineEnd(character)) break;
@@ -136,14 +169,12 @@ bool CTextFile::IsUnixFile() {
         TakeFileNumber();
         platform::OpenFile(file_path_, FileMode::kBinary, file_number_, platform::FileAccess::kRead);
         char previous = 0;
-        while (!platform::Eof(file_number_)) {
-          const std::string byte = platform::GetBytes(file_number_, 1);
-          if (byte.empty()) break;
-          if (byte[0] == kLf) {
-            result = previous != kCr;
-            break;
-          }
-          previous = byte[0];
+        for (std::string bytes = platform::GetBytes(file_number_, kBlockBytes); !bytes.empty();
+             bytes = platform::GetBytes(file_number_, kBlockBytes)) {
+          const std::optional<bool> bare = BareLineFeed(bytes, previous);
+          if (!bare) continue;
+          result = *bare;
+          break;
         }
         CloseFile();
       },
@@ -163,17 +194,9 @@ bool CTextFile::Unix2Dos() {
         target_number = platform::FreeFile();
         platform::OpenFile(file_path_, FileMode::kBinary, target_number, platform::FileAccess::kWrite);
         char previous = 0;
-        while (!platform::Eof(file_number_)) {
-          const std::string bytes = platform::GetBytes(file_number_, 1);
-          if (bytes.empty()) break;
-          char byte = bytes[0];
-          if (byte == '\0') {
-            byte = ' ';
-          } else if (byte == kLf && previous != kCr) {
-            platform::PutBytes(target_number, std::string(1, kCr));
-          }
-          platform::PutBytes(target_number, std::string(1, byte));
-          previous = byte;
+        for (std::string bytes = platform::GetBytes(file_number_, kBlockBytes); !bytes.empty();
+             bytes = platform::GetBytes(file_number_, kBlockBytes)) {
+          platform::PutBytes(target_number, DosBytes(bytes, previous));
         }
         CloseFile();
         platform::CloseFile(target_number);

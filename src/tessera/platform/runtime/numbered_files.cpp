@@ -176,9 +176,10 @@ void Write(NumberedFile& file, std::string_view bytes) {
   if (file.write_buffer.size() >= kBufferSize) Flush(file);
 }
 
-// The next byte at the position, advancing it; nothing at the end of the file.
-std::optional<char> ReadByte(NumberedFile& file) {
-  if (file.position >= file.size) return std::nullopt;
+// The bytes from the position to the end of the read buffer, refilled when the position has left
+// it; empty at the end of the file.
+std::string_view Buffered(NumberedFile& file) {
+  if (file.position >= file.size) return {};
   if (!file.write_buffer.empty()) Flush(file);
   const int64_t offset = file.position - file.read_start;
   if (offset < 0 || offset >= static_cast<int64_t>(file.read_buffer.size())) {
@@ -190,20 +191,18 @@ std::optional<char> ReadByte(NumberedFile& file) {
     file.read_buffer.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     file.read_start = file.position;
     if (got < 0) Raise(err::kDeviceIoError);
-    if (got == 0) return std::nullopt;  // the file shrank under us
   }
-  ++file.position;
-  return file.read_buffer[static_cast<std::size_t>(file.position - 1 - file.read_start)];
+  const auto from = static_cast<std::size_t>(file.position - file.read_start);
+  return std::string_view(file.read_buffer).substr(from);  // empty when the file shrank under us
 }
 
 std::string ReadBytes(NumberedFile& file, std::size_t count) {
   std::string bytes;
-  bytes.reserve(std::min<std::size_t>(
-      count, static_cast<std::size_t>(std::max<int64_t>(file.size - file.position, 0))));
   while (bytes.size() < count) {
-    const auto byte = ReadByte(file);
-    if (!byte) break;
-    bytes.push_back(*byte);
+    const std::string_view ahead = Buffered(file).substr(0, count - bytes.size());
+    if (ahead.empty()) break;
+    bytes.append(ahead);
+    file.position += static_cast<int64_t>(ahead.size());
   }
   return bytes;
 }
@@ -256,13 +255,15 @@ std::string LineInput(int16_t number) {
   NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
   if (file.position >= file.size) Raise(err::kInputPastEndOfFile);
   std::string line;
-  while (const auto byte = ReadByte(file)) {
-    if (*byte != '\r') {
-      line.push_back(*byte);
+  for (std::string_view ahead = Buffered(file); !ahead.empty(); ahead = Buffered(file)) {
+    const std::size_t cr = ahead.find('\r');
+    line.append(ahead.substr(0, cr));
+    if (cr == std::string_view::npos) {
+      file.position += static_cast<int64_t>(ahead.size());
       continue;
     }
-    const auto next = ReadByte(file);
-    if (next && *next != '\n') --file.position;
+    file.position += static_cast<int64_t>(cr) + 1;
+    if (Buffered(file).starts_with('\n')) ++file.position;
     break;
   }
   return FromAnsi(line);
