@@ -133,6 +133,10 @@ TEST(TextOut, DrawsInThePenColourAndNothingWithoutASurface) {
   ASSERT_TRUE(TextOutA(canvas.hDC(), 5, 5, "\xC4"));
   EXPECT_NE(std::count(canvas.pixels().begin(), canvas.pixels().end(), 0xFF0000u), 0);
   EXPECT_FALSE(TextOutA(0, 5, 5, "x"));
+  const int32_t missing = CreateFontA(-20, 0, 0, 0, 400, 0, 0, 0, 1, 4, 16, 0, 0, "No Such Face");
+  SelectObject(canvas.hDC(), missing);
+  EXPECT_TRUE(TextOutA(canvas.hDC(), 5, 5, "x")) << "a face that is not installed falls back";
+  EXPECT_EQ(FontRecord(missing)->face_name, "No Such Face");
   SelectObject(canvas.hDC(), Font(-(kMaxDrawnCharacterHeight + 1)));
   EXPECT_FALSE(TextOutA(canvas.hDC(), 5, 5, "x"));
 }

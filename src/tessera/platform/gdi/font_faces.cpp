@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "tessera/platform/runtime/error.hpp"
@@ -68,10 +69,18 @@ FT_Face Open(const FontFile& file) {
   return face;
 }
 
+// The match of a face name, weight and slant, asked of fontconfig once.
+const FontFile& CachedMatch(const LogicalFont& font) {
+  static std::map<std::tuple<std::string, int32_t, bool>, FontFile> matches;
+  const auto key = std::make_tuple(font.face_name, font.weight, font.italic);
+  if (const auto found = matches.find(key); found != matches.end()) return found->second;
+  return matches.emplace(key, Match(font)).first->second;
+}
+
 }  // namespace
 
 MatchedFace FaceFor(const LogicalFont& font) {
-  const FontFile file = Match(font);
+  const FontFile& file = CachedMatch(font);
   return {Open(file), font.weight >= kBoldWeight && !file.bold, font.italic && !file.italic};
 }
 

@@ -1,6 +1,6 @@
 // The typefaces behind logical fonts: fontconfig matches the face name, weight and slant to an
 // installed font file (a face that is not installed falls back as fontconfig decides), FreeType
-// opens it. Faces are opened once and kept until the library is unloaded.
+// opens it. Matches and faces are made once and kept until the library is unloaded.
 #pragma once
 
 #include <ft2build.h>
