@@ -13,13 +13,18 @@
 
 #include "call_answer.hpp"
 #include "options.hpp"
+#include "tessera/platform/gdi/gdi_objects.hpp"
+#include "tessera/platform/gdi/text_out.hpp"
 #include "tessera/platform/picture/picture_loader.hpp"
+#include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/png_writer.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/raster/raster_settings.hpp"
+#include "tessera/text/cfont.hpp"
+#include "tessera/text/ctextattribut.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera::cli {
@@ -28,6 +33,8 @@ namespace {
 
 constexpr int32_t kOutlineColour = 0x0000FF;  // red, as a colour value
 constexpr double kDefaultSize[] = {1600, 1200};
+constexpr int32_t kLabelMargin = 8;  // pixels between the floor's corner and its caption
+constexpr int32_t kPointsPerInch = 72;
 
 using Kind = OptionSpec::Kind;
 
@@ -100,6 +107,43 @@ void DrawOutline(platform::PictureControl& control, const mensura::MensTrans& tr
                platform::LineShape::kBox, kOutlineColour);
 }
 
+// The caption's font from "--font NAME,POINTS" (Arial at 12 points without it), as a host keeps it.
+CTextAttribut LabelFont(const ParsedCommand& command) {
+  CTextAttribut font;
+  if (!command.has("--font")) return font;
+  const std::string& given = command.text("--font");
+  const std::size_t comma = given.rfind(',');
+  if (comma == std::string::npos || comma == 0)
+    throw UsageError("--font needs NAME,POINTS, not '" + given + "'");
+  const int32_t points = WholeNumber("--font", given.substr(comma + 1));
+  if (points < 1 || points > 1000) throw UsageError("--font: the size must be 1 to 1000 points");
+  font.FontName(given.substr(0, comma));
+  font.FontSize(static_cast<int16_t>(points));
+  return font;
+}
+
+// Writes the caption inside the floor's top left corner with CFont and TextOut, as a host labels
+// its drawing; false when the font could not be put on the surface.
+bool DrawLabel(std::shared_ptr<platform::PictureControl> control, const mensura::MensTrans& trans,
+               int32_t width, int32_t height, const std::string& label, const CTextAttribut& font) {
+  mensura::MensRect floor;
+  floor.Right(width), floor.Bottom(height);
+  trans.TransformRect(floor);
+  const int32_t hdc = control->hDC();
+  const int32_t pixels =
+      font.FontSize() * platform::GetDeviceCaps(hdc, platform::LOGPIXELSY) / kPointsPerInch;
+  platform::ObjectRef dc = control;
+  CFont switcher;
+  if (!switcher.ChangeFont(dc, pixels, 0, font.FontBold(), font.FontItalic(), font.FontUnderline(),
+                           font.FontStrikeThrough(), font.FontName()))
+    return false;
+  const int32_t x = std::max(std::min(floor.Left(), floor.Right()), 0) + kLabelMargin;
+  const int32_t y = std::max(std::min(floor.Top(), floor.Bottom()), 0) + kLabelMargin;
+  const bool drawn = platform::TextOutA(hdc, x, y, platform::ToAnsi(label));
+  switcher.Reset();
+  return drawn;
+}
+
 // Runs one command: its JSON answer on stdout and 0; a failure said on stderr and 1; a run-time
 // error's answer and 1.
 template <typename Command>
@@ -164,19 +208,23 @@ bool WithinPictureBudget(const std::vector<double>& size) {
 const CommandSpec& RenderCommand() {
   static const CommandSpec spec{
       "render",
-      "render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH] [--printer] -o "
-      "OUT.png",
+      "render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH] [--printer] "
+      "[--label TEXT [--font NAME,POINTS]] -o OUT.png",
       "Draws the raster background of floor FLOOR, as \"Raster.ini\" in RASTERDIR records it, with the\n"
       "floor's outline into the PNG file OUT.png. The floor is W wide and H high in world units.\n"
       "  --so              a level of the second kind instead of a floor\n"
       "  --view L,T,R,B    only that part of the floor, in world units (default: all of it)\n"
       "  --size WxH        the picture's size in pixels (default 1600x1200)\n"
       "  --printer         onto printer pages, written as OUT-1.png, OUT-2.png, ...\n"
+      "  --label TEXT      a caption inside the floor's top left corner, drawn through CFont\n"
+      "  --font NAME,POINTS  the caption's font (default Arial, 12 points)\n"
       "Answers {\"written\":[files],\"size\":[w,h],\"raster\":file,\"picture\":[w,h]}.\n",
       {"RASTERDIR", "FLOOR"},
       FloorOptions({{"--view", Kind::kNumbers, 4, ','},
                     {"--size", Kind::kNumbers, 2, 'x'},
                     {"--printer", Kind::kFlag},
+                    {"--label", Kind::kText},
+                    {"--font", Kind::kText},
                     {"-o", Kind::kText, 1, ',', true}})};
   return spec;
 }
@@ -204,6 +252,7 @@ int Render(const ParsedCommand& command) {
   if (view[2] <= view[0] || view[3] <= view[1]) throw UsageError("--view needs L < R and T < B");
   if (command.has("--size") && (command.numbers("--size")[0] < 1 || command.numbers("--size")[1] < 1))
     throw UsageError("--size needs a width and a height of at least 1");
+  const CTextAttribut label_font = LabelFont(command);
   return Answered([&] {
     if (command.has("--size") && !command.has("--printer") && !WithinPictureBudget(command.numbers("--size")))
       throw Failure("the size " + command.text("--size") + " is past the picture budget");
@@ -219,6 +268,9 @@ int Render(const ParsedCommand& command) {
     platform::ObjectRef pb = control;
     raster->Draw(pb, trans, clip);
     DrawOutline(*control, *trans, width, height);
+    if (command.has("--label") &&
+        !DrawLabel(control, *trans, width, height, command.text("--label"), label_font))
+      throw Failure("the label could not be drawn");
     return nlohmann::ordered_json{{"written", WriteDrawing(*control, command.text("-o"))},
                                   {"size", {control->ScaleWidth(), control->ScaleHeight()}},
                                   {"raster", Shown(raster->FilePath())},

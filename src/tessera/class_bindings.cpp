@@ -12,6 +12,10 @@
 #include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/raster/gtool_dispatch.hpp"
 #include "tessera/raster/raster_dispatch.hpp"
+#include "tessera/text/cfont.hpp"
+#include "tessera/text/ctextattribut.hpp"
+#include "tessera/text/ctextfile.hpp"
+#include "tessera/text/text_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -24,7 +28,7 @@ const frame::ClassInfo& Info(std::string_view name) {
   return *info;
 }
 
-const std::array<ClassBinding, 6>& Bindings() {
+const std::array<ClassBinding, 9>& Bindings() {
   static const std::array bindings{
       ClassBinding{Info("GTool"),
                    {GToolDispatch, nullptr},
@@ -49,6 +53,18 @@ const std::array<ClassBinding, 6>& Bindings() {
       ClassBinding{Info("CRasterBgrdSo"),
                    {CRasterBgrdSoDispatch, &CRasterBgrdSoEventBridge()},
                    [] { return platform::ObjectRef(std::make_shared<CRasterBgrdSo>()); },
+                   nullptr},
+      ClassBinding{Info("CTextFile"),
+                   {CTextFileDispatch, nullptr},
+                   [] { return platform::ObjectRef(std::make_shared<CTextFile>()); },
+                   nullptr},
+      ClassBinding{Info("CFont"),
+                   {CFontDispatch, nullptr},
+                   [] { return platform::ObjectRef(std::make_shared<CFont>()); },
+                   nullptr},
+      ClassBinding{Info("CTextAttribut"),
+                   {CTextAttributDispatch, nullptr},
+                   [] { return platform::ObjectRef(std::make_shared<CTextAttribut>()); },
                    nullptr},
   };
   return bindings;

@@ -9,7 +9,7 @@ printf '[Other.Server]\r\nKey=kept\r\n' > "$registry"
 cp "$registry" "$dir/before.ini"
 
 "$tool" register --registry "$registry" > "$dir/answer.json"
-grep -q '^{"registered":\["Tessera.GTool","Tessera.CKalFKt","Tessera.CDrawLine","Tessera.CDrawRect","Tessera.CRasterBgrd","Tessera.CRasterBgrdSo"\],"registry":"'"$registry"'","server":"/.*libtessera\.so' "$dir/answer.json"
+grep -q '^{"registered":\["Tessera.GTool","Tessera.CKalFKt","Tessera.CDrawLine","Tessera.CDrawRect","Tessera.CRasterBgrd","Tessera.CRasterBgrdSo","Tessera.CTextFile","Tessera.CFont","Tessera.CTextAttribut"\],"registry":"'"$registry"'","server":"/.*libtessera\.so' "$dir/answer.json"
 grep -q '^ProgID=Tessera.GTool' "$registry"
 server=$(sed -n 's/^InprocServer=//p' "$registry" | tr -d '\r' | head -n 1)
 test -f "$server"

@@ -19,3 +19,10 @@ if "$tool" render "$dir/Raster" 4 --height 1 --width 1 -o "$dir/none.png" 2> /de
 # A surface past the picture budget is refused before anything is allocated or drawn.
 if "$tool" render "$dir/Raster" 5 --height 29700 --width 42000 --size 2147483647x1 -o "$dir/huge.png" 2> "$dir/huge.txt"; then exit 1; fi
 grep -q "past the picture budget" "$dir/huge.txt"
+# A caption drawn through CFont changes the picture; a font without its size is a usage error.
+"$tool" render "$dir/Raster" 5 --height 29700 --width 42000 --size 800x600 --label "Etage 5" \
+  --font "Liberation Sans,20" -o "$dir/labelled.png" > /dev/null
+if cmp -s "$dir/floor5.png" "$dir/labelled.png"; then exit 1; fi
+status=0
+"$tool" render "$dir/Raster" 5 --height 29700 --width 42000 --label x --font Arial -o "$dir/x.png" > /dev/null 2>&1 || status=$?
+test "$status" -eq 2

@@ -55,6 +55,10 @@ void QtUiServices::ProcessPendingMessages() {
   QCoreApplication::processEvents();
 }
 
+void QtUiServices::Beep() {
+  QApplication::beep();
+}
+
 void QtUiServices::SetMousePointer(int16_t pointer) {
   pointer_ = pointer;
   if (pointer == platform::vbDefault) {

@@ -22,6 +22,7 @@ class QtUiServices : public platform::UiServices {
 
   int32_t MessageBox(std::string_view text, int32_t style, std::string_view title) override;
   void ProcessPendingMessages() override;
+  void Beep() override;
   int16_t MousePointer() const override { return pointer_; }
   void SetMousePointer(int16_t pointer) override;
   std::string ShowFileOpen(const platform::FileOpenRequest& request) override;

@@ -24,6 +24,16 @@ TEST(HeadlessUi, WritesEachMessageBoxAsOneJsonLine) {
             "{\"msgbox\":{\"text\":\"Größe\\u0001\",\"style\":64,\"title\":\"Ü\"}}\n");
 }
 
+TEST(HeadlessUi, WritesTheBeepAsAJsonLineAndRecordingCountsIt) {
+  std::ostringstream log;
+  HeadlessUi(log).Beep();
+  EXPECT_EQ(log.str(), "{\"beep\":{}}\n");
+  const auto recording = std::make_shared<RecordingUi>();
+  const ScopedUiServices scope(recording);
+  Beep();
+  EXPECT_EQ(recording->beeps(), 1);
+}
+
 TEST(HeadlessUi, MalformedTextStillGivesValidUtf8) {
   EXPECT_EQ(MessageBoxJson("a\xFF", 0, ""),
             "{\"msgbox\":{\"text\":\"a\xEF\xBF\xBD\",\"style\":0,\"title\":\"\"}}");

@@ -1,5 +1,6 @@
 #include "tessera/platform/runtime/codepage.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace tessera::platform {
@@ -120,7 +121,15 @@ std::string ToAnsi(std::string_view utf8) {
 std::string FromAnsi(std::string_view ansi) {
   std::string out;
   out.reserve(ansi.size() + ansi.size() / 4);
-  for (char byte : ansi) AppendUtf8(out, AnsiCodePoint(static_cast<uint8_t>(byte)));
+  const auto is_ascii = [](char byte) { return static_cast<uint8_t>(byte) < 0x80; };
+  for (auto byte = ansi.begin(); byte != ansi.end(); ++byte) {
+    // Runs of ASCII are the same bytes in UTF-8: they go across whole.
+    const auto run_end = std::find_if_not(byte, ansi.end(), is_ascii);
+    out.append(byte, run_end);
+    if (run_end == ansi.end()) break;
+    byte = run_end;
+    AppendUtf8(out, AnsiCodePoint(static_cast<uint8_t>(*byte)));
+  }
   return out;
 }
 

@@ -37,6 +37,8 @@ std::string_view DescribeError(int32_t number) noexcept {
       return "Disk full";
     case err::kInputPastEndOfFile:
       return "Input past end of file";
+    case err::kBadRecordNumber:
+      return "Bad record number";
     case err::kTooManyFiles:
       return "Too many files";
     case err::kPermissionDenied:

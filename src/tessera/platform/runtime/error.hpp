@@ -34,6 +34,7 @@ inline constexpr int32_t kDeviceIoError = 57;
 inline constexpr int32_t kFileAlreadyExists = 58;
 inline constexpr int32_t kDiskFull = 61;
 inline constexpr int32_t kInputPastEndOfFile = 62;
+inline constexpr int32_t kBadRecordNumber = 63;
 inline constexpr int32_t kTooManyFiles = 67;
 inline constexpr int32_t kPermissionDenied = 70;
 inline constexpr int32_t kPathFileAccessError = 75;

@@ -2,22 +2,17 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
 #include <new>
 #include <span>
 
 #include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/surface/device_contexts.hpp"
 #include "tessera/platform/surface/line_raster.hpp"
 
 namespace tessera::platform {
 
 namespace {
-
-int32_t NewDeviceContext() {
-  static std::atomic<int32_t> next{1};
-  return next++;
-}
 
 // A coordinate of the control's units as a whole pixel; far-off values are held at a distance at
 // which every segment still crosses the surface the same way.
@@ -51,7 +46,7 @@ std::span<const int> DashPattern(int16_t style) {
 }  // namespace
 
 Canvas::Canvas(int32_t width, int32_t height, uint32_t background, int32_t twips_per_pixel)
-    : width_(width), height_(height), twips_per_pixel_(twips_per_pixel), device_context_(NewDeviceContext()) {
+    : width_(width), height_(height), twips_per_pixel_(twips_per_pixel) {
   if (width < 1 || height < 1 || twips_per_pixel < 1) Raise(err::kInvalidProcedureCall);
   try {
     pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
@@ -59,6 +54,25 @@ Canvas::Canvas(int32_t width, int32_t height, uint32_t background, int32_t twips
   } catch (const std::bad_alloc&) {
     Raise(err::kOutOfMemory);
   }
+  device_context_ = RegisterDeviceContext(*this);  // last, so that a failed surface leaves none behind
+}
+
+Canvas::Canvas(const Canvas& other)
+    : PictureControl(other),
+      width_(other.width_),
+      height_(other.height_),
+      pixels_(other.pixels_),
+      twips_per_pixel_(other.twips_per_pixel_),
+      draw_mode_(other.draw_mode_),
+      draw_width_(other.draw_width_),
+      fore_color_(other.fore_color_),
+      draw_style_(other.draw_style_),
+      stretch_mode_(other.stretch_mode_) {
+  device_context_ = RegisterDeviceContext(*this);
+}
+
+Canvas::~Canvas() {
+  ReleaseDeviceContext(device_context_);
 }
 
 void Canvas::DrawMode(int16_t mode) {

@@ -27,6 +27,11 @@ class TESSERA_API Canvas : public PictureControl {
   // A surface of width x height pixels in `background` (0x00RRGGBB); raises 5 for a size below 1
   // and 7 when memory runs out.
   Canvas(int32_t width, int32_t height, uint32_t background = kColourBits, int32_t twips_per_pixel = 15);
+  // Every surface is a device context of its own, from its construction to its end: a copy has
+  // the pixels and the pen of its original and a new device context.
+  Canvas(const Canvas& other);
+  Canvas& operator=(const Canvas&) = delete;
+  ~Canvas() override;
 
   std::string_view TypeName() const noexcept override { return "PictureBox"; }
 
@@ -79,7 +84,7 @@ class TESSERA_API Canvas : public PictureControl {
   int32_t height_;
   std::vector<uint32_t> pixels_;
   int32_t twips_per_pixel_;
-  int32_t device_context_;
+  int32_t device_context_ = 0;
   int16_t draw_mode_ = 13;
   int16_t draw_width_ = 1;
   int32_t fore_color_ = 0;

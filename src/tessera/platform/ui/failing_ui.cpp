@@ -44,4 +44,9 @@ std::string FailingUi::ShowFileOpen(const FileOpenRequest& request) {
   return inner_->ShowFileOpen(request);
 }
 
+void FailingUi::Beep() {
+  FailIfArmed(UiCall::kBeep);
+  inner_->Beep();
+}
+
 }  // namespace tessera::platform

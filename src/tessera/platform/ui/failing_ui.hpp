@@ -9,7 +9,14 @@
 
 namespace tessera::platform {
 
-enum class UiCall { kMessageBox, kProcessPendingMessages, kMousePointer, kSetMousePointer, kShowFileOpen };
+enum class UiCall {
+  kMessageBox,
+  kProcessPendingMessages,
+  kMousePointer,
+  kSetMousePointer,
+  kShowFileOpen,
+  kBeep
+};
 
 class FailingUi : public UiServices {
  public:
@@ -23,6 +30,7 @@ class FailingUi : public UiServices {
   int16_t MousePointer() const override;
   void SetMousePointer(int16_t pointer) override;
   std::string ShowFileOpen(const FileOpenRequest& request) override;
+  void Beep() override;
 
  private:
   struct Failure {

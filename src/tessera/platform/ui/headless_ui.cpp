@@ -81,6 +81,10 @@ int32_t HeadlessUi::MessageBox(std::string_view text, int32_t style, std::string
   return DefaultAnswer(style);
 }
 
+void HeadlessUi::Beep() {
+  log_ << "{\"beep\":{}}\n" << std::flush;
+}
+
 void HeadlessUi::ProcessPendingMessages() {
   messages_.ProcessPending();
 }

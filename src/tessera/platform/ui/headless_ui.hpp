@@ -26,6 +26,8 @@ class TESSERA_API HeadlessUi : public UiServices {
   int16_t MousePointer() const override;
   void SetMousePointer(int16_t pointer) override;
   std::string ShowFileOpen(const FileOpenRequest& request) override;
+  // Writes the line {"beep":{}} to the log.
+  void Beep() override;
 
   MessageQueue& messages() { return messages_; }
 

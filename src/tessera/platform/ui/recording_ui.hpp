@@ -26,6 +26,7 @@ class TESSERA_API RecordingUi : public HeadlessUi {
   void ProcessPendingMessages() override;
   void SetMousePointer(int16_t pointer) override;
   std::string ShowFileOpen(const FileOpenRequest& request) override;
+  void Beep() override { ++beeps_; }
 
   // The answer of the next message box; unscripted boxes answer their default button.
   void ScriptAnswer(int32_t answer);
@@ -34,6 +35,7 @@ class TESSERA_API RecordingUi : public HeadlessUi {
   const std::vector<int16_t>& pointers() const { return pointers_; }
   const std::vector<FileOpenRequest>& file_dialogs() const { return file_dialogs_; }
   int pending_message_rounds() const { return pending_message_rounds_; }
+  int beeps() const { return beeps_; }
 
  private:
   std::vector<MessageBoxCall> message_boxes_;
@@ -41,6 +43,7 @@ class TESSERA_API RecordingUi : public HeadlessUi {
   std::vector<int16_t> pointers_;
   std::vector<FileOpenRequest> file_dialogs_;
   int pending_message_rounds_ = 0;
+  int beeps_ = 0;
 };
 
 }  // namespace tessera::platform

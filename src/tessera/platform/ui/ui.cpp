@@ -67,6 +67,10 @@ void DoEvents() {
   CurrentUiServices()->ProcessPendingMessages();
 }
 
+void Beep() {
+  CurrentUiServices()->Beep();
+}
+
 int16_t ScreenMousePointer() {
   return CurrentUiServices()->MousePointer();
 }

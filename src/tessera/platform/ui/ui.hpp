@@ -40,6 +40,7 @@ class TESSERA_API ScopedUiServices {
 TESSERA_API int32_t MsgBox(std::string_view text, int32_t style = vbOKOnly,
                            std::optional<std::string_view> title = std::nullopt);
 TESSERA_API void DoEvents();
+TESSERA_API void Beep();
 TESSERA_API int16_t ScreenMousePointer();
 TESSERA_API void SetScreenMousePointer(int16_t pointer);
 TESSERA_API std::string ShowFileOpen(const FileOpenRequest& request);

@@ -68,6 +68,9 @@ class TESSERA_API UiServices {
 
   // Shows the Open dialog; answers the chosen file name, "" when the user cancelled.
   virtual std::string ShowFileOpen(const FileOpenRequest& request) = 0;
+
+  // Sounds the system beep (MessageBeep).
+  virtual void Beep() = 0;
 };
 
 // The answer of the button that has the focus when a box of `style` opens: the first button of

@@ -1,0 +1,107 @@
+#include "tessera/text/ctextattribut.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.hpp"
+#include "tessera/platform/locale/user_locale.hpp"
+#include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/ui/recording_ui.hpp"
+#include "tessera/platform/ui/ui.hpp"
+
+namespace tessera {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+class TextAttribut : public ::testing::Test {
+ protected:
+  static void Style(CTextAttribut& a) {
+    a.FontName("Liberation Serif");
+    a.FontSize(-7);
+    a.FontColor(255);
+    a.FontBold(true);
+    a.FontUnderline(true);
+    a.IniSection("Raumtext");
+  }
+  TempDir dir_;
+  std::string ini_ = dir_.File("Talmo.ini");
+  platform::ScopedUserLocale german_{"de-DE"};
+  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
+  platform::ScopedUiServices scope_{ui_};
+};
+
+TEST_F(TextAttribut, StartsAndInitsWithTheDefaults) {
+  CTextAttribut a;
+  Style(a);
+  a.Init();
+  EXPECT_EQ(a.FontName(), "Arial");
+  EXPECT_EQ(a.FontSize(), 12);
+  EXPECT_EQ(a.FontColor(), 0);
+  EXPECT_FALSE(a.FontBold() || a.FontItalic() || a.FontStrikeThrough() || a.FontUnderline());
+  EXPECT_EQ(a.IniSection(), "");
+}
+
+TEST_F(TextAttribut, WritesTheKeysInOrderWithTheLocaleWordsAndReadsThemBack) {
+  auto saved = std::make_shared<CTextAttribut>();
+  Style(*saved);
+  saved->Write2Ini(ini_);
+  EXPECT_EQ(ReadBytes(ini_),
+            "[Raumtext]\r\nFontName=Liberation Serif\r\nFontSize=-7\r\nFontColor=255\r\nFontBold=Wahr\r\n"
+            "FontItalic=Falsch\r\nFontStrikeThrough=Falsch\r\nFontUnderline=Wahr\r\n");
+  CTextAttribut loaded;
+  loaded.IniSection("Raumtext");
+  loaded.ReadFromIni(ini_);
+  CTextAttribut copied;
+  copied.CopyFrom(saved);
+  for (const CTextAttribut* a : {&loaded, &copied}) {
+    EXPECT_EQ(a->FontName(), "Liberation Serif");
+    EXPECT_EQ(a->FontSize(), -7);
+    EXPECT_EQ(a->FontColor(), 255);
+    EXPECT_TRUE(a->FontBold() && a->FontUnderline());
+    EXPECT_FALSE(a->FontItalic() || a->FontStrikeThrough());
+    EXPECT_EQ(a->IniSection(), "Raumtext");
+  }
+  EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+TEST_F(TextAttribut, ReadingPassesOverEachValueThatDoesNotConvert) {
+  WriteBytes(ini_,
+             "[T]\r\nFontName=\r\nFontSize=abc\r\nFontColor=99999999999\r\nFontBold=1\r\nFontItalic=ja\r\n"
+             "FontUnderline=True\r\n");
+  CTextAttribut a;
+  a.IniSection("T");
+  a.FontItalic(true);
+  a.ReadFromIni(ini_);
+  EXPECT_EQ(a.FontName(), "Arial");
+  EXPECT_EQ(a.FontSize(), 12);
+  EXPECT_EQ(a.FontColor(), 0);
+  EXPECT_TRUE(a.FontBold());
+  EXPECT_TRUE(a.FontItalic()) << "'ja' is no Boolean";
+  EXPECT_FALSE(a.FontStrikeThrough());
+  EXPECT_TRUE(a.FontUnderline());
+  EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+TEST_F(TextAttribut, WithoutASectionNeitherMemberTouchesFileOrObject) {
+  WriteBytes(ini_, "[]\r\nFontSize=30\r\n");
+  CTextAttribut a;
+  a.Write2Ini(ini_);
+  a.ReadFromIni(ini_);
+  EXPECT_EQ(ReadBytes(ini_), "[]\r\nFontSize=30\r\n");
+  EXPECT_EQ(a.FontSize(), 12);
+}
+
+TEST_F(TextAttribut, CopyFromNoneIsPassedOn) {
+  CTextAttribut a;
+  try {
+    a.CopyFrom(nullptr);
+    FAIL();
+  } catch (const platform::RuntimeError& e) {
+    EXPECT_EQ(e.number(), platform::err::kObjectNotSet);
+  }
+}
+
+}  // namespace
+}  // namespace tessera

@@ -1,0 +1,170 @@
+#include "tessera/text/ctextfile.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.hpp"
+#include "tessera/platform/runtime/numbered_files.hpp"
+
+namespace tessera {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+class TextFile : public ::testing::Test {
+ protected:
+  // A CTextFile on a file holding `bytes`.
+  CTextFile& On(std::string_view name, std::string_view bytes) {
+    WriteBytes(dir_.path() / name, bytes);
+    file_.FilePath(dir_.File(name));
+    return file_;
+  }
+  TempDir dir_;
+  CTextFile file_;
+};
+
+std::vector<std::string> AllLines(CTextFile& file, bool (CTextFile::*read)(std::string&)) {
+  std::vector<std::string> lines;
+  std::string line;
+  while ((file.*read)(line)) lines.push_back(line);
+  return lines;
+}
+
+TEST_F(TextFile, OpenFileRefusesWithoutChangingAnything) {
+  EXPECT_FALSE(file_.OpenFile(foInput)) << "empty path";
+  On("t.txt", "x");
+  EXPECT_FALSE(file_.OpenFile(foBinary));
+  EXPECT_EQ(file_.FileNr(), 0);
+  file_.FilePath(dir_.File("missing.txt"));
+  EXPECT_FALSE(file_.OpenFile(foInput));
+  EXPECT_FALSE(file_.IsOpen());
+  EXPECT_EQ(file_.FileNr(), 0);
+  file_.FilePath(dir_.File("t.txt"));
+  ASSERT_TRUE(file_.OpenFile(foInput));
+  const int16_t number = file_.FileNr();
+  EXPECT_FALSE(file_.OpenFile(foOutput)) << "a second open";
+  EXPECT_EQ(file_.FileNr(), number);
+  EXPECT_EQ(file_.FileLen(), 1);
+}
+
+TEST_F(TextFile, ReadLineAndReadLineADifferOnlyInWhatEndsALine) {
+  const std::string bytes = "a\r\n\r\nb\nc";
+  On("t.txt", bytes).OpenFile(foInput);
+  EXPECT_EQ(AllLines(file_, &CTextFile::ReadLine), (std::vector<std::string>{"a", "", "b\nc"}));
+  std::string kept = "kept";
+  EXPECT_FALSE(file_.ReadLine(kept));
+  EXPECT_EQ(kept, "kept");
+  EXPECT_TRUE(file_.EndOfFile());
+  file_.CloseFile();
+  file_.OpenFile(foInput);
+  EXPECT_EQ(AllLines(file_, &CTextFile::ReadLineA), (std::vector<std::string>{"a", "b", "c"}));
+  file_.CloseFile();
+  EXPECT_FALSE(file_.EndOfFile());
+  EXPECT_EQ(file_.FileLen(), 0);
+}
+
+TEST_F(TextFile, ReadLineAComesInPiecesOf2001AndReadsNulAsSpace) {
+  On("long.txt", std::string(2500, 'x') + "\n\n\r\n" + std::string("a\0b", 3) + "\r\n\r\n").OpenFile(foInput);
+  const auto lines = AllLines(file_, &CTextFile::ReadLineA);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].size(), 2001u);
+  EXPECT_EQ(lines[1].size(), 499u);
+  EXPECT_EQ(lines[2], "a b");
+  std::string line = "x";
+  EXPECT_FALSE(file_.ReadLineA(line));
+  EXPECT_EQ(line, "") << "only line ends were left";
+}
+
+TEST_F(TextFile, ReadBlockSeeksFromOneAndFailsPastTheEnd) {
+  On("b.txt", "0123456789").OpenFile(foInput);
+  std::string block;
+  EXPECT_TRUE(file_.ReadBlock(3, 4, block));
+  EXPECT_EQ(block, "2345");
+  EXPECT_TRUE(file_.ReadBlock(0, 2, block));
+  EXPECT_EQ(block, "67");
+  EXPECT_FALSE(file_.ReadBlock(0, 9, block));
+  EXPECT_EQ(block, "");
+}
+
+TEST_F(TextFile, WritesNeedAWritingMode) {
+  std::string line = "Größe";
+  On("w.txt", "old");
+  for (const auto mode : {foInput, foRandom}) {
+    ASSERT_TRUE(file_.OpenFile(mode));
+    EXPECT_FALSE(file_.WriteLine(line));
+    EXPECT_FALSE(file_.WriteBlock(1, line));
+    file_.CloseFile();
+  }
+  ASSERT_TRUE(file_.OpenFile(foOutput));
+  EXPECT_TRUE(file_.WriteLine(line));
+  std::string block = "Z";
+  EXPECT_TRUE(file_.WriteBlock(1, block));
+  file_.CloseFile();
+  EXPECT_EQ(ReadBytes(dir_.path() / "w.txt"),
+            "Z\r\n\xDF"
+            "e\r\n");
+  ASSERT_TRUE(file_.OpenFile(foAppend));
+  EXPECT_TRUE(file_.WriteLine(line));
+  EXPECT_EQ(file_.FileLen(), 14);
+}
+
+TEST_F(TextFile, IsUnixFileLooksAtTheFirstLineFeedOnly) {
+  const struct {
+    const char* bytes;
+    bool unix;
+  } cases[] = {
+      {"a\r\nb\nc\n", false}, {"a\nb\r\n", true}, {"\n", true}, {"no line feed\r", false}, {"", false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(On("u.txt", c.bytes).IsUnixFile(), c.unix) << c.bytes;
+    EXPECT_EQ(file_.FileNr(), 0);
+  }
+  file_.FilePath(dir_.File("missing.txt"));
+  EXPECT_FALSE(file_.IsUnixFile());
+}
+
+TEST_F(TextFile, Unix2DosKeepsTheOldContentInTheCopy) {
+  const std::string old = std::string("x\ny\0\r\n\rz", 8);
+  ASSERT_TRUE(On("data.txt", old).Unix2Dos());
+  EXPECT_EQ(ReadBytes(dir_.path() / "data.txt"), "x\r\ny \r\n\rz");
+  EXPECT_EQ(ReadBytes(dir_.path() / "data_.txt"), old);
+  EXPECT_EQ(file_.FileNr(), 0);
+  EXPECT_EQ(platform::FreeFile(), 1) << "both numbers were given back";
+}
+
+TEST_F(TextFile, Unix2DosFailingHalfwayLeavesTheOldContentInTheCopy) {
+  const std::string old(200000, '\n');
+  On("big.txt", old);
+  {
+    const platform::ScopedWriteFault fault(70000);
+    EXPECT_FALSE(file_.Unix2Dos());
+  }
+  EXPECT_EQ(platform::FreeFile(), 1);
+  EXPECT_EQ(ReadBytes(dir_.path() / "big_.txt"), old);
+  const std::string partly = ReadBytes(dir_.path() / "big.txt");
+  EXPECT_EQ(partly.size(), old.size());
+  EXPECT_EQ(partly.substr(0, 4), "\r\n\r\n");
+}
+
+TEST_F(TextFile, WholeFileMembersLeaveAnOpenFileAlone) {
+  On("open.txt", "a\nb").OpenFile(foInput);
+  const int16_t number = file_.FileNr();
+  EXPECT_FALSE(file_.IsUnixFile());
+  EXPECT_FALSE(file_.Unix2Dos());
+  EXPECT_EQ(file_.FileNr(), number);
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "open_.txt"));
+  std::string line;
+  EXPECT_TRUE(file_.ReadLine(line));
+  EXPECT_EQ(line, "a\nb");
+}
+
+TEST_F(TextFile, AFileOpenForInputElsewhereIsNotRewritten) {
+  CTextFile reader;
+  reader.FilePath(On("shared.txt", "a\nb").FilePath());
+  ASSERT_TRUE(reader.OpenFile(foInput));
+  EXPECT_FALSE(file_.Unix2Dos());
+  EXPECT_EQ(ReadBytes(dir_.path() / "shared.txt"), "a\nb");
+}
+
+}  // namespace
+}  // namespace tessera
