@@ -57,7 +57,7 @@ bool CFont::ChangeFontByHDC(const std::string& stType, int32_t hDC, int32_t lDcH
                             bool bBold, bool bItalic, bool bUnderline, bool bStrikeOut,
                             const std::string& stFontName) {
   return frame::ReportPlain<bool>(
-      platform::kApplicationTitle,
+      platform::ApplicationTitle(),
       [&](bool& result) {
         Reset();
         device_context_ = hDC;
