@@ -129,7 +129,7 @@ const frame::DispatchTable& CanvasDispatch() {
   static const frame::DispatchTable table(
       "PictureBox",
       {"DrawMode", "DrawWidth", "ForeColor", "DrawStyle", "ScaleWidth", "ScaleHeight", "TwipsPerPixelX",
-       "TwipsPerPixelY"},
+       "TwipsPerPixelY", "hDC"},
       Joined(
           {Property<Canvas, int16_t, &Canvas::DrawMode, &Canvas::DrawMode>("DrawMode"),
            Property<Canvas, int16_t, &Canvas::DrawWidth, &Canvas::DrawWidth>("DrawWidth"),
@@ -137,7 +137,7 @@ const frame::DispatchTable& CanvasDispatch() {
            Property<Canvas, int16_t, &Canvas::DrawStyle, &Canvas::DrawStyle>("DrawStyle"),
            {PropertyGet<&Canvas::ScaleWidth>("ScaleWidth"), PropertyGet<&Canvas::ScaleHeight>("ScaleHeight"),
             PropertyGet<&Canvas::TwipsPerPixelX>("TwipsPerPixelX"),
-            PropertyGet<&Canvas::TwipsPerPixelY>("TwipsPerPixelY")}}));
+            PropertyGet<&Canvas::TwipsPerPixelY>("TwipsPerPixelY"), PropertyGet<&Canvas::hDC>("hDC")}}));
   return table;
 }
 
