@@ -102,7 +102,9 @@ TEST_F(TransDialogWindowTest, ViewMirrorsEnabledStatesCaptionsAndPages) {
   EXPECT_EQ(dialog_->cbMoveMode.Value(), 0);
   EXPECT_FALSE(shift->isEnabled());
   EXPECT_FALSE(Edit(dialog_->edDx).isEnabled());
-  EXPECT_EQ(static_cast<QLabel*>(window_->widget(dialog_->txMoveX))->text(), "Nach X:");
+  const auto* move_x = static_cast<QLabel*>(window_->widget(dialog_->txMoveX));
+  EXPECT_EQ(move_x->text(), "Nach X:");
+  EXPECT_GE(move_x->width(), move_x->sizeHint().width());  // not cut off by its narrow place
 
   dialog_->EnableMoveToEdits();  // the owner, after a picked point
   window_->Refresh();

@@ -106,9 +106,9 @@ QWidget* TransDialogWindow::widget(const platform::Control& control) const {
 }
 
 // A page's controls are placed relative to the tab control, as the model gives them.
-QWidget* TransDialogWindow::PageParent(const platform::Control& control) const {
+QWidget* TransDialogWindow::PageParent(const platform::Control& control) {
   const int page = PageOf(*dialog_, control);
-  return page < 0 ? const_cast<TransDialogWindow*>(this) : pages_[static_cast<std::size_t>(page)];
+  return page < 0 ? this : pages_[static_cast<std::size_t>(page)];
 }
 
 void TransDialogWindow::Bind(platform::Control& control) {
@@ -197,12 +197,16 @@ void TransDialogWindow::BindCheckBox(platform::CheckBox& box) {
                        }});
 }
 
+// A caption wider than its place at this screen's font ("Nach X:") grows to the left, towards
+// the page's edge and away from the field it names.
 void TransDialogWindow::BindLabel(const platform::Label& label) {
   auto* text = new QLabel(PageParent(label));
-  text->setGeometry(PxRect(label.Position()));
-  bindings_.push_back({&label, text, [text, &label] {
+  const QRect place = PxRect(label.Position());
+  bindings_.push_back({&label, text, [text, &label, place] {
                          text->setText(Text(label.Caption()));
                          text->setEnabled(label.Enabled());
+                         const int width = std::max(place.width(), text->sizeHint().width());
+                         text->setGeometry(place.right() + 1 - width, place.top(), width, place.height());
                        }});
 }
 
@@ -249,8 +253,7 @@ void TransDialogWindow::keyPressEvent(QKeyEvent* event) {
 
 // The close box unloads the model, which never refuses.
 void TransDialogWindow::closeEvent(QCloseEvent* event) {
-  const auto alive = dialog_;
-  alive->form.Unload();
+  dialog_->form.Unload();
   event->accept();
 }
 

@@ -47,7 +47,7 @@ class TransDialogWindow : public QWidget {
 
   int Px(int32_t twips) const;
   QRect PxRect(const platform::TwipsRect& rect) const;
-  QWidget* PageParent(const platform::Control& control) const;
+  QWidget* PageParent(const platform::Control& control);
   void Bind(platform::Control& control);
   void BindTabs(platform::TabControl& tabs);
   void BindField(platform::TextField& field);
