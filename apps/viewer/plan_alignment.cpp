@@ -74,6 +74,7 @@ void PlanAlignment::AnswerControl(platform::ObjectRef& control,
                                   std::shared_ptr<mensura::MensTrans>& trans) const {
   control = view_.control();
   trans = view_.view().WorldToDevice();
+  view_.update();  // the raster erases its rubber band on the canvas after this answer
 }
 
 // A cancelled session restores the old placement without a change event, so the view repaints.

@@ -98,6 +98,17 @@ TEST_F(PlanAlignmentTest, PickedPointMovedToATypedTargetIsSavedOnOk) {
   EXPECT_FALSE(window_.alignment().active());
 }
 
+TEST_F(PlanAlignmentTest, ChangingThePageErasesAPendingRubberBandOnTheView) {
+  const std::vector<uint32_t> before = Pixels();
+  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);  // the first end of a measured length
+  Mouse(QEvent::MouseMove, {260, 200});
+  ASSERT_GT(Changed(before), 50);
+  ShowShiftPage();
+  // The band is gone; the picked pixel itself may stay inverted, as the first move "erases" a
+  // one-pixel band that the press never drew.
+  EXPECT_LE(Changed(before), 1);
+}
+
 TEST_F(PlanAlignmentTest, EscCancelsAShiftAndLeftDragPansAgainAfterwards) {
   ShowShiftPage();
   auto& dx = Control<QLineEdit>(Dialog().dialog().edDx);
