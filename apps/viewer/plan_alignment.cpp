@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "tessera/platform/runtime/error.hpp"
+
 namespace tessera::viewer {
 namespace {
 
@@ -36,7 +38,14 @@ void PlanAlignment::Start() {
   if (active() || raster == nullptr || raster->picture() == nullptr) return;
   raster_ = raster;
   cookie_ = raster_->events().Attach(std::make_shared<Sink>(*this));
-  raster_->EditTrans();
+  try {
+    raster_->EditTrans();
+  } catch (const platform::RuntimeError& error) {
+    Detach();  // the raster has closed what it opened
+    report_("Alignment failed: " + QString::fromStdString(error.description()));
+    return;
+  }
+  if (!active()) return;  // ended already, while EditTrans let pending events run
   if (const auto& dialog = raster_->TransDialog()) {
     window_ = new qt::TransDialogWindow(dialog);
     window_->setAttribute(Qt::WA_QuitOnClose, false);  // the viewer ends with its main window
@@ -66,6 +75,12 @@ void PlanAlignment::MouseMoved(Point world) {
   view_.update();
 }
 
+void PlanAlignment::Detach() {
+  if (!active()) return;
+  raster_->events().Detach(cookie_);
+  raster_.reset();
+}
+
 void PlanAlignment::Changed() {
   view_.Redraw();
 }
@@ -79,8 +94,7 @@ void PlanAlignment::AnswerControl(platform::ObjectRef& control,
 
 // A cancelled session restores the old placement without a change event, so the view repaints.
 void PlanAlignment::Ended(bool saved) {
-  raster_->events().Detach(cookie_);
-  raster_.reset();
+  Detach();
   if (window_) window_->Refresh();
   view_.Redraw();
   report_(saved ? "Alignment saved" : "Alignment cancelled");

@@ -37,6 +37,7 @@ class PlanAlignment {
 
  private:
   struct Sink;
+  void Detach();
   void Changed();
   void Ended(bool saved);
   void AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans) const;
