@@ -111,8 +111,9 @@ QWidget* TransDialogWindow::PageParent(const platform::Control& control) {
   return page < 0 ? this : pages_[static_cast<std::size_t>(page)];
 }
 
+// Widgets are made in the model's order of controls, which is the keyboard's tab order.
 void TransDialogWindow::Bind(platform::Control& control) {
-  if (dynamic_cast<platform::TabControl*>(&control) != nullptr) return;
+  if (dynamic_cast<platform::TabControl*>(&control) != nullptr) return;  // bound first: it holds the pages
   if (auto* box = dynamic_cast<platform::CheckBox*>(&control)) return BindCheckBox(*box);
   if (auto* button = dynamic_cast<platform::Button*>(&control)) return BindButton(*button);
   if (auto* field = dynamic_cast<platform::TextField*>(&control)) return BindField(*field);
