@@ -66,11 +66,14 @@ void FloorView::Redraw() {
 
 void FloorView::mousePressEvent(QMouseEvent* event) {
   drag_from_ = event->position();
+  const bool taken = event->button() == Qt::LeftButton && on_left_press_ &&
+                     on_left_press_(view_.ToWorld(DevicePoint(event->position())));
+  panning_ = !taken;
 }
 
 void FloorView::mouseMoveEvent(QMouseEvent* event) {
   if (on_cursor_moved_) on_cursor_moved_(view_.ToWorld(DevicePoint(event->position())));
-  if ((event->buttons() & Qt::LeftButton) == 0) return;
+  if (!panning_ || event->buttons() == Qt::NoButton) return;
   const QPointF moved = event->position() - drag_from_;
   drag_from_ = event->position();
   view_.Pan(moved.x(), moved.y());

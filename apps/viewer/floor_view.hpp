@@ -1,5 +1,6 @@
 // The viewer's floor view: a picture widget that shows one floor with its raster, panned by
-// dragging and the arrow keys and zoomed by the wheel about the cursor.
+// dragging and the arrow keys and zoomed by the wheel about the cursor. A host may take the left
+// button for itself (aligning a plan): the view then pans by dragging with the other buttons.
 //
 // Every change of the view repaints the whole widget: the canvas is cleared, the raster draws
 // its visible part and the floor's drawing goes over it.
@@ -36,6 +37,9 @@ class FloorView : public qt::PictureWidget {
   // Runs after each repaint, and with the world position under the mouse as it moves.
   void OnViewChanged(std::function<void()> handler) { on_view_changed_ = std::move(handler); }
   void OnCursorMoved(std::function<void(Point)> handler) { on_cursor_moved_ = std::move(handler); }
+  // A left-button press goes first to `handler` with its world position; when it answers true,
+  // the press is taken and does not start a pan.
+  void OnLeftPress(std::function<bool(Point)> handler) { on_left_press_ = std::move(handler); }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -49,10 +53,12 @@ class FloorView : public qt::PictureWidget {
   double plan_factor_ = 1;
   ViewTransform view_;
   QPointF drag_from_;
+  bool panning_ = false;
   bool redrawing_ = false;
   bool redraw_again_ = false;
   std::function<void()> on_view_changed_;
   std::function<void(Point)> on_cursor_moved_;
+  std::function<bool(Point)> on_left_press_;
 };
 
 }  // namespace tessera::viewer

@@ -1,12 +1,16 @@
 // tessera-view: a desktop host that shows the floors of a raster directory with their plans.
 //
 //   tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH]
-//                [--screenshot OUT.png]
+//                [--screenshot OUT.png] [--screenshot-align OUT.png]
 //
 // Every floor is W x H world units (42000 x 29700 unless given: A3 in millimetres). --floor opens
 // the floor or level of a section ("5", "So1") at start; --screenshot then writes the window to
-// a PNG file and quits. Arguments it cannot use end it with status 2 before any window opens.
+// a PNG file and quits; --screenshot-align first starts aligning the plan, picks a point in the
+// floor and moves the mouse away from it, and writes the window with the dialog over it. Arguments it cannot
+// use end it with status 2 before any window opens.
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <charconv>
@@ -29,7 +33,7 @@ using tessera::viewer::Size;
 constexpr int kUsageError = 2;
 constexpr std::string_view kUsage =
     "usage: tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH] "
-    "[--screenshot OUT.png]\n";
+    "[--screenshot OUT.png] [--screenshot-align OUT.png]\n";
 
 struct Options {
   std::string raster_dir;
@@ -37,6 +41,7 @@ struct Options {
   QSize window{1280, 800};
   std::optional<FloorEntry> floor_entry;
   QString screenshot;
+  bool aligning = false;
 };
 
 // A whole number from 1 to 10^9, as floor extents and window sizes must be.
@@ -66,7 +71,8 @@ bool Take(Options& options, std::string_view name, std::string_view value) {
     options.floor_entry = tessera::viewer::EntryOfSection(value);
     return options.floor_entry.has_value();
   }
-  if (name == "--screenshot") {
+  if (name == "--screenshot" || name == "--screenshot-align") {
+    options.aligning = name == "--screenshot-align";
     options.screenshot = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
     return !value.empty();
   }
@@ -96,10 +102,37 @@ void TakeScreenMetrics() {
   tessera::platform::Screen::SetTwipsPerPixel(twips, twips);
 }
 
-void Screenshot(tessera::viewer::ViewerWindow& window, const QString& file) {
-  QTimer::singleShot(300, &window, [&window, file] {
-    const bool saved = window.grab().save(file, "PNG");
-    QCoreApplication::exit(saved ? 0 : 1);
+// The main window with the dialog's window painted where it lies on the screen.
+QPixmap Photograph(tessera::viewer::ViewerWindow& window) {
+  QPixmap picture = window.grab();
+  if (QWidget* dialog = window.alignment().window()) {
+    QPainter painter(&picture);
+    const QRect area(dialog->pos() - window.pos(), dialog->size());
+    painter.drawPixmap(area.topLeft(), dialog->grab());
+    painter.setPen(Qt::darkGray);  // the window's edge, which a grab of its inside leaves out
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+  }
+  return picture;
+}
+
+// A point picked on the dialog's scale page, and the rubber band to where the mouse went.
+void PickAPoint(tessera::viewer::ViewerWindow& window) {
+  window.Align();
+  const tessera::viewer::FloorView& view = window.view();
+  const auto at = [&](double x, double y) {
+    return view.view().ToWorld({view.width() * x, view.height() * y});
+  };
+  window.alignment().MousePressed(at(0.4, 0.45));
+  window.alignment().MouseMoved(at(0.7, 0.65));
+}
+
+void Screenshot(tessera::viewer::ViewerWindow& window, const QString& file, bool aligning) {
+  QTimer::singleShot(300, &window, [&window, file, aligning] {
+    if (aligning) PickAPoint(window);
+    QTimer::singleShot(300, &window, [&window, file] {
+      const bool saved = Photograph(window).save(file, "PNG");
+      QCoreApplication::exit(saved ? 0 : 1);
+    });
   });
 }
 
@@ -118,6 +151,6 @@ int main(int argc, char** argv) {
   window.resize(options->window);
   window.show();
   if (options->floor_entry) window.OpenFloor(*options->floor_entry);
-  if (!options->screenshot.isEmpty()) Screenshot(window, options->screenshot);
+  if (!options->screenshot.isEmpty()) Screenshot(window, options->screenshot, options->aligning);
   return QApplication::exec();
 }

@@ -53,11 +53,16 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   setCentralWidget(central);
   BuildMenus();
   BuildStatusBar();
+  alignment_ = std::make_unique<PlanAlignment>(*view_, [this](const QString& message) { Report(message); });
   connect(floor_list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) OpenFloor(floors_[static_cast<std::size_t>(row)]);
   });
   view_->OnViewChanged([this] { ShowPlacement(); });
-  view_->OnCursorMoved([this](Point world) { ShowCursor(world); });
+  view_->OnCursorMoved([this](Point world) {
+    ShowCursor(world);
+    alignment_->MouseMoved(world);
+  });
+  view_->OnLeftPress([this](Point world) { return alignment_->MousePressed(world); });
   UpdateCommands();
 }
 
@@ -65,9 +70,7 @@ void ViewerWindow::BuildMenus() {
   QMenu* plan = menuBar()->addMenu("&Plan");
   load_ = plan->addAction("&Load plan...", this, [this] { LoadPlan(); });
   show_hide_ = plan->addAction("&Show/hide", this, [this] { ToggleVisible(); });
-  // Aligning the plan with the mouse and the transformation dialog comes with the dialog's view.
-  align_ = plan->addAction("&Align...");
-  align_->setEnabled(false);
+  align_ = plan->addAction("&Align...", this, [this] { Align(); });
   plan->addSeparator();
   print_ = plan->addAction("&Print...", this, [this] { Print(); });
   plan->addSeparator();
@@ -92,10 +95,12 @@ void ViewerWindow::UpdateCommands() {
   const bool has_plan = view_->raster() != nullptr;
   load_->setEnabled(open);
   show_hide_->setEnabled(has_plan);
+  align_->setEnabled(has_plan && view_->raster()->picture() != nullptr && !alignment_->active());
   print_->setEnabled(open);
 }
 
 void ViewerWindow::OpenFloor(const FloorEntry& entry) {
+  alignment_->Cancel();  // a plan is aligned only while its floor is shown
   current_ = entry;
   // The list shows the open floor; it would otherwise open its first one when it takes the focus.
   const auto row = std::find(floors_.begin(), floors_.end(), entry) - floors_.begin();
@@ -109,6 +114,7 @@ void ViewerWindow::OpenFloor(const FloorEntry& entry) {
 
 void ViewerWindow::LoadPlan() {
   if (!current_) return;
+  alignment_->Cancel();
   auto raster = view_->raster() ? view_->raster() : NewRaster(*current_);
   std::string directory = raster_dir_;
   if (!raster->LoadRasterFile("", current_->id, static_cast<int32_t>(floor_.height), true, directory)) return;
@@ -122,6 +128,11 @@ void ViewerWindow::ToggleVisible() {
     raster->Visible(!raster->Visible());
     view_->Redraw();
   }
+}
+
+void ViewerWindow::Align() {
+  alignment_->Start();
+  UpdateCommands();
 }
 
 void ViewerWindow::Print() {
@@ -141,6 +152,11 @@ void ViewerWindow::Print() {
 void ViewerWindow::ShowPlacement() {
   zoom_->setText(QString("Zoom %1 %").arg(view_->PlanZoom() * 100, 0, 'f', 1));
   placement_->setText(PlacementText(view_->raster().get(), view_->plan_factor()));
+}
+
+void ViewerWindow::Report(const QString& message) {
+  statusBar()->showMessage(message);
+  UpdateCommands();
 }
 
 void ViewerWindow::ShowCursor(Point world) {

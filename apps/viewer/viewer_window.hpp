@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "floor_list.hpp"
 #include "floor_view.hpp"
+#include "plan_alignment.hpp"
 
 namespace tessera::viewer {
 
@@ -24,10 +26,12 @@ class ViewerWindow : public QMainWindow {
   void OpenFloor(const FloorEntry& entry);
   const std::vector<FloorEntry>& floors() const { return floors_; }
   FloorView& view() { return *view_; }
+  PlanAlignment& alignment() { return *alignment_; }
 
   // The commands of the menus.
   void LoadPlan();
   void ToggleVisible();
+  void Align();
   void Print();
 
  private:
@@ -36,6 +40,7 @@ class ViewerWindow : public QMainWindow {
   void UpdateCommands();
   void ShowPlacement();
   void ShowCursor(Point world);
+  void Report(const QString& message);
 
   std::string raster_dir_;
   Size floor_;
@@ -50,6 +55,7 @@ class ViewerWindow : public QMainWindow {
   QLabel* cursor_ = nullptr;
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
+  std::unique_ptr<PlanAlignment> alignment_;
 };
 
 }  // namespace tessera::viewer

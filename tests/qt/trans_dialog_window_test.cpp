@@ -1,0 +1,173 @@
+#include "tessera/qt/trans_dialog_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <vector>
+
+#include "test_application.hpp"
+
+namespace tessera::qt {
+namespace {
+
+using testing::PressKey;
+using testing::TestApplication;
+using testing::TypeText;
+
+struct Owner : frmTransEvents {
+  void OnEndDlg(bool bOk) override { ends.push_back(bOk); }
+  void TabChanged() override { ++tab_changes; }
+  std::vector<bool> ends;
+  int tab_changes = 0;
+};
+
+// A loaded and shown dialog, as its owner leaves it after EditTrans, and its window.
+class TransDialogWindowTest : public ::testing::Test {
+ protected:
+  TransDialogWindowTest() {
+    TestApplication();
+    dialog_->Connect(&owner_);
+    dialog_->Load();
+    dialog_->edFaktor.Text("30");
+    dialog_->edDx.Text("0");
+    dialog_->edDy.Text("0");
+    dialog_->Show();
+    window_ = new TransDialogWindow(dialog_);
+    window_->show();
+  }
+  ~TransDialogWindowTest() override {
+    delete window_.data();
+    dialog_->Connect(nullptr);
+  }
+
+  QLineEdit& Edit(const platform::TextField& field) {
+    return *static_cast<QLineEdit*>(window_->widget(field));
+  }
+  // Lets the closed window go, as the event loop would.
+  static void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+  Owner owner_;
+  std::shared_ptr<frmTrans> dialog_ = std::make_shared<frmTrans>();
+  QPointer<TransDialogWindow> window_;
+};
+
+TEST_F(TransDialogWindowTest, TypedCharactersPassTheModelsFilterAtTheCaret) {
+  static_cast<QTabBar*>(window_->widget(dialog_->SSTab1))->setCurrentIndex(1);
+  QLineEdit& dx = Edit(dialog_->edDx);
+  dialog_->edDx.Text("12");
+  window_->Refresh();
+  dx.setCursorPosition(2);
+  TypeText(dx, "-");
+  EXPECT_EQ(dialog_->edDx.Text(), "12");
+  EXPECT_EQ(dx.text(), "12");
+  dx.setCursorPosition(0);
+  TypeText(dx, "-");
+  EXPECT_EQ(dx.text(), "-12");
+  dx.setCursorPosition(3);
+  TypeText(dx, "x5");
+  EXPECT_EQ(dx.text(), "-125");
+  EXPECT_EQ(dx.cursorPosition(), 4);
+  PressKey(dx, Qt::Key_Backspace, "\b");
+  EXPECT_EQ(dialog_->edDx.Text(), "-12");
+
+  QLineEdit& factor = Edit(dialog_->edFaktor);
+  factor.setCursorPosition(0);
+  TypeText(factor, "-");
+  EXPECT_EQ(factor.text(), "30");
+  // A paste is not typing: the field keeps the model's text.
+  factor.insert("7");
+  EXPECT_EQ(factor.text(), "30");
+}
+
+TEST_F(TransDialogWindowTest, ViewMirrorsEnabledStatesCaptionsAndPages) {
+  auto* shift = static_cast<QPushButton*>(window_->widget(dialog_->pbShift));
+  auto* tabs = static_cast<QTabBar*>(window_->widget(dialog_->SSTab1));
+  EXPECT_EQ(tabs->currentIndex(), 0);  // the first activation put the scale page in front
+  EXPECT_EQ(owner_.tab_changes, 1);
+  EXPECT_FALSE(Edit(dialog_->edLaenge).isEnabled());
+  EXPECT_EQ(tabs->tabText(1), "&Verschiebung");
+
+  tabs->setCurrentIndex(1);
+  EXPECT_TRUE(dialog_->ShiftInputActive());
+  EXPECT_EQ(owner_.tab_changes, 2);
+  EXPECT_TRUE(Edit(dialog_->edDx).isVisibleTo(window_));
+  EXPECT_FALSE(Edit(dialog_->edFaktor).isVisibleTo(window_));
+  EXPECT_TRUE(shift->isEnabled());
+
+  static_cast<QAbstractButton*>(window_->widget(dialog_->cbMoveMode))->click();
+  EXPECT_EQ(dialog_->cbMoveMode.Value(), 0);
+  EXPECT_FALSE(shift->isEnabled());
+  EXPECT_FALSE(Edit(dialog_->edDx).isEnabled());
+  const auto* move_x = static_cast<QLabel*>(window_->widget(dialog_->txMoveX));
+  EXPECT_EQ(move_x->text(), "Nach X:");
+  EXPECT_GE(move_x->width(), move_x->sizeHint().width());  // not cut off by its narrow place
+
+  dialog_->EnableMoveToEdits();  // the owner, after a picked point
+  window_->Refresh();
+  EXPECT_TRUE(Edit(dialog_->edDx).isEnabled());
+}
+
+TEST_F(TransDialogWindowTest, WindowIsATopmostFixedDialogAtTheTopLeftSizedInTwips) {
+  const double twips_per_pixel = 1440 / window_->screen()->logicalDotsPerInchX();
+  EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(window_->pos(), QPoint(0, 0));
+  EXPECT_EQ(window_->windowTitle(), QString::fromStdString(dialog_->form.Caption()));
+  EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+  EXPECT_EQ(window_->width(), qRound(6135 / twips_per_pixel));
+  // A page's control lies where its twips put it relative to the tab control.
+  const QWidget& dx = Edit(dialog_->edDx);
+  EXPECT_EQ(dx.mapTo(window_, QPoint(0, 0)),
+            QPoint(qRound(60 / twips_per_pixel) + qRound(1020 / twips_per_pixel),
+                   qRound(60 / twips_per_pixel) + qRound(360 / twips_per_pixel)));
+  EXPECT_EQ(dx.width(), qRound(852 / twips_per_pixel));
+}
+
+TEST_F(TransDialogWindowTest, EnterFinishesOnlyOnceOkIsEnabled) {
+  PressKey(Edit(dialog_->edFaktor), Qt::Key_Return, "\r");
+  EXPECT_TRUE(owner_.ends.empty());
+  dialog_->pbOk.Enabled(true);
+  window_->Refresh();
+  PressKey(Edit(dialog_->edFaktor), Qt::Key_Return, "\r");
+  EXPECT_EQ(owner_.ends, std::vector<bool>{true});
+  DeleteClosed();
+  EXPECT_TRUE(window_.isNull());
+}
+
+TEST_F(TransDialogWindowTest, EscAndTheCloseBoxCancel) {
+  dialog_->pbOk.Enabled(true);
+  window_->Refresh();
+  PressKey(*window_, Qt::Key_Escape, "\x1b");
+  EXPECT_EQ(owner_.ends, std::vector<bool>{false});
+  DeleteClosed();
+  EXPECT_TRUE(window_.isNull());
+
+  auto other = std::make_shared<frmTrans>();
+  Owner owner;
+  other->Connect(&owner);
+  other->Load();
+  other->Show();
+  QPointer<TransDialogWindow> window = new TransDialogWindow(other);
+  window->show();
+  window->close();
+  EXPECT_EQ(owner.ends, std::vector<bool>{false});
+  EXPECT_FALSE(other->form.Loaded());
+  DeleteClosed();
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(TransDialogWindowTest, OwnersUnloadClosesTheWindowOnRefresh) {
+  dialog_->Unload();
+  window_->Refresh();
+  EXPECT_EQ(owner_.ends, std::vector<bool>{false});
+  DeleteClosed();
+  EXPECT_TRUE(window_.isNull());
+}
+
+}  // namespace
+}  // namespace tessera::qt

@@ -1,0 +1,136 @@
+#include "plan_alignment.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTabBar>
+#include <string>
+#include <vector>
+
+#include "plan_directory.hpp"
+#include "qt/test_application.hpp"
+#include "tessera/frame/companions/mensura/mens_global.hpp"
+#include "tessera/raster/raster_settings.hpp"
+#include "tessera/tool/gtool.hpp"
+#include "viewer_window.hpp"
+
+namespace tessera::viewer {
+namespace {
+
+using qt::testing::PressKey;
+using qt::testing::TypeText;
+
+// The viewer on floor 5 of the plan directory, its plan being aligned.
+class PlanAlignmentTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { qt::testing::TestApplication(); }
+
+  PlanAlignmentTest() {
+    window_.resize(800, 600);
+    window_.show();
+    window_.OpenFloor({false, 5});
+    window_.Align();
+  }
+
+  qt::TransDialogWindow& Dialog() { return *window_.alignment().window(); }
+  template <typename Widget>
+  Widget& Control(const platform::Control& control) {
+    return *static_cast<Widget*>(Dialog().widget(control));
+  }
+  void ShowShiftPage() { Control<QTabBar>(Dialog().dialog().SSTab1).setCurrentIndex(1); }
+
+  void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton) {
+    QMouseEvent event(type, at, window_.view().mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, button, Qt::NoModifier);
+    QApplication::sendEvent(&window_.view(), &event);
+  }
+  std::string Stored(const char* key) {
+    return SharedGTool().GetIniString(RasterIniPath(dir_.path()), "5", key, "");
+  }
+  // The view's pixels from the pick to where the mouse goes, and how many of them changed.
+  std::vector<uint32_t> Pixels() {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = 150; y <= 200; ++y)
+      for (int32_t x = 200; x <= 260; ++x) pixels.push_back(window_.view().control()->PixelAt(x, y));
+    return pixels;
+  }
+  long Changed(const std::vector<uint32_t>& before) {
+    const std::vector<uint32_t> now = Pixels();
+    long changed = 0;
+    for (std::size_t i = 0; i < now.size(); ++i) changed += now[i] != before[i] ? 1 : 0;
+    return changed;
+  }
+  QString Status() { return window_.statusBar()->currentMessage(); }
+
+  testing::PlanDirectory dir_;
+  ViewerWindow window_{dir_.path(), {20000, 10000}};
+};
+
+TEST_F(PlanAlignmentTest, PickedPointMovedToATypedTargetIsSavedOnOk) {
+  ASSERT_NE(window_.alignment().window(), nullptr);
+  ShowShiftPage();
+  Control<QAbstractButton>(Dialog().dialog().cbMoveMode).click();  // move to a target
+  const QPointF picked(200, 150);
+  const Point world = window_.view().view().ToWorld({picked.x(), picked.y()});
+  const std::vector<uint32_t> before = Pixels();
+  Mouse(QEvent::MouseButtonPress, picked, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, {260, 200});
+  EXPECT_GT(Changed(before), 50);  // the rubber band from the pick to the mouse shows
+
+  auto& dx = Control<QLineEdit>(Dialog().dialog().edDx);
+  auto& dy = Control<QLineEdit>(Dialog().dialog().edDy);
+  ASSERT_TRUE(dx.isEnabled());  // the picked point lets the target be typed
+  TypeText(dx, "6");
+  TypeText(dy, "4");
+  Control<QAbstractButton>(Dialog().dialog().pbShift).click();
+  Control<QAbstractButton>(Dialog().dialog().pbOk).click();
+
+  // The plan moves so that its point under the pick comes to (6, 4) m: floor y runs the other
+  // way, from the floor's height of 10 000 units, and shifts count in plan pixels of 100 units.
+  const auto shift = [](double units) { return std::to_string(-mensura::RoundToLong(units / 100)); };
+  EXPECT_EQ(Stored("DX"), shift(6000 - std::lround(world.x)));
+  EXPECT_EQ(Stored("DY"), shift(10000 - 4000 - std::lround(world.y)));
+  EXPECT_EQ(Stored("Faktor"), "100");
+  EXPECT_EQ(Status(), "Alignment saved");
+  EXPECT_FALSE(window_.alignment().active());
+}
+
+TEST_F(PlanAlignmentTest, ChangingThePageErasesAPendingRubberBandOnTheView) {
+  const std::vector<uint32_t> before = Pixels();
+  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);  // the first end of a measured length
+  Mouse(QEvent::MouseMove, {260, 200});
+  ASSERT_GT(Changed(before), 50);
+  ShowShiftPage();
+  // The band is gone; the picked pixel itself may stay inverted, as the first move "erases" a
+  // one-pixel band that the press never drew.
+  EXPECT_LE(Changed(before), 1);
+}
+
+TEST_F(PlanAlignmentTest, EscCancelsAShiftAndLeftDragPansAgainAfterwards) {
+  ShowShiftPage();
+  auto& dx = Control<QLineEdit>(Dialog().dialog().edDx);
+  dx.setCursorPosition(1);
+  TypeText(dx, "2");  // a relative total of 2 m
+  Control<QAbstractButton>(Dialog().dialog().pbShift).click();
+  EXPECT_EQ(window_.view().raster()->Dx(), -20);
+  const Point origin = window_.view().view().origin();
+  Mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);  // taken by the session: no pan
+  Mouse(QEvent::MouseMove, {150, 100}, Qt::LeftButton);
+  EXPECT_EQ(window_.view().view().origin().x, origin.x);
+
+  PressKey(Dialog(), Qt::Key_Escape, "\x1b");
+  EXPECT_EQ(window_.view().raster()->Dx(), 0);
+  EXPECT_EQ(Stored("DX"), "0");
+  EXPECT_EQ(Status(), "Alignment cancelled");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window_.alignment().window(), nullptr);
+  Mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, {150, 100}, Qt::LeftButton);
+  EXPECT_LT(window_.view().view().origin().x, origin.x);
+}
+
+}  // namespace
+}  // namespace tessera::viewer
