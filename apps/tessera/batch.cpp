@@ -10,7 +10,7 @@
 #include "call_answer.hpp"
 #include "json_values.hpp"
 #include "script_tables.hpp"
-#include "tessera/class_bindings.hpp"
+#include "tessera/bindings/class_bindings.hpp"
 #include "tessera/frame/shared/shared_objects.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/runtime/codepage.hpp"

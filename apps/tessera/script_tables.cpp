@@ -3,7 +3,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "tessera/class_bindings.hpp"
+#include "tessera/bindings/class_bindings.hpp"
 #include "tessera/draw/reset_or_create.hpp"
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
 #include "tessera/platform/surface/canvas.hpp"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tessera/dates/ckalfkt.hpp"
-#include "tessera/dates/ckalfkt_dispatch.hpp"
+#include "tessera/bindings/ckalfkt_dispatch.hpp"
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"

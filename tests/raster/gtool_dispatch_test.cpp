@@ -1,4 +1,4 @@
-#include "tessera/raster/gtool_dispatch.hpp"
+#include "tessera/bindings/gtool_dispatch.hpp"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
-#include "tessera/raster/raster_dispatch.hpp"
+#include "tessera/bindings/raster_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {

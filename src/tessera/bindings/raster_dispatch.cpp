@@ -1,4 +1,4 @@
-#include "tessera/raster/raster_dispatch.hpp"
+#include "tessera/bindings/raster_dispatch.hpp"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "tessera/dates/ckalfkt_dispatch.hpp"
+#include "tessera/bindings/ckalfkt_dispatch.hpp"
 
 #include "tessera/dates/ckalfkt.hpp"
 

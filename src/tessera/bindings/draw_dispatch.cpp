@@ -1,4 +1,4 @@
-#include "tessera/draw/draw_dispatch.hpp"
+#include "tessera/bindings/draw_dispatch.hpp"
 
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/draw/cdraw_rect.hpp"

@@ -1,10 +1,10 @@
-#include "tessera/component_entry.hpp"
+#include "tessera/bindings/component_entry.hpp"
 
 #include <dlfcn.h>
 
 #include <new>
 
-#include "tessera/class_bindings.hpp"
+#include "tessera/bindings/class_bindings.hpp"
 #include "tessera/frame/component/class_factory.hpp"
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/com_ids.hpp"

@@ -1,4 +1,4 @@
-#include "tessera/text/text_dispatch.hpp"
+#include "tessera/bindings/text_dispatch.hpp"
 
 #include "tessera/text/cfont.hpp"
 #include "tessera/text/ctextattribut.hpp"

@@ -1,21 +1,21 @@
-#include "tessera/class_bindings.hpp"
+#include "tessera/bindings/class_bindings.hpp"
 
 #include <algorithm>
 #include <array>
 #include <memory>
 
 #include "tessera/dates/ckalfkt.hpp"
-#include "tessera/dates/ckalfkt_dispatch.hpp"
+#include "tessera/bindings/ckalfkt_dispatch.hpp"
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/draw/cdraw_rect.hpp"
-#include "tessera/draw/draw_dispatch.hpp"
+#include "tessera/bindings/draw_dispatch.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
-#include "tessera/raster/gtool_dispatch.hpp"
-#include "tessera/raster/raster_dispatch.hpp"
+#include "tessera/bindings/gtool_dispatch.hpp"
+#include "tessera/bindings/raster_dispatch.hpp"
 #include "tessera/text/cfont.hpp"
 #include "tessera/text/ctextattribut.hpp"
 #include "tessera/text/ctextfile.hpp"
-#include "tessera/text/text_dispatch.hpp"
+#include "tessera/bindings/text_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
