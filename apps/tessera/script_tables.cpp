@@ -16,14 +16,11 @@ using frame::MemberRow;
 using frame::Method;
 using frame::PropertyGet;
 using frame::PropertyPut;
+using frame::Reader;
+using frame::Writer;
 using platform::Variant;
 
 namespace {
-
-template <typename C, typename T>
-using Reader = T (C::*)() const;
-template <typename C, typename T>
-using Writer = void (C::*)(T);
 
 // A property read and write over a pair of overloads named alike.
 template <typename C, typename T, Reader<C, T> read, Writer<C, T> write>

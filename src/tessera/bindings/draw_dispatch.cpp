@@ -8,14 +8,10 @@ namespace tessera {
 using frame::Method;
 using frame::PropertyGet;
 using frame::PropertyPut;
+using frame::Reader;
+using frame::Writer;
 
 namespace {
-
-// A property's read and write share their name, so each row names the overload it takes.
-template <typename C, typename T>
-using Reader = T (C::*)() const;
-template <typename C, typename T>
-using Writer = void (C::*)(T);
 
 using LineReads = Reader<CDrawLine, CDrawLine::PointRef>;
 using LineWrites = Writer<CDrawLine, CDrawLine::PointRef>;

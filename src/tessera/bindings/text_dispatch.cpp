@@ -9,16 +9,8 @@ namespace tessera {
 using frame::Method;
 using frame::PropertyGet;
 using frame::PropertyPut;
-
-namespace {
-
-// A property's read and write share their name, so each row names the overload it takes.
-template <typename C, typename T>
-using Reader = T (C::*)() const;
-template <typename C, typename T>
-using Writer = void (C::*)(T);
-
-}  // namespace
+using frame::Reader;
+using frame::Writer;
 
 const frame::DispatchTable& CTextFileDispatch() {
   static const frame::DispatchTable table(

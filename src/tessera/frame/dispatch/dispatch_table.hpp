@@ -93,6 +93,13 @@ class DispatchTable {
   std::vector<MemberRow> rows_;
 };
 
+// A property's read and write share their name, so a row names the overload it takes:
+// PropertyGet<static_cast<Reader<C, T>>(&C::Name)>("Name").
+template <typename C, typename T>
+using Reader = T (C::*)() const;
+template <typename C, typename T>
+using Writer = void (C::*)(T);
+
 namespace dispatch_detail {
 
 template <auto member>
