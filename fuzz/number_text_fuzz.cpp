@@ -1,31 +1,16 @@
 // Feeds arbitrary bytes to the number conversions and Format: each must either give a result or
 // raise a RuntimeError. The first byte picks the locale and the text, when it holds a newline,
 // splits into a value and a Format pattern.
-#include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "tessera/platform/locale/user_locale.hpp"
+#include "locale_text_input.hpp"
 #include "tessera/platform/runtime/convert.hpp"
-#include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/format.hpp"
 
 namespace {
 
-using tessera::platform::RuntimeError;
-
-constexpr std::size_t kMaxInput = 4096;
-
-template <typename Operation>
-void SucceedsOrRaises(Operation operation) {
-  try {
-    operation();
-  } catch (const RuntimeError&) {
-    // Raising the runtime's error is a correct answer to bad input; anything else escapes.
-  }
-}
+using tessera::fuzz::SucceedsOrRaises;
 
 void Exercise(std::string_view text, std::string_view pattern) {
   using namespace tessera::platform;
@@ -45,15 +30,5 @@ void Exercise(std::string_view text, std::string_view pattern) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size == 0 || size > kMaxInput) return 0;
-  static const std::vector<std::string> locales = tessera::platform::KnownLocaleNames();
-  const tessera::platform::ScopedUserLocale locale(locales[data[0] % locales.size()]);
-  const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
-  const std::size_t newline = input.find('\n');
-  if (newline == std::string_view::npos) {
-    Exercise(input, "0.00");
-    return 0;
-  }
-  Exercise(input.substr(0, newline), input.substr(newline + 1));
-  return 0;
+  return tessera::fuzz::FeedLocaleText(data, size, "0.00", Exercise);
 }
