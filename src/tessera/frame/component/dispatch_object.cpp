@@ -129,25 +129,6 @@ HRESULT CheckNamedArguments(const DISPPARAMS& params, uint16_t flags) {
   return params.cNamedArgs == 0 ? S_OK : DISP_E_NONAMEDARGS;
 }
 
-}  // namespace
-
-HRESULT ReportException(EXCEPINFO* exception) {
-  const platform::RuntimeError error = platform::ToRuntimeError();
-  if (exception == nullptr) return DISP_E_EXCEPTION;
-  *exception = EXCEPINFO{};
-  exception->scode = TESSERA_RUNTIME_ERROR_SCODE(error.number());
-  try {
-    exception->bstrSource = BstrFromUtf8(error.source());
-    exception->bstrDescription = BstrFromUtf8(error.description());
-  } catch (const std::bad_alloc&) {
-    SysFreeString(exception->bstrSource);
-    exception->bstrSource = nullptr;
-  }
-  return DISP_E_EXCEPTION;
-}
-
-namespace {
-
 // A host that passes an uninitialised variant for an object parameter means Nothing, so that a
 // member can fill it with a new object.
 void TakeEmptyAsNothing(const MemberRow& row, std::vector<platform::Variant>& args) {
@@ -204,6 +185,21 @@ DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& serv
 
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder) {
   return new DispatchObject(std::move(object), served, finder);
+}
+
+HRESULT ReportException(EXCEPINFO* exception) {
+  const platform::RuntimeError error = platform::ToRuntimeError();
+  if (exception == nullptr) return DISP_E_EXCEPTION;
+  *exception = EXCEPINFO{};
+  exception->scode = TESSERA_RUNTIME_ERROR_SCODE(error.number());
+  try {
+    exception->bstrSource = BstrFromUtf8(error.source());
+    exception->bstrDescription = BstrFromUtf8(error.description());
+  } catch (const std::bad_alloc&) {
+    SysFreeString(exception->bstrSource);
+    exception->bstrSource = nullptr;
+  }
+  return DISP_E_EXCEPTION;
 }
 
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {
