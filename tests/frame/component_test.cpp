@@ -13,7 +13,6 @@
 #include "tessera/frame/component/dispatch_object.hpp"
 #include "tessera/frame/component/module_usage.hpp"
 #include "tessera/frame/component/registry.hpp"
-#include "tessera/platform/runtime/collection.hpp"
 
 namespace tessera::frame {
 namespace {
@@ -146,9 +145,11 @@ TEST(ComVariantTest, KindsTheLibraryCannotTakeAreErrors) {
   object.vt = VT_DISPATCH;
   object.pdispVal = &foreign;
   EXPECT_EQ(ErrorNumberOf([&] { FromComVariant(object); }), platform::err::kTypeMismatch);
+  struct Unserved : platform::Object {
+    std::string_view TypeName() const noexcept override { return "Unserved"; }
+  };
   VARIANT out{};
-  EXPECT_EQ(ErrorNumberOf(
-                [&] { ToComVariant(Variant(std::make_shared<platform::Collection>()), out, SampleFinder); }),
+  EXPECT_EQ(ErrorNumberOf([&] { ToComVariant(Variant(std::make_shared<Unserved>()), out, SampleFinder); }),
             platform::err::kTypeMismatch);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_calls.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/frame/catalogue/catalogue.hpp"
 #include "tessera/frame/component/com_ids.hpp"
@@ -21,17 +22,8 @@ namespace {
 using frame::BstrFromUtf8;
 using frame::Utf8FromBstr;
 
-class LoaderTest : public ::testing::Test {
+class LoaderTest : public RegisteredServerTest {
  protected:
-  void SetUp() override {
-    ::setenv("TESSERA_REGISTRY", registry.c_str(), 1);
-    RegisterServer(kServer);
-  }
-  void TearDown() override {
-    UnregisterServer(kServer);
-    ::unsetenv("TESSERA_REGISTRY");
-  }
-
   // DllCanUnloadNow of the server this process has opened.
   static HRESULT CanUnloadNow() {
     void* handle = dlopen(kServer, RTLD_NOW | RTLD_NOLOAD);
@@ -41,10 +33,6 @@ class LoaderTest : public ::testing::Test {
     dlclose(handle);
     return answer;
   }
-
-  static constexpr const char* kServer = TESSERA_SERVER_FILE;
-  testing::TempDir dir;
-  std::filesystem::path registry = dir.path() / "registry.ini";
 };
 
 // GTool.ParaGib("a;;b;", ";", 3) through GetIDsOfNames and Invoke.
@@ -68,19 +56,6 @@ std::string ThirdField(IDispatch* tool) {
   std::string text = answer == S_OK && result.vt == VT_BSTR ? Utf8FromBstr(result.bstrVal) : "(failed)";
   VariantClear(&result);
   return text;
-}
-
-// A method by name with its arguments (last first); the call's HRESULT.
-HRESULT CallMethod(IDispatch* object, const char16_t* name, std::vector<VARIANT> args, VARIANT& result) {
-  OLECHAR* names[] = {const_cast<OLECHAR*>(name)};
-  DISPID id = 0;
-  EXPECT_EQ(object->lpVtbl->GetIDsOfNames(object, &IID_IDispatch, names, 1, 0, &id), S_OK);
-  DISPPARAMS params{args.data(), nullptr, static_cast<uint32_t>(args.size()), 0};
-  EXCEPINFO exception{};
-  const HRESULT answer = object->lpVtbl->Invoke(object, id, &IID_IDispatch, 0, DISPATCH_METHOD, &params,
-                                                &result, &exception, nullptr);
-  for (VARIANT& arg : args) VariantClear(&arg);
-  return answer;
 }
 
 TEST_F(LoaderTest, RasterEditingAndAShortLoadRasterFileAnswerThroughDispatch) {

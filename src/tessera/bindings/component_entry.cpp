@@ -15,7 +15,7 @@ namespace tessera {
 
 namespace {
 
-// Objects leave the library served as their class; a host-made Collection is not served.
+// Objects leave the library served as their class; collections the component route serves itself.
 const frame::ServedClass* ServedClassOf(const platform::Object& object) {
   const ClassBinding* binding = FindClassBinding(object.TypeName());
   return binding == nullptr ? nullptr : &binding->served;

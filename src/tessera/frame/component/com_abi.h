@@ -52,6 +52,7 @@ typedef OLECHAR* BSTR;
 #define DISP_E_BADVARTYPE ((HRESULT)0x80020008)
 #define DISP_E_EXCEPTION ((HRESULT)0x80020009)
 #define DISP_E_BADINDEX ((HRESULT)0x8002000B)
+#define DISP_E_BADPARAMCOUNT ((HRESULT)0x8002000E)
 /* A run-time error n of the library arrives in EXCEPINFO.scode as this facility with code n. */
 #define TESSERA_RUNTIME_ERROR_SCODE(n) ((SCODE)(0x800A0000u | ((uint32_t)(n)&0xFFFFu)))
 
@@ -80,6 +81,8 @@ enum { DISPATCH_METHOD = 1, DISPATCH_PROPERTYGET = 2, DISPATCH_PROPERTYPUT = 4, 
 
 #define DISPID_UNKNOWN ((DISPID)-1)
 #define DISPID_PROPERTYPUT ((DISPID)-3)
+#define DISPID_VALUE ((DISPID)0)
+#define DISPID_NEWENUM ((DISPID)-4)
 
 typedef struct GUID {
   uint32_t Data1;
@@ -95,6 +98,7 @@ typedef struct IDispatch IDispatch;
 typedef struct IClassFactory IClassFactory;
 typedef struct IConnectionPointContainer IConnectionPointContainer;
 typedef struct IConnectionPoint IConnectionPoint;
+typedef struct IEnumVARIANT IEnumVARIANT;
 
 typedef struct VARIANT {
   VARTYPE vt;
@@ -215,11 +219,27 @@ struct IConnectionPoint {
   const IConnectionPointVtbl* lpVtbl;
 };
 
+/* How a host walks a collection: its _NewEnum (DISPID_NEWENUM) answers this enumerator as
+ * VT_UNKNOWN. Next copies up to `count` items into `items` (each to be cleared by the host) and
+ * answers S_FALSE when fewer were left. */
+typedef struct IEnumVARIANTVtbl {
+  HRESULT (*QueryInterface)(IEnumVARIANT* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IEnumVARIANT* self);
+  uint32_t (*Release)(IEnumVARIANT* self);
+  HRESULT (*Next)(IEnumVARIANT* self, uint32_t count, VARIANT* items, uint32_t* fetched);
+  HRESULT (*Skip)(IEnumVARIANT* self, uint32_t count);
+  HRESULT (*Reset)(IEnumVARIANT* self);
+  HRESULT (*Clone)(IEnumVARIANT* self, IEnumVARIANT** copy);
+} IEnumVARIANTVtbl;
+struct IEnumVARIANT {
+  const IEnumVARIANTVtbl* lpVtbl;
+};
 /* The well-known identities. */
 static const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 static const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_IEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IConnectionPointContainer = {
     0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 static const IID IID_IConnectionPoint = {

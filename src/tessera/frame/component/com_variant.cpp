@@ -1,5 +1,6 @@
 #include "tessera/frame/component/com_variant.hpp"
 
+#include "tessera/frame/component/collection_object.hpp"
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"
 #include "tessera/frame/dispatch/dispatch_types.hpp"
@@ -61,10 +62,13 @@ VARIANT Dereferenced(const VARIANT& reference) {
   return plain;
 }
 
-// A new dispatch interface for `value`, which must be an object.
+// A new dispatch interface for `value`, which must be an object; collections are served by the
+// component route itself, as every class may hand them out.
 IDispatch* DispatchFor(const Variant& value, ClassFinder finder) {
   const platform::ObjectRef& object = value.AsObject();
   if (!object) return nullptr;
+  if (auto collection = std::dynamic_pointer_cast<platform::Collection>(object))
+    return NewCollectionObject(std::move(collection), finder);
   const ServedClass* served = finder(*object);
   if (served == nullptr) Raise(platform::err::kTypeMismatch);
   return NewDispatchObject(object, *served, finder);

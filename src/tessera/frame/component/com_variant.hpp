@@ -15,8 +15,8 @@ namespace tessera::frame {
 // interface that is not one of the library's own objects is error 13.
 platform::Variant FromComVariant(const VARIANT& value);
 
-// `value` as a new VARIANT in `out`, which must hold nothing that needs freeing. An object whose
-// class is not served is error 13.
+// `value` as a new VARIANT in `out`, which must hold nothing that needs freeing. A Collection
+// leaves as a collection object; any other object whose class is not served is error 13.
 void ToComVariant(const platform::Variant& value, VARIANT& out, ClassFinder finder);
 
 bool IsByReference(const VARIANT& value) noexcept;

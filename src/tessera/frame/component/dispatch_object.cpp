@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tessera/frame/catalogue/catalogue.hpp"
+#include "tessera/frame/component/collection_object.hpp"
 #include "tessera/frame/component/com_ids.hpp"
 #include "tessera/frame/component/com_object.hpp"
 #include "tessera/frame/component/com_strings.hpp"
@@ -128,19 +129,12 @@ HRESULT CheckNamedArguments(const DISPPARAMS& params, uint16_t flags) {
   return params.cNamedArgs == 0 ? S_OK : DISP_E_NONAMEDARGS;
 }
 
-HRESULT ReportException(EXCEPINFO* exception) {
-  const platform::RuntimeError error = platform::ToRuntimeError();
-  if (exception == nullptr) return DISP_E_EXCEPTION;
-  *exception = EXCEPINFO{};
-  exception->scode = TESSERA_RUNTIME_ERROR_SCODE(error.number());
-  try {
-    exception->bstrSource = BstrFromUtf8(error.source());
-    exception->bstrDescription = BstrFromUtf8(error.description());
-  } catch (const std::bad_alloc&) {
-    SysFreeString(exception->bstrSource);
-    exception->bstrSource = nullptr;
-  }
-  return DISP_E_EXCEPTION;
+// A host that passes an uninitialised variant for an object parameter means Nothing, so that a
+// member can fill it with a new object.
+void TakeEmptyAsNothing(const MemberRow& row, std::vector<platform::Variant>& args) {
+  for (std::size_t i = 0; i < row.params.size() && i < args.size(); ++i)
+    if (row.params[i].type == ValueType::kObject && args[i].IsEmpty())
+      args[i] = platform::Variant(platform::ObjectRef());
 }
 
 // Runs `row` with the arguments in call order and writes by-reference results back.
@@ -148,6 +142,7 @@ void Call(DispatchObject& self, const MemberRow& row, DISPPARAMS& params, VARIAN
   std::vector<platform::Variant> args;
   args.reserve(params.cArgs);
   for (uint32_t i = params.cArgs; i-- > 0;) args.push_back(FromComVariant(params.rgvarg[i]));
+  TakeEmptyAsNothing(row, args);
   const platform::Variant value = row.invoke(*self.object, args, row.params);
   for (std::size_t i = 0; i < row.params.size() && i < args.size(); ++i) {
     VARIANT& passed = params.rgvarg[params.cArgs - 1 - i];
@@ -192,8 +187,24 @@ IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& serv
   return new DispatchObject(std::move(object), served, finder);
 }
 
+HRESULT ReportException(EXCEPINFO* exception) {
+  const platform::RuntimeError error = platform::ToRuntimeError();
+  if (exception == nullptr) return DISP_E_EXCEPTION;
+  *exception = EXCEPINFO{};
+  exception->scode = TESSERA_RUNTIME_ERROR_SCODE(error.number());
+  try {
+    exception->bstrSource = BstrFromUtf8(error.source());
+    exception->bstrDescription = BstrFromUtf8(error.description());
+  } catch (const std::bad_alloc&) {
+    SysFreeString(exception->bstrSource);
+    exception->bstrSource = nullptr;
+  }
+  return DISP_E_EXCEPTION;
+}
+
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {
   if (dispatch == nullptr) return platform::ObjectRef();
+  if (auto collection = CollectionBehind(dispatch)) return platform::ObjectRef(std::move(collection));
   if (dispatch->lpVtbl != &kVtable) return std::nullopt;
   return Self(dispatch).object;
 }

@@ -22,6 +22,9 @@ inline constexpr DISPID kFirstMemberId = 0x60030000;
 // when memory runs out.
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder);
 
+// DISP_E_EXCEPTION for the run-time error being handled, described in `exception` if given.
+HRESULT ReportException(EXCEPINFO* exception);
+
 // The library object behind `dispatch` (nullptr for Nothing), or nullopt for a foreign interface.
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch);
 

@@ -1,0 +1,172 @@
+#include "tessera/frame/component/collection_object.hpp"
+
+#include <array>
+#include <new>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "tessera/frame/component/collection_enum.hpp"
+#include "tessera/frame/component/com_ids.hpp"
+#include "tessera/frame/component/com_object.hpp"
+#include "tessera/frame/component/com_strings.hpp"
+#include "tessera/frame/component/com_variant.hpp"
+#include "tessera/frame/component/dispatch_object.hpp"
+#include "tessera/platform/runtime/convert.hpp"
+#include "tessera/platform/runtime/text_case.hpp"
+
+namespace tessera::frame {
+
+namespace {
+
+using platform::Collection;
+using platform::Variant;
+
+struct CollectionObject : ComObject<CollectionObject, IDispatch> {
+  CollectionObject(std::shared_ptr<Collection> held, ClassFinder find_class);
+  static void* InterfaceFor(const IID& id, CollectionObject& self) {
+    return SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch) ? &self : nullptr;
+  }
+
+  std::shared_ptr<Collection> collection;
+  ClassFinder finder;
+};
+
+CollectionObject& Self(IDispatch* self) {
+  return CollectionObject::Of(self);
+}
+
+struct Member {
+  std::string_view folded_name;
+  DISPID id;
+  uint32_t min_args;
+  uint32_t max_args;
+  bool is_method_only;  // Add and Remove change the collection and cannot be read as properties
+};
+
+constexpr std::array kMembers{
+    Member{"item", DISPID_VALUE, 1, 1, false},        Member{"add", kCollectionAddId, 1, 2, true},
+    Member{"count", kCollectionCountId, 0, 0, false}, Member{"remove", kCollectionRemoveId, 1, 1, true},
+    Member{"_newenum", DISPID_NEWENUM, 0, 0, false},
+};
+
+const Member* MemberWithId(DISPID id) {
+  for (const Member& member : kMembers)
+    if (member.id == id) return &member;
+  return nullptr;
+}
+
+HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
+  if (count == nullptr) return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT GetTypeInfo(IDispatch*, uint32_t, LCID, void** type_info) {
+  if (type_info != nullptr) *type_info = nullptr;
+  return DISP_E_BADINDEX;
+}
+
+HRESULT GetIDsOfNames(IDispatch*, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
+  if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
+  for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  try {
+    const std::string name = platform::FoldCase(Utf8FromUtf16(std::u16string_view(names[0])));
+    for (const Member& member : kMembers)
+      if (member.folded_name == name) ids[0] = member.id;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+  if (ids[0] == DISPID_UNKNOWN) return DISP_E_UNKNOWNNAME;
+  return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+}
+
+// A string picks an item by its key, anything else by its index.
+const Variant& ItemAt(const Collection& collection, const Variant& where) {
+  if (where.kind() == platform::VarType::kString) return collection.Item(where.AsString());
+  return collection.Item(platform::CLng(where));
+}
+
+void RemoveAt(Collection& collection, const Variant& where) {
+  if (where.kind() == platform::VarType::kString) return collection.Remove(where.AsString());
+  collection.Remove(platform::CLng(where));
+}
+
+std::optional<std::string> KeyOf(const std::vector<Variant>& args) {
+  if (args.size() < 2 || args[1].IsMissing()) return std::nullopt;
+  return platform::CStr(args[1]);
+}
+
+// Runs member `id` with the arguments in call order, its answer going to `result`.
+void Call(CollectionObject& self, DISPID id, const std::vector<Variant>& args, VARIANT* result) {
+  Collection& collection = *self.collection;
+  VARIANT answer{};
+  switch (id) {
+    case DISPID_VALUE:
+      ToComVariant(ItemAt(collection, args[0]), answer, self.finder);
+      break;
+    case kCollectionAddId: {
+      const std::optional<std::string> key = KeyOf(args);
+      collection.Add(args[0], key ? std::optional<std::string_view>(*key) : std::nullopt);
+      break;
+    }
+    case kCollectionCountId:
+      ToComVariant(Variant(collection.Count()), answer, self.finder);
+      break;
+    case kCollectionRemoveId:
+      RemoveAt(collection, args[0]);
+      break;
+    case DISPID_NEWENUM:
+      answer.vt = VT_UNKNOWN;
+      answer.punkVal = reinterpret_cast<IUnknown*>(NewCollectionEnum(self.collection, self.finder));
+      break;
+  }
+  if (result != nullptr) {
+    *result = answer;
+  } else {
+    VariantClear(&answer);
+  }
+}
+
+HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t flags, DISPPARAMS* params,
+               VARIANT* result, EXCEPINFO* exception, uint32_t*) {
+  if (params == nullptr || (params->cArgs > 0 && params->rgvarg == nullptr)) return E_INVALIDARG;
+  const Member* member = MemberWithId(id);
+  const bool reads = (flags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET)) != 0;
+  if (member == nullptr || !reads || (member->is_method_only && !(flags & DISPATCH_METHOD)))
+    return DISP_E_MEMBERNOTFOUND;
+  if (params->cNamedArgs != 0) return DISP_E_NONAMEDARGS;
+  if (params->cArgs < member->min_args || params->cArgs > member->max_args) return DISP_E_BADPARAMCOUNT;
+  try {
+    std::vector<Variant> args;
+    for (uint32_t i = params->cArgs; i-- > 0;) args.push_back(FromComVariant(params->rgvarg[i]));
+    Call(Self(self), id, args, result);
+    return S_OK;
+  } catch (...) {
+    return ReportException(exception);
+  }
+}
+
+constexpr IDispatchVtbl kVtable{CollectionObject::QueryInterface,
+                                CollectionObject::AddRef,
+                                CollectionObject::Release,
+                                GetTypeInfoCount,
+                                GetTypeInfo,
+                                GetIDsOfNames,
+                                Invoke};
+
+CollectionObject::CollectionObject(std::shared_ptr<Collection> held, ClassFinder find_class)
+    : ComObject(&kVtable), collection(std::move(held)), finder(find_class) {}
+
+}  // namespace
+
+IDispatch* NewCollectionObject(std::shared_ptr<Collection> collection, ClassFinder finder) {
+  return new CollectionObject(std::move(collection), finder);
+}
+
+std::shared_ptr<Collection> CollectionBehind(IDispatch* dispatch) {
+  if (dispatch == nullptr || dispatch->lpVtbl != &kVtable) return nullptr;
+  return Self(dispatch).collection;
+}
+
+}  // namespace tessera::frame
