@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "tessera/dates/ckalfkt.hpp"
 #include "tessera/bindings/ckalfkt_dispatch.hpp"
+#include "tessera/dates/ckalfkt.hpp"
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"

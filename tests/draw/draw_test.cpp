@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "platform/runtime/error_number.hpp"
+#include "tessera/bindings/draw_dispatch.hpp"
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/draw/cdraw_rect.hpp"
-#include "tessera/bindings/draw_dispatch.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 
 namespace tessera {

@@ -7,13 +7,13 @@
 #include "platform/picture/bmp_builder.hpp"
 #include "platform/runtime/error_number.hpp"
 #include "support/temp_dir.hpp"
+#include "tessera/bindings/raster_dispatch.hpp"
 #include "tessera/platform/picture/picture_handles.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
-#include "tessera/bindings/raster_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {

@@ -4,18 +4,18 @@
 #include <array>
 #include <memory>
 
-#include "tessera/dates/ckalfkt.hpp"
 #include "tessera/bindings/ckalfkt_dispatch.hpp"
-#include "tessera/draw/cdraw_line.hpp"
-#include "tessera/draw/cdraw_rect.hpp"
 #include "tessera/bindings/draw_dispatch.hpp"
-#include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/bindings/gtool_dispatch.hpp"
 #include "tessera/bindings/raster_dispatch.hpp"
+#include "tessera/bindings/text_dispatch.hpp"
+#include "tessera/dates/ckalfkt.hpp"
+#include "tessera/draw/cdraw_line.hpp"
+#include "tessera/draw/cdraw_rect.hpp"
+#include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/text/cfont.hpp"
 #include "tessera/text/ctextattribut.hpp"
 #include "tessera/text/ctextfile.hpp"
-#include "tessera/bindings/text_dispatch.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {

@@ -159,7 +159,7 @@ std::function<void()> frmTrans::KeptAlive(void (frmTrans::*handler)()) {
 template <typename... Params, typename... Args>
 void frmTrans::Raise(std::string_view name, platform::EventArgs args,
                      void (frmTransEvents::*event)(Params...), Args&&... values) {
-  if (owner_ == nullptr) return;               // a window its owner has let go of speaks to no one
+  if (owner_ == nullptr) return;  // a window its owner has let go of speaks to no one
   form.Notify(name, args);
   (owner_->*event)(std::forward<Args>(values)...);
 }
