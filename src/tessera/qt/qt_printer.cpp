@@ -22,17 +22,6 @@ QSize PageSize(QPrinter& printer) {
 QtPrinter::QtPrinter(QPrinter& printer)
     : Printer(PageSize(printer).width(), PageSize(printer).height(), kTwipsPerPixel), printer_(printer) {}
 
-void QtPrinter::PaintPicture(const platform::Picture& picture, float dest_left, float dest_top,
-                             float dest_width, float dest_height, float source_left, float source_top,
-                             float source_width, float source_height, uint32_t rop) {
-  const float to_x =
-      static_cast<float>(TwipsPerPixelX()) / static_cast<float>(platform::Screen::TwipsPerPixelX());
-  const float to_y =
-      static_cast<float>(TwipsPerPixelY()) / static_cast<float>(platform::Screen::TwipsPerPixelY());
-  Printer::PaintPicture(picture, dest_left, dest_top, dest_width, dest_height, source_left * to_x,
-                        source_top * to_y, source_width * to_x, source_height * to_y, rop);
-}
-
 void QtPrinter::EndDoc() {
   QPainter painter;
   if (!painter.begin(&printer_)) platform::Raise(platform::err::kDeviceIoError);

@@ -31,6 +31,17 @@ TEST(PrinterTest, PagesKeepThePenAndAreWrittenOnePngEach) {
   EXPECT_EQ(ReadBytes(files[0]).substr(1, 3), "PNG");
 }
 
+// The library hands the printer a source rectangle in printer pixels (2.5 of them per picture
+// pixel at 6 and 15 twips); the whole picture must fill the destination, as on the screen.
+TEST(PrinterTest, PaintPictureTakesItsSourceInPrinterPixels) {
+  ASSERT_EQ(Screen::TwipsPerPixelX(), 15);
+  const Picture black(10, 10, PixelFormat::kBgrx32);
+  Printer printer(30, 30);
+  printer.PaintPicture(black, 0, 0, 25, 25, 0, 0, 25, 25);
+  EXPECT_EQ(printer.Page(0).PixelAt(24, 24), 0u);
+  EXPECT_EQ(printer.Page(0).PixelAt(25, 25), 0xFFFFFFu);
+}
+
 TEST(PngTest, AFileIsReplacedWholeOrNotAtAll) {
   TempDir dir;
   const std::string file = dir.File("out.png");

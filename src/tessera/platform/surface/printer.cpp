@@ -8,6 +8,15 @@ Printer::Printer(int32_t page_width, int32_t page_height, int32_t twips_per_pixe
   pages_.push_back(std::make_unique<Canvas>(page_width, page_height, kColourBits, twips_per_pixel));
 }
 
+void Printer::PaintPicture(const Picture& picture, float dest_left, float dest_top, float dest_width,
+                           float dest_height, float source_left, float source_top, float source_width,
+                           float source_height, uint32_t rop) {
+  const float to_x = static_cast<float>(TwipsPerPixelX()) / static_cast<float>(Screen::TwipsPerPixelX());
+  const float to_y = static_cast<float>(TwipsPerPixelY()) / static_cast<float>(Screen::TwipsPerPixelY());
+  page().PaintPicture(picture, dest_left, dest_top, dest_width, dest_height, source_left * to_x,
+                      source_top * to_y, source_width * to_x, source_height * to_y, rop);
+}
+
 void Printer::NewPage() {
   const Canvas& last = page();
   auto next = std::make_unique<Canvas>(last.width(), last.height(), kColourBits, last.TwipsPerPixelX());

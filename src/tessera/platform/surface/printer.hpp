@@ -40,12 +40,12 @@ class TESSERA_API Printer : public PictureControl {
             std::optional<int32_t> colour = std::nullopt) override {
     page().Line(x1, y1, x2, y2, shape, colour);
   }
+  // The source rectangle comes in printer pixels, as a host's printer measures it; a picture's
+  // pixel is a screen pixel, so the source is scaled back by the two resolutions before the copy
+  // and the picture lands where the destination rectangle says.
   void PaintPicture(const Picture& picture, float dest_left, float dest_top, float dest_width,
                     float dest_height, float source_left, float source_top, float source_width,
-                    float source_height, uint32_t rop = kSrcCopy) override {
-    page().PaintPicture(picture, dest_left, dest_top, dest_width, dest_height, source_left, source_top,
-                        source_width, source_height, rop);
-  }
+                    float source_height, uint32_t rop = kSrcCopy) override;
 
   int32_t TwipsPerPixelX() const override { return page().TwipsPerPixelX(); }
   int32_t TwipsPerPixelY() const override { return page().TwipsPerPixelY(); }
