@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "batch_events.hpp"
-#include "batch_inspect.hpp"
+#include "batch_state.hpp"
 #include "call_answer.hpp"
 #include "json_values.hpp"
 #include "script_tables.hpp"
@@ -100,7 +100,7 @@ class Batch {
     if (request.contains("call")) return Call(request);
     if (request.contains("let")) return Let(request.at("let").get<std::string>(), request.at("value"));
     if (request.contains("dialog")) return DialogInput(request);
-    if (request.contains("inspect")) return Json{{"result", Inspect(Named(request.at("inspect")))}};
+    if (request.contains("inspect")) return Json{{"result", ObjectState(Named(request.at("inspect")))}};
     if (request.contains("host")) return Host(request);
     if (request.contains("at_yield")) return AtYield(request.at("at_yield"));
     if (request.contains("locale")) {

@@ -103,10 +103,10 @@ int ChangeRegistration(bool registering, const std::filesystem::path& registry) 
   }
 }
 
-using Kind = OptionSpec::Kind;
+using Kind = OptionSyntax::Kind;
 
 struct Command {
-  CommandSpec spec;
+  CommandSyntax syntax;
   int (*run)(const ParsedCommand& command);
 };
 
@@ -149,14 +149,14 @@ const std::vector<Command>& Commands() {
 
 const Command* FindCommand(std::string_view name) {
   for (const Command& command : Commands()) {
-    if (command.spec.name == name) return &command;
+    if (command.syntax.name == name) return &command;
   }
   return nullptr;
 }
 
 std::string Overview() {
   std::string text = "usage:";
-  for (const Command& command : Commands()) text += "\n  tessera " + std::string(command.spec.usage);
+  for (const Command& command : Commands()) text += "\n  tessera " + std::string(command.syntax.usage);
   return text + "\n  tessera help COMMAND | tessera COMMAND --help\n  tessera --version\n";
 }
 
@@ -184,14 +184,14 @@ int RunCall(std::span<char* const> args) {
 int RunCommand(const Command& command, std::span<char* const> args) {
   // A member's arguments are the script's own, so `call` takes --help as its first word only.
   if (AsksForHelp(command.run == nullptr ? args.first(std::min<std::size_t>(args.size(), 1)) : args)) {
-    std::cout << CommandHelp(command.spec);
+    std::cout << CommandHelp(command.syntax);
     return 0;
   }
   try {
     if (command.run == nullptr) return RunCall(args);
-    return command.run(Parse(command.spec, args));
+    return command.run(Parse(command.syntax, args));
   } catch (const UsageError& error) {
-    return WrongUsage(" " + std::string(command.spec.name), error.what(), CommandUsage(command.spec));
+    return WrongUsage(" " + std::string(command.syntax.name), error.what(), CommandUsage(command.syntax));
   }
 }
 
@@ -203,7 +203,7 @@ int Help(std::span<char* const> args) {
   const Command* command = FindCommand(args[0]);
   if (command == nullptr || args.size() > 1)
     return WrongUsage(" help", "no command '" + std::string(args[0]) + "'", Overview());
-  std::cout << CommandHelp(command->spec);
+  std::cout << CommandHelp(command->syntax);
   return 0;
 }
 

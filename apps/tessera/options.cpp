@@ -22,7 +22,7 @@ std::optional<double> Number(std::string_view text) {
   return value;
 }
 
-std::vector<double> Numbers(const OptionSpec& option, std::string_view text) {
+std::vector<double> Numbers(const OptionSyntax& option, std::string_view text) {
   std::vector<double> numbers;
   bool all_numbers = true;
   for (std::size_t start = 0; start <= text.size();) {
@@ -39,10 +39,10 @@ std::vector<double> Numbers(const OptionSpec& option, std::string_view text) {
                    option.separator + "', not " + Quoted(text));
 }
 
-const OptionSpec* FindOption(const CommandSpec& spec, std::string_view name) {
-  const auto found = std::find_if(spec.options.begin(), spec.options.end(),
-                                  [&](const OptionSpec& option) { return option.name == name; });
-  return found == spec.options.end() ? nullptr : &*found;
+const OptionSyntax* FindOption(const CommandSyntax& syntax, std::string_view name) {
+  const auto found = std::find_if(syntax.options.begin(), syntax.options.end(),
+                                  [&](const OptionSyntax& option) { return option.name == name; });
+  return found == syntax.options.end() ? nullptr : &*found;
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ int32_t WholeNumber(std::string_view what, const std::string& text) {
   return value;
 }
 
-ParsedCommand Parse(const CommandSpec& spec, std::span<char* const> args) {
+ParsedCommand Parse(const CommandSyntax& syntax, std::span<char* const> args) {
   ParsedCommand parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string arg = args[i];
@@ -65,36 +65,36 @@ ParsedCommand Parse(const CommandSpec& spec, std::span<char* const> args) {
       parsed.positional_.push_back(arg);
       continue;
     }
-    const OptionSpec* option = FindOption(spec, arg);
+    const OptionSyntax* option = FindOption(syntax, arg);
     if (option == nullptr) throw UsageError("unknown option " + arg);
     if (parsed.values_.contains(arg)) throw UsageError(arg + " is given twice");
-    if (option->kind == OptionSpec::Kind::kFlag) {
+    if (option->kind == OptionSyntax::Kind::kFlag) {
       parsed.values_[arg] = "";
       continue;
     }
     if (i + 1 == args.size()) throw UsageError(arg + " needs a value");
     const std::string value = args[++i];
     parsed.values_[arg] = value;
-    if (option->kind == OptionSpec::Kind::kWhole) parsed.wholes_[arg] = WholeNumber(arg, value);
-    if (option->kind == OptionSpec::Kind::kNumbers) parsed.numbers_[arg] = Numbers(*option, value);
+    if (option->kind == OptionSyntax::Kind::kWhole) parsed.wholes_[arg] = WholeNumber(arg, value);
+    if (option->kind == OptionSyntax::Kind::kNumbers) parsed.numbers_[arg] = Numbers(*option, value);
   }
-  for (const OptionSpec& option : spec.options) {
+  for (const OptionSyntax& option : syntax.options) {
     if (option.required && !parsed.has(option.name)) throw UsageError("missing " + std::string(option.name));
   }
-  if (parsed.positional_.size() < spec.positional.size())
-    throw UsageError("missing " + std::string(spec.positional[parsed.positional_.size()]));
-  if (parsed.positional_.size() > spec.positional.size())
-    throw UsageError("unexpected argument " + Quoted(parsed.positional_[spec.positional.size()]));
+  if (parsed.positional_.size() < syntax.positional.size())
+    throw UsageError("missing " + std::string(syntax.positional[parsed.positional_.size()]));
+  if (parsed.positional_.size() > syntax.positional.size())
+    throw UsageError("unexpected argument " + Quoted(parsed.positional_[syntax.positional.size()]));
   return parsed;
 }
 
-std::string CommandUsage(const CommandSpec& spec) {
-  return "usage: tessera " + std::string(spec.usage) + "\n(more: tessera help " + std::string(spec.name) +
+std::string CommandUsage(const CommandSyntax& syntax) {
+  return "usage: tessera " + std::string(syntax.usage) + "\n(more: tessera help " + std::string(syntax.name) +
          ")\n";
 }
 
-std::string CommandHelp(const CommandSpec& spec) {
-  return "usage: tessera " + std::string(spec.usage) + "\n\n" + std::string(spec.description);
+std::string CommandHelp(const CommandSyntax& syntax) {
+  return "usage: tessera " + std::string(syntax.usage) + "\n\n" + std::string(syntax.description);
 }
 
 }  // namespace tessera::cli

@@ -21,7 +21,7 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+struct OptionSyntax {
   enum class Kind { kFlag, kText, kWhole, kNumbers };
   std::string_view name;  // "--height"
   Kind kind;
@@ -30,12 +30,12 @@ struct OptionSpec {
   bool required = false;
 };
 
-struct CommandSpec {
+struct CommandSyntax {
   std::string_view name;
   std::string_view usage;                    // the synopsis after "tessera "
   std::string_view description;              // what it does, a few lines
   std::vector<std::string_view> positional;  // their names, for messages ("RASTERDIR", ...)
-  std::vector<OptionSpec> options;
+  std::vector<OptionSyntax> options;
 };
 
 class ParsedCommand {
@@ -49,23 +49,23 @@ class ParsedCommand {
   }
 
  private:
-  friend ParsedCommand Parse(const CommandSpec& spec, std::span<char* const> args);
+  friend ParsedCommand Parse(const CommandSyntax& syntax, std::span<char* const> args);
   std::vector<std::string> positional_;
   std::map<std::string, std::string> values_;  // every option given, flags with ""
   std::map<std::string, int32_t> wholes_;
   std::map<std::string, std::vector<double>> numbers_;
 };
 
-// Checks `args` (what follows the command's name) against `spec`; throws UsageError.
-ParsedCommand Parse(const CommandSpec& spec, std::span<char* const> args);
+// Checks `args` (what follows the command's name) against `syntax`; throws UsageError.
+ParsedCommand Parse(const CommandSyntax& syntax, std::span<char* const> args);
 
 // A whole number within 32 bits, or UsageError naming `what`.
 int32_t WholeNumber(std::string_view what, const std::string& text);
 
 // "usage: tessera <usage>" with the description, as `tessera help COMMAND` prints it.
-std::string CommandHelp(const CommandSpec& spec);
+std::string CommandHelp(const CommandSyntax& syntax);
 
 // The usage line alone and where to read more, as wrong usage is answered.
-std::string CommandUsage(const CommandSpec& spec);
+std::string CommandUsage(const CommandSyntax& syntax);
 
 }  // namespace tessera::cli

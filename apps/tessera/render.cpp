@@ -36,7 +36,7 @@ constexpr double kDefaultSize[] = {1600, 1200};
 constexpr int32_t kLabelMargin = 8;  // pixels between the floor's corner and its caption
 constexpr int32_t kPointsPerInch = 72;
 
-using Kind = OptionSpec::Kind;
+using Kind = OptionSyntax::Kind;
 
 // A failure that is no run-time error of the library, said in a sentence that names its subject.
 class Failure : public std::runtime_error {
@@ -45,7 +45,7 @@ class Failure : public std::runtime_error {
 };
 
 // The options of both commands that name a floor: its size in world units and its kind.
-std::vector<OptionSpec> FloorOptions(std::vector<OptionSpec> more) {
+std::vector<OptionSyntax> FloorOptions(std::vector<OptionSyntax> more) {
   more.insert(more.begin(), {{"--height", Kind::kWhole, 1, ',', true},
                              {"--width", Kind::kWhole, 1, ',', true},
                              {"--so", Kind::kFlag}});
@@ -205,8 +205,8 @@ bool WithinPictureBudget(const std::vector<double>& size) {
 
 }  // namespace
 
-const CommandSpec& RenderCommand() {
-  static const CommandSpec spec{
+const CommandSyntax& RenderCommand() {
+  static const CommandSyntax syntax{
       "render",
       "render RASTERDIR FLOOR --height H --width W [--so] [--view L,T,R,B] [--size WxH] [--printer] "
       "[--label TEXT [--font NAME,POINTS]] -o OUT.png",
@@ -226,11 +226,11 @@ const CommandSpec& RenderCommand() {
                     {"--label", Kind::kText},
                     {"--font", Kind::kText},
                     {"-o", Kind::kText, 1, ',', true}})};
-  return spec;
+  return syntax;
 }
 
-const CommandSpec& PlaceCommand() {
-  static const CommandSpec spec{
+const CommandSyntax& PlaceCommand() {
+  static const CommandSyntax syntax{
       "place",
       "place RASTERDIR FLOOR FILE --height H --width W [--so]",
       "Loads the raster file FILE, fits it into floor FLOOR (W wide, H high in world units) and\n"
@@ -240,7 +240,7 @@ const CommandSpec& PlaceCommand() {
       "Answers {\"placed\":file,\"Dx\":dx,\"Dy\":dy,\"Zoom\":zoom}.\n",
       {"RASTERDIR", "FLOOR", "FILE"},
       FloorOptions({})};
-  return spec;
+  return syntax;
 }
 
 int Render(const ParsedCommand& command) {

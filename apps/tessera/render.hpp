@@ -6,8 +6,8 @@
 
 namespace tessera::cli {
 
-const CommandSpec& RenderCommand();
-const CommandSpec& PlaceCommand();
+const CommandSyntax& RenderCommand();
+const CommandSyntax& PlaceCommand();
 
 // Each prints its JSON answer and answers the exit status; wrong usage throws UsageError.
 int Render(const ParsedCommand& command);

@@ -12,6 +12,6 @@
 
 namespace tessera::cli {
 
-nlohmann::ordered_json Inspect(const platform::ObjectRef& object);
+nlohmann::ordered_json ObjectState(const platform::ObjectRef& object);
 
 }  // namespace tessera::cli

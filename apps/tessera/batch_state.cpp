@@ -1,4 +1,4 @@
-#include "batch_inspect.hpp"
+#include "batch_state.hpp"
 
 #include <span>
 #include <vector>
@@ -80,7 +80,7 @@ Json CanvasState(const platform::Canvas& canvas) {
 
 }  // namespace
 
-Json Inspect(const platform::ObjectRef& object) {
+Json ObjectState(const platform::ObjectRef& object) {
   if (!object) platform::Raise(platform::err::kObjectNotSet);
   if (const auto* canvas = dynamic_cast<const platform::Canvas*>(object.get())) return CanvasState(*canvas);
   Json state = Properties(*object);
