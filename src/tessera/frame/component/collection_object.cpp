@@ -56,17 +56,6 @@ const Member* MemberWithId(DISPID id) {
   return nullptr;
 }
 
-HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
-  if (count == nullptr) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT GetTypeInfo(IDispatch*, uint32_t, LCID, void** type_info) {
-  if (type_info != nullptr) *type_info = nullptr;
-  return DISP_E_BADINDEX;
-}
-
 HRESULT GetIDsOfNames(IDispatch*, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
   for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;

@@ -84,17 +84,6 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
 constexpr IConnectionPointContainerVtbl kContainerVtable{
     ContainerQueryInterface, ContainerAddRef, ContainerRelease, EnumConnectionPoints, FindConnectionPoint};
 
-HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
-  if (count == nullptr) return E_POINTER;
-  *count = 0;  // no type information is offered; names are resolved with GetIDsOfNames
-  return S_OK;
-}
-
-HRESULT GetTypeInfo(IDispatch*, uint32_t, LCID, void** type_info) {
-  if (type_info != nullptr) *type_info = nullptr;
-  return DISP_E_BADINDEX;
-}
-
 // Only member names resolve: the members take their arguments by position.
 HRESULT GetIDsOfNames(IDispatch* self, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
@@ -185,6 +174,17 @@ DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& serv
 
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder) {
   return new DispatchObject(std::move(object), served, finder);
+}
+
+HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
+  if (count == nullptr) return E_POINTER;
+  *count = 0;  // no type information is offered; names are resolved with GetIDsOfNames
+  return S_OK;
+}
+
+HRESULT GetTypeInfo(IDispatch*, uint32_t, LCID, void** type_info) {
+  if (type_info != nullptr) *type_info = nullptr;
+  return DISP_E_BADINDEX;
 }
 
 HRESULT ReportException(EXCEPINFO* exception) {

@@ -22,6 +22,11 @@ inline constexpr DISPID kFirstMemberId = 0x60030000;
 // when memory runs out.
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder);
 
+// The dispatch interface's answers while no type information is offered: a count of 0, and
+// DISP_E_BADINDEX for any request. Every dispatch object of the library shares them.
+HRESULT GetTypeInfoCount(IDispatch* self, uint32_t* count);
+HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID locale, void** type_info);
+
 // DISP_E_EXCEPTION for the run-time error being handled, described in `exception` if given.
 HRESULT ReportException(EXCEPINFO* exception);
 
