@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "error_number.hpp"
+#include "lonely_fifo.hpp"
 #include "support/temp_dir.hpp"
 
 namespace tessera::platform {
@@ -89,6 +90,16 @@ TEST_F(NumberedFiles, RaisesTheRuntimeErrors) {
   for (const auto& c : cases) EXPECT_EQ(ErrorNumberOf(c.operation), c.number) << c.what;
   EXPECT_EQ(FreeFile(), 2) << "no failed open keeps its number";
   EXPECT_EQ(ReadBytes(text), "line\r\n") << "the refused output did not truncate";
+}
+
+TEST_F(NumberedFiles, APipeInTheFilesPlaceIsRefusedWithoutWaiting) {
+  const testing::LonelyFifo fifo(dir_.File("pipe.txt"));
+  for (const FileMode mode : {FileMode::kInput, FileMode::kOutput}) {
+    EXPECT_TRUE(fifo.Returns([&] {
+      EXPECT_EQ(ErrorNumberOf([&] { OpenFile(fifo.path(), mode, 1); }), err::kPathFileAccessError);
+    }));
+  }
+  EXPECT_EQ(FreeFile(), 1);
 }
 
 TEST_F(NumberedFiles, AFileThatAnotherOpenWritesIsRefusedWithPermissionDenied) {

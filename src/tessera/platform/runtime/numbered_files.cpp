@@ -14,6 +14,7 @@
 
 #include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/platform/runtime/regular_file.hpp"
 
 namespace tessera::platform {
 
@@ -111,22 +112,14 @@ void RefuseSecondOpen(const struct stat& status, FileMode mode) {
   }
 }
 
-// Stats, checks and locks a freshly opened descriptor; raises after closing it on any failure.
-NumberedFile Prepared(int descriptor, FileMode mode, const OpenFlags& flags) {
-  struct Closer {
-    int descriptor;
-    bool keep = false;
-    ~Closer() {
-      if (!keep) ::close(descriptor);
-    }
-  } closer{descriptor};
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0) Raise(err::kPathFileAccessError);
-  if (!S_ISREG(status.st_mode)) Raise(err::kPathFileAccessError);
+// Checks and locks a freshly opened regular file of that status; raises after closing it on any
+// failure.
+NumberedFile Prepared(Descriptor descriptor, const struct stat& status, FileMode mode,
+                      const OpenFlags& flags) {
   RefuseSecondOpen(status, mode);
-  if (::flock(descriptor, (flags.writes ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) Raise(err::kPermissionDenied);
+  if (::flock(descriptor.get(), (flags.writes ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0)
+    Raise(err::kPermissionDenied);
   NumberedFile file;
-  file.descriptor = descriptor;
   file.mode = mode;
   file.can_read = flags.reads;
   file.can_write = flags.writes;
@@ -134,11 +127,11 @@ NumberedFile Prepared(int descriptor, FileMode mode, const OpenFlags& flags) {
   file.inode = status.st_ino;
   file.size = status.st_size;
   if (mode == FileMode::kOutput) {
-    if (::ftruncate(descriptor, 0) != 0) Raise(err::kPathFileAccessError);
+    if (::ftruncate(descriptor.get(), 0) != 0) Raise(err::kPathFileAccessError);
     file.size = 0;
   }
   if (mode == FileMode::kAppend) file.position = file.size;
-  closer.keep = true;
+  file.descriptor = descriptor.release();
   return file;
 }
 
@@ -229,9 +222,11 @@ void OpenFile(std::string_view path, FileMode mode, int16_t number, FileAccess a
   if (path.empty()) Raise(err::kPathFileAccessError);
   const std::filesystem::path host = ToHostPath(path);
   const OpenFlags flags = FlagsFor(mode, access);
-  const int descriptor = ::open(host.c_str(), flags.flags | O_CLOEXEC, 0666);
-  if (descriptor < 0) RaiseOpenError(host, errno);
-  NumberedFile file = Prepared(descriptor, mode, flags);
+  // A pipe or device in the file's place is refused without waiting on it.
+  struct stat status {};
+  Descriptor opened = OpenRegularFile(host, flags.flags, status);
+  if (!opened) RaiseOpenError(host, errno);
+  NumberedFile file = Prepared(std::move(opened), status, mode, flags);
   file.record_length = record_length;
   Table()[static_cast<std::size_t>(number)] = std::move(file);
 }

@@ -12,7 +12,7 @@ Descriptor::~Descriptor() {
 }
 
 Descriptor OpenRegularFile(const std::filesystem::path& path, int flags, struct stat& info) {
-  Descriptor fd(::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
   if (!fd) return fd;
   if (::fstat(fd.get(), &info) != 0) return Descriptor();
   if (!S_ISREG(info.st_mode)) {

@@ -34,8 +34,9 @@ class Descriptor {
   int fd_;
 };
 
-// The regular file `path` names (a host path; links followed), opened with `flags` (O_RDONLY or
-// O_WRONLY, never creating), and its status in `info`. Answers an invalid descriptor with errno
+// The regular file `path` names (a host path; links followed), opened with `flags` (O_RDONLY,
+// O_WRONLY or O_RDWR, with O_CREAT making a missing file with mode 0666 less the umask), and its
+// status in `info`. Answers an invalid descriptor with errno
 // set when it cannot be opened: as open sets it (ENOENT for a missing file, ENOTDIR for a missing
 // directory), EISDIR for a directory, ENODEV for a pipe, device or socket.
 Descriptor OpenRegularFile(const std::filesystem::path& path, int flags, struct stat& info);
