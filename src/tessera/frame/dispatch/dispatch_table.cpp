@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "tessera/platform/runtime/text_case.hpp"
 
@@ -41,8 +42,19 @@ DispatchTable::DispatchTable(std::string_view class_name, std::vector<std::strin
     row.slot = SlotOf(row.name);
     if (row.slot < 0) throw std::logic_error("dispatch row outside its interface: " + std::string(row.name));
   }
-  std::stable_sort(rows_.begin(), rows_.end(),
-                   [](const MemberRow& a, const MemberRow& b) { return a.slot < b.slot; });
+  std::sort(rows_.begin(), rows_.end(), [](const MemberRow& a, const MemberRow& b) {
+    return std::tie(a.slot, a.kind) < std::tie(b.slot, b.kind);
+  });
+  for (int slot = 0; slot < static_cast<int>(members_.size()); ++slot) {
+    const std::size_t before = vtable_.size();
+    for (const MemberRow& row : rows_) {
+      if (row.slot != slot) continue;
+      if (vtable_.size() > before && vtable_.back()->kind == row.kind)
+        throw std::logic_error("two dispatch rows of one kind for " + std::string(row.name));
+      vtable_.push_back(&row);
+    }
+    if (vtable_.size() == before) vtable_.push_back(nullptr);
+  }
 }
 
 int DispatchTable::SlotOf(std::string_view name) const {

@@ -26,6 +26,7 @@
 
 namespace tessera::frame {
 
+// In the order a member's rows take in its interface.
 enum class MemberKind { kPropertyGet, kPropertyPut, kMethod };
 
 struct ParamName {
@@ -76,6 +77,11 @@ class DispatchTable {
   // The row at `slot` of this kind, or nullptr.
   const MemberRow* Find(int slot, MemberKind kind) const;
 
+  // The interface's own slots after IDispatch's seven, in order: each member's rows (its property
+  // read, its property write, its method), or one nullptr for a member not offered yet, so that
+  // the slots of later members stay where the interface puts them.
+  std::span<const MemberRow* const> vtable() const { return vtable_; }
+
   // The row a plain call at `slot` reaches: the method, else the property read; error 438.
   const MemberRow& Callable(int slot) const;
 
@@ -91,6 +97,7 @@ class DispatchTable {
   std::string_view class_name_;
   std::vector<std::string_view> members_;
   std::vector<MemberRow> rows_;
+  std::vector<const MemberRow*> vtable_;
 };
 
 // A property's read and write share their name, so a row names the overload it takes:
