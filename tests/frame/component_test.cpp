@@ -227,6 +227,50 @@ TEST_F(DispatchObjectTest, AnswersOnlyItsOwnInterfaces) {
   EXPECT_EQ(*LibraryObjectOf(dispatch), sample);
 }
 
+// The entry at `index` of the object's vtable as a C function of type F.
+template <typename F>
+F Entry(IDispatch* dispatch, int index) {
+  return reinterpret_cast<F>(reinterpret_cast<void* const*>(dispatch->lpVtbl)[index]);
+}
+
+TEST_F(DispatchObjectTest, TheVtableGoesOnWithTheMembersInTheirTypes) {
+  // Repeat 7, Split 8, Later 9 (not offered), Find 10, Flag 11, Width read 12 and write 13.
+  using Repeat = HRESULT (*)(IDispatch*, BSTR, int16_t, BSTR*);
+  BSTR text = BstrFromUtf8("ab"), repeated = nullptr;
+  ASSERT_EQ(Entry<Repeat>(dispatch, 7)(dispatch, text, 3, &repeated), S_OK);
+  EXPECT_EQ(Utf8FromBstr(repeated), "ababab");
+  EXPECT_EQ(Entry<Repeat>(dispatch, 7)(dispatch, text, 3, nullptr), E_POINTER);
+  SysFreeString(text);
+  SysFreeString(repeated);
+
+  int16_t red = 0, green = 0;
+  using Split = HRESULT (*)(IDispatch*, int32_t, int16_t*, int16_t*);
+  ASSERT_EQ(Entry<Split>(dispatch, 8)(dispatch, 0x0201, &red, &green), S_OK);
+  EXPECT_EQ(red * 10 + green, 12);
+  EXPECT_EQ(Entry<Split>(dispatch, 8)(dispatch, 1, &red, nullptr), E_POINTER);
+  EXPECT_EQ(Entry<HRESULT (*)(IDispatch*)>(dispatch, 9)(dispatch), TESSERA_RUNTIME_ERROR_SCODE(438));
+
+  using Find = HRESULT (*)(IDispatch*, BSTR, VARIANT*, BSTR*);
+  BSTR found = nullptr;
+  ASSERT_EQ(Entry<Find>(dispatch, 10)(dispatch, nullptr, nullptr, &found), S_OK);  // a null BSTR is ""
+  EXPECT_TRUE(sample->last_position.IsMissing());
+  SysFreeString(found);
+  VARIANT position = Short(1);
+  ASSERT_EQ(Entry<Find>(dispatch, 10)(dispatch, nullptr, &position, &found), S_OK);
+  EXPECT_EQ(position.vt, VT_I4);
+  SysFreeString(found);
+  VARIANT unsupported{};
+  unsupported.vt = 0x2000 | VT_I4;  // a SAFEARRAY: the run-time error is the entry's answer
+  EXPECT_EQ(Entry<Find>(dispatch, 10)(dispatch, nullptr, &unsupported, &found),
+            TESSERA_RUNTIME_ERROR_SCODE(458));
+  EXPECT_EQ(found, nullptr);
+
+  int32_t width = 0;
+  ASSERT_EQ(Entry<HRESULT (*)(IDispatch*, int32_t)>(dispatch, 13)(dispatch, 21), S_OK);
+  ASSERT_EQ(Entry<HRESULT (*)(IDispatch*, int32_t*)>(dispatch, 12)(dispatch, &width), S_OK);
+  EXPECT_EQ(width, 21);
+}
+
 TEST(ModuleUsageTest, ObjectsFactoriesAndLocksKeepTheLibraryInUse) {
   ASSERT_FALSE(ModuleInUse());
   IClassFactory* factory = NewClassFactory(

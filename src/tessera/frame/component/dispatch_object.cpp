@@ -11,6 +11,7 @@
 #include "tessera/frame/component/com_object.hpp"
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/connection_point.hpp"
+#include "tessera/frame/component/dual_interface.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::frame {
@@ -146,12 +147,7 @@ HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t flags, DIS
   const MemberRow* row = RowFor(Self(self).table, id, flags);
   if (row == nullptr) return DISP_E_MEMBERNOTFOUND;
   if (const HRESULT named = CheckNamedArguments(*params, flags); named != S_OK) return named;
-  try {
-    Call(Self(self), *row, *params, result);
-    return S_OK;
-  } catch (...) {
-    return ReportException(exception);
-  }
+  return InvokeRow(self, *row, *params, result, exception);
 }
 
 constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,
@@ -163,7 +159,7 @@ constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,
                                 Invoke};
 
 DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class)
-    : ComObject(&kVtable),
+    : ComObject(&DualVtableFor(served_as.table(), kVtable)),
       object(std::move(held)),
       table(served_as.table()),
       events(served_as.events),
@@ -174,6 +170,16 @@ DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& serv
 
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder) {
   return new DispatchObject(std::move(object), served, finder);
+}
+
+HRESULT InvokeRow(IDispatch* self, const MemberRow& row, DISPPARAMS& params, VARIANT* result,
+                  EXCEPINFO* exception) {
+  try {
+    Call(Self(self), row, params, result);
+    return S_OK;
+  } catch (...) {
+    return ReportException(exception);
+  }
 }
 
 HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
@@ -205,7 +211,8 @@ HRESULT ReportException(EXCEPINFO* exception) {
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {
   if (dispatch == nullptr) return platform::ObjectRef();
   if (auto collection = CollectionBehind(dispatch)) return platform::ObjectRef(std::move(collection));
-  if (dispatch->lpVtbl != &kVtable) return std::nullopt;
+  // Every class has its own vtable; they share their IDispatch functions.
+  if (dispatch->lpVtbl->Invoke != &Invoke) return std::nullopt;
   return Self(dispatch).object;
 }
 

@@ -1,4 +1,6 @@
-// A library object as the component ABI's dispatch interface.
+// A library object as the component ABI's dispatch interface, which is also its class's dual
+// interface: the same pointer answers IDispatch and the class's default interface, whose vtable
+// goes on with the class's members (dual_interface.hpp).
 //
 // Member ids are the table's slots counted from kFirstMemberId, the way a type library numbers the
 // members of such a class, so that no member is taken for the default value (id 0). Invoke
@@ -21,6 +23,10 @@ inline constexpr DISPID kFirstMemberId = 0x60030000;
 // A new dispatch interface over `object`, holding one reference for the caller; std::bad_alloc
 // when memory runs out.
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder);
+
+// Runs `row` of the object behind `self` with `params`, as Invoke does once it has found the row.
+HRESULT InvokeRow(IDispatch* self, const MemberRow& row, DISPPARAMS& params, VARIANT* result,
+                  EXCEPINFO* exception);
 
 // The dispatch interface's answers while no type information is offered: a count of 0, and
 // DISP_E_BADINDEX for any request. Every dispatch object of the library shares them.

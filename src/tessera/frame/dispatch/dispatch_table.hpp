@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "tessera/frame/dispatch/abi_entry.hpp"
 #include "tessera/frame/dispatch/dispatch_types.hpp"
 #include "tessera/platform/runtime/object.hpp"
 
@@ -57,7 +58,8 @@ struct MemberRow {
   std::vector<ParamInfo> params;
   ValueType result;
   Invoker invoke;
-  int slot = -1;  // set by the table from the row's name
+  AbiEntryPointer abi_entry = nullptr;  // the row's entry in its class's dual interface, if it has one
+  int slot = -1;                        // set by the table from the row's name
 };
 
 class DispatchTable {
@@ -186,8 +188,8 @@ platform::Variant InvokeMember(platform::Object& self, std::span<platform::Varia
                       std::make_index_sequence<std::tuple_size_v<typename MemberTraits<member>::Params>>());
 }
 
-template <auto member>
-MemberRow Row(std::string_view name, MemberKind kind, std::initializer_list<ParamName> names) {
+template <auto member, MemberKind kind>
+MemberRow Row(std::string_view name, std::initializer_list<ParamName> names) {
   using Traits = MemberTraits<member>;
   using Params = typename Traits::Params;
   constexpr std::size_t kCount = std::tuple_size_v<Params>;
@@ -200,25 +202,30 @@ MemberRow Row(std::string_view name, MemberKind kind, std::initializer_list<Para
      ...);
   }
   (std::make_index_sequence<kCount>());
-  return MemberRow{name, kind, std::move(params), ResultType<typename Traits::Result>(),
-                   &InvokeMember<member>};
+  using Entry = AbiEntry<member, static_cast<int>(kind), Params, typename Traits::Result>;
+  return MemberRow{name,
+                   kind,
+                   std::move(params),
+                   ResultType<typename Traits::Result>(),
+                   &InvokeMember<member>,
+                   Entry::Pointer()};
 }
 
 }  // namespace dispatch_detail
 
 template <auto member>
 MemberRow Method(std::string_view name, std::initializer_list<ParamName> params = {}) {
-  return dispatch_detail::Row<member>(name, MemberKind::kMethod, params);
+  return dispatch_detail::Row<member, MemberKind::kMethod>(name, params);
 }
 
 template <auto member>
 MemberRow PropertyGet(std::string_view name, std::initializer_list<ParamName> params = {}) {
-  return dispatch_detail::Row<member>(name, MemberKind::kPropertyGet, params);
+  return dispatch_detail::Row<member, MemberKind::kPropertyGet>(name, params);
 }
 
 template <auto member>
 MemberRow PropertyPut(std::string_view name, std::initializer_list<ParamName> params) {
-  return dispatch_detail::Row<member>(name, MemberKind::kPropertyPut, params);
+  return dispatch_detail::Row<member, MemberKind::kPropertyPut>(name, params);
 }
 
 }  // namespace tessera::frame
