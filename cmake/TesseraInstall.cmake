@@ -6,10 +6,11 @@ install(TARGETS tessera EXPORT TesseraTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-# The public headers: the one a C++ host includes, the component ABI a C host includes, and what
+# The public headers: the one a C++ host includes, the component ABI and the interfaces a C host includes, and what
 # they include; the rest stays private to the build.
 include(cmake/TesseraPublicHeaders.cmake)
-tessera_public_headers(TESSERA_PUBLIC_HEADERS tessera/tessera.hpp tessera/frame/component/com_abi.h)
+tessera_public_headers(TESSERA_PUBLIC_HEADERS tessera/tessera.hpp tessera/frame/component/com_abi.h
+  tessera/bindings/tessera_interfaces.h)
 foreach(_header IN LISTS TESSERA_PUBLIC_HEADERS)
   get_filename_component(_header_dir ${_header} DIRECTORY)
   install(FILES src/${_header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${_header_dir})

@@ -15,6 +15,7 @@
 #include "options.hpp"
 #include "render.hpp"
 #include "server_library.hpp"
+#include "tessera/bindings/c_interfaces.hpp"
 #include "tessera/bindings/class_bindings.hpp"
 #include "tessera/bindings/component_entry.hpp"
 #include "tessera/frame/component/registry.hpp"
@@ -130,6 +131,16 @@ const std::vector<Command>& Commands() {
        nullptr},
       {RenderCommand(), Render},
       {PlaceCommand(), Place},
+      {{"header",
+        "header",
+        "Prints the C declarations of the classes' dual interfaces (tessera_interfaces.h): identities\n"
+        "and vtables, for hosts that call members through their slots.\n",
+        {},
+        {}},
+       [](const ParsedCommand&) {
+         std::cout << CInterfacesHeader();
+         return 0;
+       }},
       {{"register",
         "register [--registry FILE]",
         "Records the classes with this library as their server in the registry (default:\n"

@@ -27,6 +27,7 @@ typedef char16_t OLECHAR;
 typedef uint16_t OLECHAR;
 #endif
 typedef OLECHAR* BSTR;
+typedef double DATE; /* days since 30 December 1899, the time as the fraction */
 
 #define S_OK ((HRESULT)0)
 #define S_FALSE ((HRESULT)1)
