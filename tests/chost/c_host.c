@@ -1,0 +1,342 @@
+/* A host written in plain C that reaches the library the way a component host does: it finds the
+ * server of a class in the registry by the class's name, loads it with dlopen and calls it only
+ * through the exported entry points and the ABI's interfaces. It needs nothing of the library but
+ * tessera_interfaces.h (and the component ABI it includes).
+ *
+ *   c_host LIBRARY SCRATCH_DIRECTORY
+ *
+ * Each check that fails is printed; the exit status is 0 when all hold. */
+#define _POSIX_C_SOURCE 200809L
+
+#include <dlfcn.h>
+#include <stddef.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "tessera/bindings/tessera_interfaces.h"
+
+static int failures;
+
+#define CHECK(condition)                                                      \
+  do {                                                                        \
+    if (!(condition)) {                                                       \
+      fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      ++failures;                                                             \
+    }                                                                         \
+  } while (0)
+
+/* The automation runtime's calls, as the library exports them. */
+static struct {
+  BSTR (*alloc)(const OLECHAR* text, uint32_t length);
+  void (*free)(BSTR text);
+  uint32_t (*length)(BSTR text);
+  HRESULT (*clear)(VARIANT* value);
+  HRESULT (*can_unload)(void);
+} runtime;
+
+static void* Symbol(void* library, const char* name) {
+  void* address = dlsym(library, name);
+  if (address == NULL) {
+    fprintf(stderr, "c_host: %s is not exported\n", name);
+    exit(2);
+  }
+  return address;
+}
+
+static void TakeRuntime(void* library) {
+  *(void**)&runtime.alloc = Symbol(library, "SysAllocStringLen");
+  *(void**)&runtime.free = Symbol(library, "SysFreeString");
+  *(void**)&runtime.length = Symbol(library, "SysStringLen");
+  *(void**)&runtime.clear = Symbol(library, "VariantClear");
+  *(void**)&runtime.can_unload = Symbol(library, "DllCanUnloadNow");
+}
+
+/* Text in ASCII, which is all this host uses, to and from BSTRs. */
+static BSTR Text(const char* ascii) {
+  OLECHAR units[512];
+  const size_t length = strlen(ascii);
+  for (size_t i = 0; i < length && i < 512; ++i) units[i] = (OLECHAR)(unsigned char)ascii[i];
+  return runtime.alloc(units, (uint32_t)length);
+}
+
+static int TextIs(BSTR text, const char* ascii) {
+  const uint32_t length = text == NULL ? 0 : runtime.length(text);
+  if (length != strlen(ascii)) return 0;
+  for (uint32_t i = 0; i < length; ++i)
+    if (text[i] != (OLECHAR)(unsigned char)ascii[i]) return 0;
+  return 1;
+}
+
+static OLECHAR* Name(const char* ascii, OLECHAR* buffer) {
+  size_t i = 0;
+  for (; ascii[i] != '\0'; ++i) buffer[i] = (OLECHAR)(unsigned char)ascii[i];
+  buffer[i] = 0;
+  return buffer;
+}
+
+/* The value of `key` in `[section]` of the registry, an INI file; 0 when there is none. */
+static int RegistryValue(const char* registry, const char* section, const char* key, char* value,
+                         size_t size) {
+  FILE* file = fopen(registry, "r");
+  if (file == NULL) return 0;
+  char line[4096];
+  int inside = 0, found = 0;
+  const size_t key_length = strlen(key);
+  while (!found && fgets(line, sizeof line, file) != NULL) {
+    line[strcspn(line, "\r\n")] = '\0';
+    if (line[0] == '[') {
+      inside = strncmp(line + 1, section, strlen(section)) == 0 && line[1 + strlen(section)] == ']';
+    } else if (inside && strncmp(line, key, key_length) == 0 && line[key_length] == '=') {
+      snprintf(value, size, "%s", line + key_length + 1);
+      found = 1;
+    }
+  }
+  fclose(file);
+  return found;
+}
+
+static int ParseGuid(const char* text, GUID* guid) {
+  unsigned int d4[8];
+  if (sscanf(text, "{%8x-%4hx-%4hx-%2x%2x-%2x%2x%2x%2x%2x%2x}", &guid->Data1, &guid->Data2, &guid->Data3,
+             &d4[0], &d4[1], &d4[2], &d4[3], &d4[4], &d4[5], &d4[6], &d4[7]) != 11)
+    return 0;
+  for (int i = 0; i < 8; ++i) guid->Data4[i] = (uint8_t)d4[i];
+  return 1;
+}
+
+/* A new object of the class registered as `prog_id`, answering interface `iid`; NULL on failure. */
+static void* CreateObject(const char* registry, const char* prog_id, const IID* iid) {
+  char section[256], class_id[64], server[4096];
+  snprintf(section, sizeof section, "ProgID\\%s", prog_id);
+  GUID clsid;
+  if (!RegistryValue(registry, section, "CLSID", class_id, sizeof class_id) || !ParseGuid(class_id, &clsid))
+    return NULL;
+  snprintf(section, sizeof section, "CLSID\\%s", class_id);
+  if (!RegistryValue(registry, section, "InprocServer", server, sizeof server)) return NULL;
+  void* library = dlopen(server, RTLD_NOW); /* the objects live in it: it stays loaded */
+  if (library == NULL) return NULL;
+  HRESULT (*get_class_object)(const CLSID*, const IID*, void**);
+  *(void**)&get_class_object = Symbol(library, "DllGetClassObject");
+  IClassFactory* factory = NULL;
+  void* object = NULL;
+  if (get_class_object(&clsid, &IID_IClassFactory, (void**)&factory) != S_OK) return NULL;
+  factory->lpVtbl->CreateInstance(factory, NULL, iid, &object);
+  factory->lpVtbl->Release(factory);
+  return object;
+}
+
+/* Member `name` through IDispatch::Invoke with `count` arguments, last one first. */
+static HRESULT InvokeByName(IDispatch* object, const char* name, VARIANT* args, uint32_t count,
+                            VARIANT* result) {
+  OLECHAR buffer[64];
+  OLECHAR* names[] = {Name(name, buffer)};
+  DISPID id = 0;
+  if (object->lpVtbl->GetIDsOfNames(object, &IID_NULL, names, 1, 0, &id) != S_OK) return DISP_E_UNKNOWNNAME;
+  DISPPARAMS params = {args, NULL, count, 0};
+  EXCEPINFO exception;
+  memset(&exception, 0, sizeof exception);
+  const HRESULT answer = object->lpVtbl->Invoke(
+      object, id, &IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params, result, &exception, NULL);
+  runtime.free(exception.bstrSource);
+  runtime.free(exception.bstrDescription);
+  return answer;
+}
+
+static VARIANT TextArgument(const char* ascii) {
+  VARIANT value;
+  memset(&value, 0, sizeof value);
+  value.vt = VT_BSTR;
+  value.bstrVal = Text(ascii);
+  return value;
+}
+
+/* ParaGib through its vtable slot and through Invoke answers the same field. */
+static void CheckParaGib(_GTool* tool) {
+  BSTR text = Text("Erdgeschoss;1. OG;2. OG"), separator = Text(";"), field = NULL;
+  CHECK(tool->lpVtbl->ParaGib(tool, text, separator, 2, &field) == S_OK);
+  CHECK(TextIs(field, "1. OG"));
+
+  VARIANT args[3], result;
+  memset(args, 0, sizeof args);
+  memset(&result, 0, sizeof result);
+  args[2] = TextArgument("Erdgeschoss;1. OG;2. OG");
+  args[1] = TextArgument(";");
+  args[0].vt = VT_I2;
+  args[0].iVal = 2;
+  CHECK(InvokeByName((IDispatch*)tool, "ParaGib", args, 3, &result) == S_OK);
+  CHECK(result.vt == VT_BSTR && field != NULL && result.bstrVal != NULL &&
+        runtime.length(result.bstrVal) == runtime.length(field) &&
+        memcmp(result.bstrVal, field, runtime.length(field) * sizeof(OLECHAR)) == 0);
+
+  /* A run-time error is the entry's HRESULT: "drei" is no Integer (13). */
+  BSTR none = NULL;
+  args[0].vt = VT_BSTR;
+  args[0].bstrVal = Text("drei");
+  CHECK(InvokeByName((IDispatch*)tool, "ParaGib", args, 3, &result) == DISP_E_EXCEPTION);
+  CHECK(tool->lpVtbl->get_RasterSubDir(tool, &none) == S_OK && TextIs(none, "Raster"));
+  for (int i = 0; i < 3; ++i) runtime.clear(&args[i]);
+  runtime.clear(&result);
+  runtime.free(none);
+  runtime.free(field);
+  runtime.free(text);
+  runtime.free(separator);
+}
+
+static void WriteFile(const char* path, const void* bytes, size_t size) {
+  FILE* file = fopen(path, "wb");
+  if (file == NULL || fwrite(bytes, 1, size, file) != size) {
+    fprintf(stderr, "c_host: cannot write %s\n", path);
+    exit(2);
+  }
+  fclose(file);
+}
+
+/* The whole of a small file, NUL-terminated, in `text`. */
+static void ReadFile(const char* path, char* text, size_t size) {
+  FILE* file = fopen(path, "rb");
+  const size_t length = file == NULL ? 0 : fread(text, 1, size - 1, file);
+  text[length] = '\0';
+  if (file != NULL) fclose(file);
+}
+
+/* A section read into a collection that the call creates, written back under another name. */
+static void CheckIniSection(_GTool* tool, const char* directory) {
+  char path[4096], written[8192];
+  snprintf(path, sizeof path, "%s/rooms.ini", directory);
+  const char ini[] = "[Raum]\r\nNummer=0.101\r\nFlaeche=12,5\r\n";
+  WriteFile(path, ini, sizeof ini - 1);
+  BSTR file = Text(path), topic = Text("Raum"), copy = Text("Kopie");
+  IDispatch* rooms = NULL; /* nothing: GetIniSection creates the collection */
+  VARIANT_BOOL read = VARIANT_FALSE;
+  CHECK(tool->lpVtbl->GetIniSection(tool, file, topic, &rooms, &read) == S_OK);
+  CHECK(read == VARIANT_TRUE && rooms != NULL);
+  if (rooms != NULL) {
+    VARIANT count;
+    memset(&count, 0, sizeof count);
+    CHECK(InvokeByName(rooms, "Count", NULL, 0, &count) == S_OK && count.vt == VT_I4 && count.lVal == 2);
+    CHECK(tool->lpVtbl->WriteIniSection(tool, file, copy, rooms) == S_OK);
+    rooms->lpVtbl->Release(rooms);
+  }
+  ReadFile(path, written, sizeof written);
+  const char* section = strstr(written, "[Kopie]");
+  CHECK(section != NULL && strstr(section, "Nummer=0.101") != NULL &&
+        strstr(section, "Flaeche=12,5") != NULL);
+  runtime.free(file);
+  runtime.free(topic);
+  runtime.free(copy);
+}
+
+/* A host's events sink: counts each event of the raster's events interface by its position. */
+typedef struct Sink {
+  IDispatch dispatch;
+  uint32_t references;
+  int received[4];
+  VARIANT_BOOL saved;
+} Sink;
+
+static HRESULT SinkQueryInterface(IDispatch* self, const IID* iid, void** object) {
+  const int known = memcmp(iid, &IID_IUnknown, sizeof(IID)) == 0 ||
+                    memcmp(iid, &IID_IDispatch, sizeof(IID)) == 0 ||
+                    memcmp(iid, &DIID___CRasterBgrd, sizeof(IID)) == 0;
+  *object = known ? self : NULL;
+  if (!known) return E_NOINTERFACE;
+  ++((Sink*)self)->references;
+  return S_OK;
+}
+static uint32_t SinkAddRef(IDispatch* self) {
+  return ++((Sink*)self)->references;
+}
+static uint32_t SinkRelease(IDispatch* self) {
+  return --((Sink*)self)->references; /* lives on the host's stack */
+}
+static HRESULT SinkInvoke(IDispatch* self, DISPID id, const IID* iid, LCID lcid, uint16_t flags,
+                          DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, uint32_t* arg_error) {
+  (void)iid, (void)lcid, (void)flags, (void)result, (void)exception, (void)arg_error;
+  Sink* sink = (Sink*)self;
+  if (id >= 1 && id <= 3) ++sink->received[id];
+  if (id == 2 && params->cArgs == 1) sink->saved = params->rgvarg[0].boolVal;
+  return S_OK;
+}
+static const IDispatchVtbl kSinkVtable = {SinkQueryInterface, SinkAddRef, SinkRelease, NULL, NULL, NULL,
+                                          SinkInvoke};
+
+/* A 2 x 2 white 24-bit BMP. */
+static void WritePlan(const char* path) {
+  static const uint8_t bmp[70] = {'B',  'M',  70,  0,   0, 0, 0,   0,   0,   0,   54,   0,    0,   0,
+                                  40,   0,    0,   0,   2, 0, 0,   0,   2,   0,   0,    0,    1,   0,
+                                  24,   0,    0,   0,   0, 0, 16,  0,   0,   0,   0x13, 0x0B, 0,   0,
+                                  0x13, 0x0B, 0,   0,   0, 0, 0,   0,   0,   0,   0,    0,    255, 255,
+                                  255,  255,  255, 255, 0, 0, 255, 255, 255, 255, 255,  255,  0,   0};
+  WriteFile(path, bmp, sizeof bmp);
+}
+
+/* A raster object's events reach an advised sink: ending an open alignment with Init is a cancel. */
+static void CheckRasterEvents(const char* registry, const char* directory) {
+  _CRasterBgrd* raster = CreateObject(registry, "Tessera.CRasterBgrd", &IID__CRasterBgrd);
+  CHECK(raster != NULL);
+  if (raster == NULL) return;
+  IConnectionPointContainer* container = NULL;
+  IConnectionPoint* point = NULL;
+  Sink sink = {{&kSinkVtable}, 1, {0}, VARIANT_TRUE};
+  uint32_t cookie = 0;
+  CHECK(raster->lpVtbl->QueryInterface(raster, &IID_IConnectionPointContainer, (void**)&container) == S_OK);
+  CHECK(container->lpVtbl->FindConnectionPoint(container, &DIID___CRasterBgrd, &point) == S_OK);
+  CHECK(point->lpVtbl->Advise(point, (IUnknown*)&sink.dispatch, &cookie) == S_OK);
+
+  char path[4096];
+  snprintf(path, sizeof path, "%s/plan.bmp", directory);
+  WritePlan(path);
+  BSTR file = Text(path), raster_directory = Text(directory);
+  VARIANT_BOOL loaded = VARIANT_FALSE;
+  CHECK(raster->lpVtbl->LoadRasterFile(raster, file, 5, 20000, VARIANT_TRUE, &raster_directory, &loaded) ==
+        S_OK);
+  CHECK(loaded == VARIANT_TRUE);
+  CHECK(raster->lpVtbl->SetTrans(raster, 100, -200, 2.5) == S_OK);
+  CHECK(raster->lpVtbl->EditTrans(raster) == S_OK);
+  CHECK(raster->lpVtbl->Init(raster) == S_OK);
+  CHECK(sink.received[2] == 1 && sink.saved == VARIANT_FALSE);
+
+  CHECK(point->lpVtbl->Unadvise(point, cookie) == S_OK);
+  CHECK(sink.references == 1);
+  point->lpVtbl->Release(point);
+  container->lpVtbl->Release(container);
+  raster->lpVtbl->Release(raster);
+  runtime.free(file);
+  runtime.free(raster_directory);
+}
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    fprintf(stderr, "usage: c_host LIBRARY SCRATCH_DIRECTORY\n");
+    return 2;
+  }
+  char registry[4096];
+  snprintf(registry, sizeof registry, "%s/registry.ini", argv[2]);
+  remove(registry);
+  setenv("TESSERA_REGISTRY", registry, 1);
+
+  /* Registering, as an installer does. */
+  void* library = dlopen(argv[1], RTLD_NOW);
+  if (library == NULL) {
+    fprintf(stderr, "c_host: %s\n", dlerror());
+    return 2;
+  }
+  TakeRuntime(library);
+  HRESULT (*register_server)(void);
+  *(void**)&register_server = Symbol(library, "DllRegisterServer");
+  CHECK(register_server() == S_OK);
+
+  _GTool* tool = CreateObject(registry, "Tessera.GTool", &IID__GTool);
+  CHECK(tool != NULL);
+  if (tool != NULL) {
+    CheckParaGib(tool);
+    CheckIniSection(tool, argv[2]);
+    tool->lpVtbl->Release(tool);
+  }
+  CheckRasterEvents(registry, argv[2]);
+  CHECK(runtime.can_unload() == S_OK);
+  dlclose(library);
+  if (failures == 0) printf("c_host: every check holds\n");
+  return failures == 0 ? 0 : 1;
+}
