@@ -235,12 +235,31 @@ typedef struct IEnumVARIANTVtbl {
 struct IEnumVARIANT {
   const IEnumVARIANTVtbl* lpVtbl;
 };
+/* What a failed call through a dual interface's vtable left for the host: GetErrorInfo answers
+ * it once (S_FALSE when there is none), and each call through a vtable entry replaces it. */
+typedef struct IErrorInfo IErrorInfo;
+typedef struct IErrorInfoVtbl {
+  HRESULT (*QueryInterface)(IErrorInfo* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(IErrorInfo* self);
+  uint32_t (*Release)(IErrorInfo* self);
+  HRESULT (*GetGUID)(IErrorInfo* self, GUID* interface_id);
+  HRESULT (*GetSource)(IErrorInfo* self, BSTR* source);
+  HRESULT (*GetDescription)(IErrorInfo* self, BSTR* description);
+  HRESULT (*GetHelpFile)(IErrorInfo* self, BSTR* help_file);
+  HRESULT (*GetHelpContext)(IErrorInfo* self, uint32_t* help_context);
+} IErrorInfoVtbl;
+struct IErrorInfo {
+  const IErrorInfoVtbl* lpVtbl;
+};
+
 /* The well-known identities. */
 static const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 static const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_IErrorInfo = {
+    0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
 static const IID IID_IConnectionPointContainer = {
     0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 static const IID IID_IConnectionPoint = {
@@ -259,6 +278,7 @@ TESSERA_ABI void SysFreeString(BSTR text);
 TESSERA_ABI uint32_t SysStringLen(BSTR text);
 TESSERA_ABI void VariantInit(VARIANT* value);
 TESSERA_ABI HRESULT VariantClear(VARIANT* value);
+TESSERA_ABI HRESULT GetErrorInfo(uint32_t reserved, IErrorInfo** info);
 
 /* The library's entry points. */
 TESSERA_ABI HRESULT DllRegisterServer(void);

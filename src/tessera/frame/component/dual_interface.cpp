@@ -8,8 +8,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tessera/frame/catalogue/catalogue.hpp"
 #include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"
+#include "tessera/frame/component/error_info.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::frame {
@@ -87,7 +89,23 @@ const MemberRow* RowOf(IDispatch* self, AbiEntryPointer entry) {
   return rows[static_cast<std::size_t>(found - vtable.entries.begin())];
 }
 
+// The identity of the interface `table` serves, for the error a call leaves.
+Guid InterfaceOf(const DispatchTable& table) {
+  const ClassInfo* info = FindClass(table.class_name());
+  return info != nullptr ? info->interface_id : Guid{};
+}
+
+// A call on `self` that failed with the run-time error in `exception`: the error is kept for the
+// host and its number is the answer.
+HRESULT Failed(IDispatch* self, EXCEPINFO& exception) {
+  KeepErrorInfo(InterfaceOf(*DualVtableOf(self).table), exception);
+  SysFreeString(exception.bstrSource);
+  SysFreeString(exception.bstrDescription);
+  return exception.scode;
+}
+
 HRESULT CallRow(IDispatch* self, AbiEntryPointer entry, void* const* args, void* out) {
+  ForgetErrorInfo();
   const MemberRow& row = *RowOf(self, entry);
   if (row.result != ValueType::kNone) {
     if (out == nullptr) return E_POINTER;
@@ -105,17 +123,20 @@ HRESULT CallRow(IDispatch* self, AbiEntryPointer entry, void* const* args, void*
   EXCEPINFO exception{};
   const HRESULT answer =
       InvokeRow(self, row, params, row.result == ValueType::kNone ? nullptr : &result, &exception);
-  if (answer == DISP_E_EXCEPTION) {
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    return exception.scode;
-  }
+  if (answer == DISP_E_EXCEPTION) return Failed(self, exception);
   if (answer != S_OK || row.result == ValueType::kNone) return answer;
   return StoreResult(row.result, result, out);
 }
 
-HRESULT NotOffered() {
-  return TESSERA_RUNTIME_ERROR_SCODE(platform::err::kMethodNotSupported);
+HRESULT NotOffered(IDispatch* self) {
+  ForgetErrorInfo();
+  EXCEPINFO exception{};
+  try {
+    platform::Raise(platform::err::kMethodNotSupported);
+  } catch (...) {
+    ReportException(&exception);
+  }
+  return Failed(self, exception);
 }
 
 std::unique_ptr<DualVtable> NewDualVtable(const DispatchTable& table, const IDispatchVtbl& dispatch) {
