@@ -70,7 +70,7 @@ std::string DispatchEntries(const std::string& self) {
   return "  HRESULT (*QueryInterface)(" + self + "* self, const IID* riid, void** object);\n" +
          "  uint32_t (*AddRef)(" + self + "* self);\n" + "  uint32_t (*Release)(" + self + "* self);\n" +
          "  HRESULT (*GetTypeInfoCount)(" + self + "* self, uint32_t* count);\n" +
-         "  HRESULT (*GetTypeInfo)(" + self + "* self, uint32_t index, LCID lcid, void** type_info);\n" +
+         "  HRESULT (*GetTypeInfo)(" + self + "* self, uint32_t index, LCID lcid, ITypeInfo** type_info);\n" +
          "  HRESULT (*GetIDsOfNames)(" + self +
          "* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);\n" +
          "  HRESULT (*Invoke)(" + self +

@@ -7,6 +7,7 @@
 #include "tessera/bindings/ckalfkt_dispatch.hpp"
 #include "tessera/bindings/draw_dispatch.hpp"
 #include "tessera/bindings/gtool_dispatch.hpp"
+#include "tessera/bindings/library_types.hpp"
 #include "tessera/bindings/raster_dispatch.hpp"
 #include "tessera/bindings/text_dispatch.hpp"
 #include "tessera/dates/ckalfkt.hpp"
@@ -31,39 +32,39 @@ const frame::ClassInfo& Info(std::string_view name) {
 const std::array<ClassBinding, 9>& Bindings() {
   static const std::array bindings{
       ClassBinding{Info("GTool"),
-                   {GToolDispatch, nullptr},
+                   {GToolDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<GTool>()); },
                    []() -> platform::Object* { return &ImplicitGTool(); }},
       ClassBinding{Info("CKalFKt"),
-                   {CKalFKtDispatch, nullptr},
+                   {CKalFKtDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CKalFKt>()); },
                    []() -> platform::Object* { return &ImplicitCKalFKt(); }},
       ClassBinding{Info("CDrawLine"),
-                   {CDrawLineDispatch, nullptr},
+                   {CDrawLineDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CDrawLine>()); },
                    nullptr},
       ClassBinding{Info("CDrawRect"),
-                   {CDrawRectDispatch, nullptr},
+                   {CDrawRectDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CDrawRect>()); },
                    nullptr},
       ClassBinding{Info("CRasterBgrd"),
-                   {CRasterBgrdDispatch, &CRasterBgrdEventBridge()},
+                   {CRasterBgrdDispatch, &CRasterBgrdEventBridge(), LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CRasterBgrd>()); },
                    nullptr},
       ClassBinding{Info("CRasterBgrdSo"),
-                   {CRasterBgrdSoDispatch, &CRasterBgrdSoEventBridge()},
+                   {CRasterBgrdSoDispatch, &CRasterBgrdSoEventBridge(), LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CRasterBgrdSo>()); },
                    nullptr},
       ClassBinding{Info("CTextFile"),
-                   {CTextFileDispatch, nullptr},
+                   {CTextFileDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CTextFile>()); },
                    nullptr},
       ClassBinding{Info("CFont"),
-                   {CFontDispatch, nullptr},
+                   {CFontDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CFont>()); },
                    nullptr},
       ClassBinding{Info("CTextAttribut"),
-                   {CTextAttributDispatch, nullptr},
+                   {CTextAttributDispatch, nullptr, LibraryTypeInfo},
                    [] { return platform::ObjectRef(std::make_shared<CTextAttribut>()); },
                    nullptr},
   };

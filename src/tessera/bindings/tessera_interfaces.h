@@ -21,7 +21,7 @@ typedef struct _CDrawRectVtbl {
   uint32_t (*AddRef)(_CDrawRect* self);
   uint32_t (*Release)(_CDrawRect* self);
   HRESULT (*GetTypeInfoCount)(_CDrawRect* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CDrawRect* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CDrawRect* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CDrawRect* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CDrawRect* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -44,7 +44,7 @@ typedef struct _CFontVtbl {
   uint32_t (*AddRef)(_CFont* self);
   uint32_t (*Release)(_CFont* self);
   HRESULT (*GetTypeInfoCount)(_CFont* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CFont* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CFont* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CFont* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CFont* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -65,7 +65,7 @@ typedef struct _CTextFileVtbl {
   uint32_t (*AddRef)(_CTextFile* self);
   uint32_t (*Release)(_CTextFile* self);
   HRESULT (*GetTypeInfoCount)(_CTextFile* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CTextFile* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CTextFile* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CTextFile* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CTextFile* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -98,7 +98,7 @@ typedef struct _CDrawLineVtbl {
   uint32_t (*AddRef)(_CDrawLine* self);
   uint32_t (*Release)(_CDrawLine* self);
   HRESULT (*GetTypeInfoCount)(_CDrawLine* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CDrawLine* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CDrawLine* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CDrawLine* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CDrawLine* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -125,7 +125,7 @@ typedef struct _GToolVtbl {
   uint32_t (*AddRef)(_GTool* self);
   uint32_t (*Release)(_GTool* self);
   HRESULT (*GetTypeInfoCount)(_GTool* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_GTool* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_GTool* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_GTool* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_GTool* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -179,7 +179,7 @@ typedef struct _CTextAttributVtbl {
   uint32_t (*AddRef)(_CTextAttribut* self);
   uint32_t (*Release)(_CTextAttribut* self);
   HRESULT (*GetTypeInfoCount)(_CTextAttribut* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CTextAttribut* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CTextAttribut* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CTextAttribut* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CTextAttribut* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -218,7 +218,7 @@ typedef struct _CRasterBgrdVtbl {
   uint32_t (*AddRef)(_CRasterBgrd* self);
   uint32_t (*Release)(_CRasterBgrd* self);
   HRESULT (*GetTypeInfoCount)(_CRasterBgrd* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CRasterBgrd* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CRasterBgrd* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CRasterBgrd* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CRasterBgrd* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -260,7 +260,7 @@ typedef struct _CRasterBgrdSoVtbl {
   uint32_t (*AddRef)(_CRasterBgrdSo* self);
   uint32_t (*Release)(_CRasterBgrdSo* self);
   HRESULT (*GetTypeInfoCount)(_CRasterBgrdSo* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CRasterBgrdSo* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CRasterBgrdSo* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CRasterBgrdSo* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CRasterBgrdSo* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);
@@ -302,7 +302,7 @@ typedef struct _CKalFKtVtbl {
   uint32_t (*AddRef)(_CKalFKt* self);
   uint32_t (*Release)(_CKalFKt* self);
   HRESULT (*GetTypeInfoCount)(_CKalFKt* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(_CKalFKt* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(_CKalFKt* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT (*GetIDsOfNames)(_CKalFKt* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT (*Invoke)(_CKalFKt* self, DISPID id, const IID* riid, LCID lcid, uint16_t flags, DISPPARAMS* params, VARIANT* result,
                     EXCEPINFO* exception, uint32_t* arg_error);

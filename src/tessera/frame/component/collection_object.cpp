@@ -12,6 +12,7 @@
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"
+#include "tessera/frame/component/type_info.hpp"
 #include "tessera/platform/runtime/convert.hpp"
 #include "tessera/platform/runtime/text_case.hpp"
 
@@ -136,11 +137,20 @@ HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t flags, DIS
   }
 }
 
+// A collection is the platform's, not a class of the library's type library.
+HRESULT NoTypeInfoCount(IDispatch*, uint32_t* count) {
+  return TypeInfoCount(nullptr, count);
+}
+
+HRESULT NoTypeInfo(IDispatch*, uint32_t index, LCID, ITypeInfo** type_info) {
+  return TypeInfoAt(nullptr, index, type_info);
+}
+
 constexpr IDispatchVtbl kVtable{CollectionObject::QueryInterface,
                                 CollectionObject::AddRef,
                                 CollectionObject::Release,
-                                GetTypeInfoCount,
-                                GetTypeInfo,
+                                NoTypeInfoCount,
+                                NoTypeInfo,
                                 GetIDsOfNames,
                                 Invoke};
 

@@ -54,6 +54,8 @@ typedef double DATE; /* days since 30 December 1899, the time as the fraction */
 #define DISP_E_EXCEPTION ((HRESULT)0x80020009)
 #define DISP_E_BADINDEX ((HRESULT)0x8002000B)
 #define DISP_E_BADPARAMCOUNT ((HRESULT)0x8002000E)
+#define TYPE_E_LIBNOTREGISTERED ((HRESULT)0x8002801D)
+#define TYPE_E_ELEMENTNOTFOUND ((HRESULT)0x8002802B)
 /* A run-time error n of the library arrives in EXCEPINFO.scode as this facility with code n. */
 #define TESSERA_RUNTIME_ERROR_SCODE(n) ((SCODE)(0x800A0000u | ((uint32_t)(n)&0xFFFFu)))
 
@@ -75,6 +77,10 @@ enum {
   VT_VARIANT = 12,
   VT_UNKNOWN = 13,
   VT_UI1 = 17,
+  VT_VOID = 24,
+  VT_HRESULT = 25,
+  VT_PTR = 26,
+  VT_USERDEFINED = 29,
   VT_BYREF = 0x4000
 };
 
@@ -100,6 +106,8 @@ typedef struct IClassFactory IClassFactory;
 typedef struct IConnectionPointContainer IConnectionPointContainer;
 typedef struct IConnectionPoint IConnectionPoint;
 typedef struct IEnumVARIANT IEnumVARIANT;
+typedef struct ITypeInfo ITypeInfo;
+typedef struct ITypeLib ITypeLib;
 
 typedef struct VARIANT {
   VARTYPE vt;
@@ -167,7 +175,7 @@ typedef struct IDispatchVtbl {
   uint32_t (*AddRef)(IDispatch* self);
   uint32_t (*Release)(IDispatch* self);
   HRESULT (*GetTypeInfoCount)(IDispatch* self, uint32_t* count);
-  HRESULT (*GetTypeInfo)(IDispatch* self, uint32_t index, LCID lcid, void** type_info);
+  HRESULT (*GetTypeInfo)(IDispatch* self, uint32_t index, LCID lcid, ITypeInfo** type_info);
   HRESULT(*GetIDsOfNames)
   (IDispatch* self, const IID* riid, OLECHAR** names, uint32_t count, LCID lcid, DISPID* ids);
   HRESULT(*Invoke)
@@ -252,11 +260,234 @@ struct IErrorInfo {
   const IErrorInfoVtbl* lpVtbl;
 };
 
+/* Type information: what a late-binding host reads to list a class's members and their parameter
+ * types. Each class's default interface is described as a dual dispatch interface (TKIND_DISPATCH,
+ * one FUNC_DISPATCH function per property read, property write and method, with the member's own
+ * result in elemdescFunc); the library's type library holds these interfaces in catalogue order.
+ * What a Get... call allocates, the matching Release... call frees. Type compilation, variables,
+ * inherited types and the module entries are not offered. */
+typedef int32_t MEMBERID;
+typedef uint32_t HREFTYPE;
+typedef int32_t BOOL;
+#define MEMBERID_NIL DISPID_UNKNOWN
+
+typedef enum TYPEKIND {
+  TKIND_ENUM,
+  TKIND_RECORD,
+  TKIND_MODULE,
+  TKIND_INTERFACE,
+  TKIND_DISPATCH,
+  TKIND_COCLASS,
+  TKIND_ALIAS,
+  TKIND_UNION,
+  TKIND_MAX
+} TYPEKIND;
+
+typedef enum FUNCKIND {
+  FUNC_VIRTUAL,
+  FUNC_PUREVIRTUAL,
+  FUNC_NONVIRTUAL,
+  FUNC_STATIC,
+  FUNC_DISPATCH
+} FUNCKIND;
+
+typedef enum INVOKEKIND {
+  INVOKE_FUNC = 1,
+  INVOKE_PROPERTYGET = 2,
+  INVOKE_PROPERTYPUT = 4,
+  INVOKE_PROPERTYPUTREF = 8
+} INVOKEKIND;
+
+typedef enum CALLCONV {
+  CC_FASTCALL = 0,
+  CC_CDECL = 1,
+  CC_MSCPASCAL = 2,
+  CC_PASCAL = CC_MSCPASCAL,
+  CC_MACPASCAL = 3,
+  CC_STDCALL = 4,
+  CC_FPFASTCALL = 5,
+  CC_SYSCALL = 6,
+  CC_MPWCDECL = 7,
+  CC_MPWPASCAL = 8,
+  CC_MAX = 9
+} CALLCONV;
+
+typedef enum SYSKIND { SYS_WIN16, SYS_WIN32, SYS_MAC, SYS_WIN64 } SYSKIND;
+
+enum {
+  PARAMFLAG_NONE = 0,
+  PARAMFLAG_FIN = 0x1,
+  PARAMFLAG_FOUT = 0x2,
+  PARAMFLAG_FLCID = 0x4,
+  PARAMFLAG_FRETVAL = 0x8,
+  PARAMFLAG_FOPT = 0x10,
+  PARAMFLAG_FHASDEFAULT = 0x20,
+  PARAMFLAG_FHASCUSTDATA = 0x40
+};
+
+enum {
+  TYPEFLAG_FAPPOBJECT = 0x1,
+  TYPEFLAG_FCANCREATE = 0x2,
+  TYPEFLAG_FLICENSED = 0x4,
+  TYPEFLAG_FPREDECLID = 0x8,
+  TYPEFLAG_FHIDDEN = 0x10,
+  TYPEFLAG_FCONTROL = 0x20,
+  TYPEFLAG_FDUAL = 0x40,
+  TYPEFLAG_FNONEXTENSIBLE = 0x80,
+  TYPEFLAG_FOLEAUTOMATION = 0x100,
+  TYPEFLAG_FRESTRICTED = 0x200,
+  TYPEFLAG_FAGGREGATABLE = 0x400,
+  TYPEFLAG_FREPLACEABLE = 0x800,
+  TYPEFLAG_FDISPATCHABLE = 0x1000,
+  TYPEFLAG_FREVERSEBIND = 0x2000,
+  TYPEFLAG_FPROXY = 0x4000
+};
+
+typedef struct ITypeComp ITypeComp; /* not offered */
+typedef struct VARDESC VARDESC;     /* not offered: the interfaces have no variables */
+typedef struct ARRAYDESC ARRAYDESC; /* not used: no parameter is an array */
+
+/* A type: vt, and for VT_PTR the pointed-to type in lptdesc. */
+typedef struct TYPEDESC {
+  union {
+    struct TYPEDESC* lptdesc;
+    ARRAYDESC* lpadesc;
+    HREFTYPE hreftype;
+  };
+  VARTYPE vt;
+} TYPEDESC;
+
+typedef struct IDLDESC {
+  uintptr_t dwReserved;
+  uint16_t wIDLFlags;
+} IDLDESC;
+
+typedef struct PARAMDESCEX {
+  uint32_t cBytes;
+  VARIANTARG varDefaultValue;
+} PARAMDESCEX;
+
+typedef struct PARAMDESC {
+  PARAMDESCEX* pparamdescex;
+  uint16_t wParamFlags; /* PARAMFLAG_* */
+} PARAMDESC;
+
+typedef struct ELEMDESC {
+  TYPEDESC tdesc;
+  union {
+    IDLDESC idldesc;
+    PARAMDESC paramdesc;
+  };
+} ELEMDESC;
+
+typedef struct FUNCDESC {
+  MEMBERID memid;
+  SCODE* lprgscode;
+  ELEMDESC* lprgelemdescParam;
+  FUNCKIND funckind;
+  INVOKEKIND invkind;
+  CALLCONV callconv;
+  int16_t cParams;
+  int16_t cParamsOpt;
+  int16_t oVft; /* byte offset of the function in the dual interface's vtable */
+  int16_t cScodes;
+  ELEMDESC elemdescFunc; /* the result; VT_VOID for none */
+  uint16_t wFuncFlags;
+} FUNCDESC;
+
+typedef struct TYPEATTR {
+  GUID guid;
+  LCID lcid;
+  uint32_t dwReserved;
+  MEMBERID memidConstructor;
+  MEMBERID memidDestructor;
+  OLECHAR* lpstrSchema;
+  uint32_t cbSizeInstance;
+  TYPEKIND typekind;
+  uint16_t cFuncs;
+  uint16_t cVars;
+  uint16_t cImplTypes;
+  uint16_t cbSizeVft;
+  uint16_t cbAlignment;
+  uint16_t wTypeFlags; /* TYPEFLAG_* */
+  uint16_t wMajorVerNum;
+  uint16_t wMinorVerNum;
+  TYPEDESC tdescAlias;
+  IDLDESC idldescType;
+} TYPEATTR;
+
+typedef struct TLIBATTR {
+  GUID guid;
+  LCID lcid;
+  SYSKIND syskind;
+  uint16_t wMajorVerNum;
+  uint16_t wMinorVerNum;
+  uint16_t wLibFlags;
+} TLIBATTR;
+
+typedef struct ITypeInfoVtbl {
+  HRESULT (*QueryInterface)(ITypeInfo* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(ITypeInfo* self);
+  uint32_t (*Release)(ITypeInfo* self);
+  HRESULT (*GetTypeAttr)(ITypeInfo* self, TYPEATTR** attributes);
+  HRESULT (*GetTypeComp)(ITypeInfo* self, ITypeComp** compiler);
+  HRESULT (*GetFuncDesc)(ITypeInfo* self, uint32_t index, FUNCDESC** function);
+  HRESULT (*GetVarDesc)(ITypeInfo* self, uint32_t index, VARDESC** variable);
+  HRESULT(*GetNames)
+  (ITypeInfo* self, MEMBERID id, BSTR* names, uint32_t max_names, uint32_t* count);
+  HRESULT (*GetRefTypeOfImplType)(ITypeInfo* self, uint32_t index, HREFTYPE* type);
+  HRESULT (*GetImplTypeFlags)(ITypeInfo* self, uint32_t index, int32_t* flags);
+  HRESULT (*GetIDsOfNames)(ITypeInfo* self, OLECHAR** names, uint32_t count, MEMBERID* ids);
+  HRESULT(*Invoke)
+  (ITypeInfo* self, void* instance, MEMBERID id, uint16_t flags, DISPPARAMS* params, VARIANT* result,
+   EXCEPINFO* exception, uint32_t* arg_error);
+  HRESULT(*GetDocumentation)
+  (ITypeInfo* self, MEMBERID id, BSTR* name, BSTR* doc, uint32_t* help_context, BSTR* help_file);
+  HRESULT(*GetDllEntry)
+  (ITypeInfo* self, MEMBERID id, INVOKEKIND kind, BSTR* dll, BSTR* name, uint16_t* ordinal);
+  HRESULT (*GetRefTypeInfo)(ITypeInfo* self, HREFTYPE type, ITypeInfo** info);
+  HRESULT (*AddressOfMember)(ITypeInfo* self, MEMBERID id, INVOKEKIND kind, void** address);
+  HRESULT (*CreateInstance)(ITypeInfo* self, IUnknown* outer, const IID* riid, void** object);
+  HRESULT (*GetMops)(ITypeInfo* self, MEMBERID id, BSTR* mops);
+  HRESULT (*GetContainingTypeLib)(ITypeInfo* self, ITypeLib** library, uint32_t* index);
+  void (*ReleaseTypeAttr)(ITypeInfo* self, TYPEATTR* attributes);
+  void (*ReleaseFuncDesc)(ITypeInfo* self, FUNCDESC* function);
+  void (*ReleaseVarDesc)(ITypeInfo* self, VARDESC* variable);
+} ITypeInfoVtbl;
+struct ITypeInfo {
+  const ITypeInfoVtbl* lpVtbl;
+};
+
+/* GetDocumentation(-1) describes the library itself. The hash arguments of IsName and FindName are
+ * not used. */
+typedef struct ITypeLibVtbl {
+  HRESULT (*QueryInterface)(ITypeLib* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(ITypeLib* self);
+  uint32_t (*Release)(ITypeLib* self);
+  uint32_t (*GetTypeInfoCount)(ITypeLib* self);
+  HRESULT (*GetTypeInfo)(ITypeLib* self, uint32_t index, ITypeInfo** info);
+  HRESULT (*GetTypeInfoType)(ITypeLib* self, uint32_t index, TYPEKIND* kind);
+  HRESULT (*GetTypeInfoOfGuid)(ITypeLib* self, const GUID* guid, ITypeInfo** info);
+  HRESULT (*GetLibAttr)(ITypeLib* self, TLIBATTR** attributes);
+  HRESULT (*GetTypeComp)(ITypeLib* self, ITypeComp** compiler);
+  HRESULT(*GetDocumentation)
+  (ITypeLib* self, int32_t index, BSTR* name, BSTR* doc, uint32_t* help_context, BSTR* help_file);
+  HRESULT (*IsName)(ITypeLib* self, OLECHAR* name, uint32_t hash, BOOL* found);
+  HRESULT(*FindName)
+  (ITypeLib* self, OLECHAR* name, uint32_t hash, ITypeInfo** infos, MEMBERID* ids, uint16_t* found);
+  void (*ReleaseTLibAttr)(ITypeLib* self, TLIBATTR* attributes);
+} ITypeLibVtbl;
+struct ITypeLib {
+  const ITypeLibVtbl* lpVtbl;
+};
+
 /* The well-known identities. */
 static const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 static const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_ITypeInfo = {0x00020401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID IID_ITypeLib = {0x00020402, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IErrorInfo = {
     0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
@@ -279,6 +510,10 @@ TESSERA_ABI uint32_t SysStringLen(BSTR text);
 TESSERA_ABI void VariantInit(VARIANT* value);
 TESSERA_ABI HRESULT VariantClear(VARIANT* value);
 TESSERA_ABI HRESULT GetErrorInfo(uint32_t reserved, IErrorInfo** info);
+/* The library's type library when `library` is its identity and major.minor a version it has (the
+ * same major version, a minor one up to its own); TYPE_E_LIBNOTREGISTERED otherwise. */
+TESSERA_ABI HRESULT LoadRegTypeLib(const GUID* library, uint16_t major, uint16_t minor, LCID lcid,
+                                   ITypeLib** out);
 
 /* The library's entry points. */
 TESSERA_ABI HRESULT DllRegisterServer(void);

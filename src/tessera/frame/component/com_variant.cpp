@@ -96,7 +96,7 @@ bool IsByReference(const VARIANT& value) noexcept {
 VARTYPE VarTypeOf(ValueType type) noexcept {
   switch (type) {
     case ValueType::kNone:
-      return VT_EMPTY;
+      return VT_VOID;
     case ValueType::kString:
       return VT_BSTR;
     case ValueType::kByte:
@@ -116,7 +116,7 @@ VARTYPE VarTypeOf(ValueType type) noexcept {
     case ValueType::kObject:
       return VT_DISPATCH;
   }
-  return VT_EMPTY;
+  return VT_VOID;
 }
 
 Variant FromComVariant(const VARIANT& value) {

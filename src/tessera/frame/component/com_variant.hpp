@@ -22,7 +22,7 @@ void ToComVariant(const platform::Variant& value, VARIANT& out, ClassFinder find
 
 bool IsByReference(const VARIANT& value) noexcept;
 
-// The VARIANT type that carries a value of `type` (VT_EMPTY for none).
+// The VARIANT type that carries a value of `type` (VT_VOID for none).
 VARTYPE VarTypeOf(ValueType type) noexcept;
 
 // Stores `value` through the reference `target` holds, converted to the referenced type.

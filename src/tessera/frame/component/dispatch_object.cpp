@@ -12,6 +12,7 @@
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/connection_point.hpp"
 #include "tessera/frame/component/dual_interface.hpp"
+#include "tessera/frame/component/type_info.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::frame {
@@ -34,6 +35,7 @@ struct DispatchObject : ComObject<DispatchObject, IDispatch> {
   const EventBridge* events;
   ClassFinder finder;
   EventsPart events_part;
+  const ServedClass& served;
 };
 
 DispatchObject& Self(IDispatch* self) {
@@ -85,18 +87,8 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
 constexpr IConnectionPointContainerVtbl kContainerVtable{
     ContainerQueryInterface, ContainerAddRef, ContainerRelease, EnumConnectionPoints, FindConnectionPoint};
 
-// Only member names resolve: the members take their arguments by position.
 HRESULT GetIDsOfNames(IDispatch* self, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
-  if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
-  for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
-  try {
-    const int slot = Self(self).table.SlotOf(Utf8FromUtf16(std::u16string_view(names[0])));
-    if (slot < 0) return DISP_E_UNKNOWNNAME;
-    ids[0] = kFirstMemberId + slot;
-    return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  return MemberIdsOfNames(Self(self).table, names, count, ids);
 }
 
 const MemberRow* RowFor(const DispatchTable& table, DISPID id, uint16_t flags) {
@@ -164,7 +156,8 @@ DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& serv
       table(served_as.table()),
       events(served_as.events),
       finder(find_class),
-      events_part{{&kContainerVtable}, this} {}
+      events_part{{&kContainerVtable}, this},
+      served(served_as) {}
 
 }  // namespace
 
@@ -182,15 +175,12 @@ HRESULT InvokeRow(IDispatch* self, const MemberRow& row, DISPPARAMS& params, VAR
   }
 }
 
-HRESULT GetTypeInfoCount(IDispatch*, uint32_t* count) {
-  if (count == nullptr) return E_POINTER;
-  *count = 0;  // no type information is offered; names are resolved with GetIDsOfNames
-  return S_OK;
+HRESULT GetTypeInfoCount(IDispatch* self, uint32_t* count) {
+  return TypeInfoCount(&Self(self).served, count);
 }
 
-HRESULT GetTypeInfo(IDispatch*, uint32_t, LCID, void** type_info) {
-  if (type_info != nullptr) *type_info = nullptr;
-  return DISP_E_BADINDEX;
+HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID, ITypeInfo** type_info) {
+  return TypeInfoAt(&Self(self).served, index, type_info);
 }
 
 HRESULT ReportException(EXCEPINFO* exception) {

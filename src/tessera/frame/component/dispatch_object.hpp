@@ -20,18 +20,18 @@ namespace tessera::frame {
 
 inline constexpr DISPID kFirstMemberId = 0x60030000;
 
-// A new dispatch interface over `object`, holding one reference for the caller; std::bad_alloc
-// when memory runs out.
+// A new dispatch interface over `object`, holding one reference for the caller; `served` must
+// outlive it. std::bad_alloc when memory runs out.
 IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& served, ClassFinder finder);
 
 // Runs `row` of the object behind `self` with `params`, as Invoke does once it has found the row.
 HRESULT InvokeRow(IDispatch* self, const MemberRow& row, DISPPARAMS& params, VARIANT* result,
                   EXCEPINFO* exception);
 
-// The dispatch interface's answers while no type information is offered: a count of 0, and
-// DISP_E_BADINDEX for any request. Every dispatch object of the library shares them.
+// The object's type information: one, its class's interface (ServedClass::type_info), or none for a
+// class outside every type library.
 HRESULT GetTypeInfoCount(IDispatch* self, uint32_t* count);
-HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID locale, void** type_info);
+HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID locale, ITypeInfo** type_info);
 
 // DISP_E_EXCEPTION for the run-time error being handled, described in `exception` if given.
 HRESULT ReportException(EXCEPINFO* exception);
