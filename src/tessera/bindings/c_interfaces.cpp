@@ -22,32 +22,6 @@ std::string GuidInitialiser(const frame::Guid& guid) {
   return text;
 }
 
-std::string_view CType(ValueType type) {
-  switch (type) {
-    case ValueType::kString:
-      return "BSTR";
-    case ValueType::kByte:
-      return "uint8_t";
-    case ValueType::kInteger:
-      return "int16_t";
-    case ValueType::kLong:
-      return "int32_t";
-    case ValueType::kDouble:
-      return "double";
-    case ValueType::kBoolean:
-      return "VARIANT_BOOL";
-    case ValueType::kDate:
-      return "DATE";
-    case ValueType::kVariant:
-      return "VARIANT";
-    case ValueType::kObject:
-      return "IDispatch*";
-    case ValueType::kNone:
-      break;
-  }
-  return "void";
-}
-
 // "get_Name" and "put_Name" for a property's read and write, as the interfaces are known on the
 // platform; a method keeps its name.
 std::string EntryName(const MemberRow& row) {
@@ -59,9 +33,11 @@ std::string EntryName(const MemberRow& row) {
 std::string Entry(const std::string& self, const MemberRow& row) {
   std::string line = "  HRESULT (*" + EntryName(row) + ")(" + self + "* self";
   for (const frame::ParamInfo& param : row.params) {
-    line += ", " + std::string(CType(param.type)) + (param.by_ref ? "* " : " ") + std::string(param.name);
+    line += ", " + std::string(frame::AbiShapeOf(param.type).c_type) + (param.by_ref ? "* " : " ") +
+            std::string(param.name);
   }
-  if (row.result != ValueType::kNone) line += ", " + std::string(CType(row.result)) + "* result";
+  if (row.result != ValueType::kNone)
+    line += ", " + std::string(frame::AbiShapeOf(row.result).c_type) + "* result";
   return line + ");\n";
 }
 

@@ -93,32 +93,6 @@ bool IsByReference(const VARIANT& value) noexcept {
   return (value.vt & VT_BYREF) != 0;
 }
 
-VARTYPE VarTypeOf(ValueType type) noexcept {
-  switch (type) {
-    case ValueType::kNone:
-      return VT_VOID;
-    case ValueType::kString:
-      return VT_BSTR;
-    case ValueType::kByte:
-      return VT_UI1;
-    case ValueType::kInteger:
-      return VT_I2;
-    case ValueType::kLong:
-      return VT_I4;
-    case ValueType::kDouble:
-      return VT_R8;
-    case ValueType::kBoolean:
-      return VT_BOOL;
-    case ValueType::kDate:
-      return VT_DATE;
-    case ValueType::kVariant:
-      return VT_VARIANT;
-    case ValueType::kObject:
-      return VT_DISPATCH;
-  }
-  return VT_VOID;
-}
-
 Variant FromComVariant(const VARIANT& value) {
   if (IsByReference(value)) return FromComVariant(Dereferenced(value));
   switch (value.vt) {

@@ -7,7 +7,6 @@
 
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/served_class.hpp"
-#include "tessera/frame/dispatch/dispatch_types.hpp"
 #include "tessera/platform/runtime/variant.hpp"
 
 namespace tessera::frame {
@@ -21,9 +20,6 @@ platform::Variant FromComVariant(const VARIANT& value);
 void ToComVariant(const platform::Variant& value, VARIANT& out, ClassFinder finder);
 
 bool IsByReference(const VARIANT& value) noexcept;
-
-// The VARIANT type that carries a value of `type` (VT_VOID for none).
-VARTYPE VarTypeOf(ValueType type) noexcept;
 
 // Stores `value` through the reference `target` holds, converted to the referenced type.
 void WriteThroughReference(const platform::Variant& value, VARIANT& target, ClassFinder finder);

@@ -18,30 +18,6 @@ namespace tessera::frame {
 
 namespace {
 
-// The size of a value of `type` as an entry takes it; a Variant is handled on its own.
-std::size_t AbiSize(ValueType type) {
-  switch (type) {
-    case ValueType::kByte:
-      return sizeof(uint8_t);
-    case ValueType::kInteger:
-    case ValueType::kBoolean:
-      return sizeof(int16_t);
-    case ValueType::kLong:
-      return sizeof(int32_t);
-    case ValueType::kDouble:
-    case ValueType::kDate:
-      return sizeof(double);
-    case ValueType::kString:
-    case ValueType::kObject:
-      return sizeof(void*);
-    case ValueType::kVariant:
-      return sizeof(VARIANT);
-    case ValueType::kNone:
-      break;
-  }
-  return 0;
-}
-
 // The argument at `address` as the VARIANT that IDispatch::Invoke would be given; it borrows what
 // it points at and is never cleared.
 HRESULT ArgumentVariant(const ParamInfo& param, void* address, VARIANT& out) {
@@ -49,7 +25,7 @@ HRESULT ArgumentVariant(const ParamInfo& param, void* address, VARIANT& out) {
   if (param.by_ref) {
     void* target = *static_cast<void**>(address);
     if (target != nullptr) {
-      out.vt = static_cast<VARTYPE>(VarTypeOf(param.type) | VT_BYREF);
+      out.vt = static_cast<VARTYPE>(AbiShapeOf(param.type).vt | VT_BYREF);
       out.byref = target;
       return S_OK;
     }
@@ -62,8 +38,8 @@ HRESULT ArgumentVariant(const ParamInfo& param, void* address, VARIANT& out) {
     out = *static_cast<const VARIANT*>(address);
     return S_OK;
   }
-  out.vt = VarTypeOf(param.type);
-  std::memcpy(&out.bVal, address, AbiSize(param.type));
+  out.vt = AbiShapeOf(param.type).vt;
+  std::memcpy(&out.bVal, address, AbiShapeOf(param.type).size);
   return S_OK;
 }
 
@@ -73,11 +49,11 @@ HRESULT StoreResult(ValueType type, VARIANT& result, void* out) {
     *static_cast<VARIANT*>(out) = result;
     return S_OK;
   }
-  if (result.vt != VarTypeOf(type)) {
+  if (result.vt != AbiShapeOf(type).vt) {
     VariantClear(&result);
     return E_UNEXPECTED;
   }
-  std::memcpy(out, &result.bVal, AbiSize(type));
+  std::memcpy(out, &result.bVal, AbiShapeOf(type).size);
   return S_OK;
 }
 
@@ -109,7 +85,7 @@ HRESULT CallRow(IDispatch* self, AbiEntryPointer entry, void* const* args, void*
   const MemberRow& row = *RowOf(self, entry);
   if (row.result != ValueType::kNone) {
     if (out == nullptr) return E_POINTER;
-    std::memset(out, 0, AbiSize(row.result));
+    std::memset(out, 0, AbiShapeOf(row.result).size);
   }
   std::vector<VARIANT> arguments(row.params.size());
   for (std::size_t i = 0; i < row.params.size(); ++i) {

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "tessera/frame/component/com_ids.hpp"
-#include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"
 
 namespace tessera::frame {
@@ -38,11 +37,11 @@ ELEMDESC ParamElement(const ParamInfo& param, TYPEDESC& pointee) {
   if (param.optional) element.paramdesc.wParamFlags |= PARAMFLAG_FOPT;
   if (param.by_ref) {
     element.paramdesc.wParamFlags |= PARAMFLAG_FOUT;
-    pointee.vt = VarTypeOf(param.type);
+    pointee.vt = AbiShapeOf(param.type).vt;
     element.tdesc.vt = VT_PTR;
     element.tdesc.lptdesc = &pointee;
   } else {
-    element.tdesc.vt = VarTypeOf(param.type);
+    element.tdesc.vt = AbiShapeOf(param.type).vt;
   }
   return element;
 }
@@ -101,7 +100,7 @@ FUNCDESC* NewFuncDesc(const DescribedFunction& function) {
   desc->cParamsOpt = static_cast<int16_t>(
       std::count_if(row.params.begin(), row.params.end(), [](const ParamInfo& p) { return p.optional; }));
   desc->oVft = VtableOffset(function.vtable_index);
-  desc->elemdescFunc.tdesc.vt = VarTypeOf(row.result);
+  desc->elemdescFunc.tdesc.vt = AbiShapeOf(row.result).vt;
   return desc;
 }
 

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 
@@ -46,6 +47,40 @@ struct DualVtable {
 inline const DualVtable& DualVtableOf(IDispatch* self) {
   const auto* bytes = reinterpret_cast<const std::byte*>(self->lpVtbl);
   return *reinterpret_cast<const DualVtable*>(bytes - offsetof(DualVtable, dispatch));
+}
+
+// How a value of each type crosses the component ABI: its VARIANT type, its size as an entry's
+// argument or result, and its type in C. The entries' C++ types (AbiType) say the same.
+struct AbiShape {
+  VARTYPE vt;
+  std::size_t size;
+  std::string_view c_type;
+};
+
+constexpr AbiShape AbiShapeOf(ValueType type) {
+  switch (type) {
+    case ValueType::kString:
+      return {VT_BSTR, sizeof(BSTR), "BSTR"};
+    case ValueType::kByte:
+      return {VT_UI1, sizeof(uint8_t), "uint8_t"};
+    case ValueType::kInteger:
+      return {VT_I2, sizeof(int16_t), "int16_t"};
+    case ValueType::kLong:
+      return {VT_I4, sizeof(int32_t), "int32_t"};
+    case ValueType::kDouble:
+      return {VT_R8, sizeof(double), "double"};
+    case ValueType::kBoolean:
+      return {VT_BOOL, sizeof(VARIANT_BOOL), "VARIANT_BOOL"};
+    case ValueType::kDate:
+      return {VT_DATE, sizeof(DATE), "DATE"};
+    case ValueType::kVariant:
+      return {VT_VARIANT, sizeof(VARIANT), "VARIANT"};
+    case ValueType::kObject:
+      return {VT_DISPATCH, sizeof(IDispatch*), "IDispatch*"};
+    case ValueType::kNone:
+      break;
+  }
+  return {VT_VOID, 0, "void"};
 }
 
 // The ABI type of a value of library type T.
