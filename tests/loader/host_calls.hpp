@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "support/temp_dir.hpp"
 #include "tessera/frame/component/com_abi.h"
+#include "tessera/frame/component/com_strings.hpp"
 #include "tessera/loader/loader.hpp"
 
 namespace tessera::loader {
@@ -28,6 +30,19 @@ class RegisteredServerTest : public ::testing::Test {
   testing::TempDir dir;
   std::filesystem::path registry = dir.path() / "registry.ini";
 };
+
+// GTool.ParaGib's arguments as Invoke takes them, last one first; the caller clears them.
+inline std::vector<VARIANT> ParaGibArguments(std::string_view text, std::string_view separator,
+                                             int16_t number) {
+  std::vector<VARIANT> args(3);
+  args[0].vt = VT_I2;
+  args[0].iVal = number;
+  args[1].vt = VT_BSTR;
+  args[1].bstrVal = frame::BstrFromUtf8(separator);
+  args[2].vt = VT_BSTR;
+  args[2].bstrVal = frame::BstrFromUtf8(text);
+  return args;
+}
 
 // Member `id` with its arguments (last first), which are cleared after the call; the call's HRESULT.
 inline HRESULT CallMember(IDispatch* object, DISPID id, std::vector<VARIANT> args, VARIANT& result,

@@ -40,14 +40,8 @@ std::string ThirdField(IDispatch* tool) {
   OLECHAR* names[] = {const_cast<OLECHAR*>(u"paragib")};
   DISPID id = 0;
   EXPECT_EQ(tool->lpVtbl->GetIDsOfNames(tool, &IID_IDispatch, names, 1, 0, &id), S_OK);
-  VARIANT args[3] = {};  // last argument first
-  args[0].vt = VT_I2;
-  args[0].iVal = 3;
-  args[1].vt = VT_BSTR;
-  args[1].bstrVal = BstrFromUtf8(";");
-  args[2].vt = VT_BSTR;
-  args[2].bstrVal = BstrFromUtf8("a;;b;");
-  DISPPARAMS params{args, nullptr, 3, 0};
+  std::vector<VARIANT> args = ParaGibArguments("a;;b;", ";", 3);
+  DISPPARAMS params{args.data(), nullptr, 3, 0};
   VARIANT result{};
   EXCEPINFO exception{};
   const HRESULT answer = tool->lpVtbl->Invoke(tool, id, &IID_IDispatch, 0, DISPATCH_METHOD, &params, &result,

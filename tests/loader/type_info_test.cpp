@@ -86,20 +86,14 @@ TEST_F(TypeInfoTest, AHostListsGToolsMembersAndCallsThemThroughTheirTypeInformat
   }
 
   // ParaGib("a;b;c", ";", 2) through the type information and through the object.
-  VARIANT args[3] = {};
-  args[0].vt = VT_I2;
-  args[0].iVal = 2;
-  args[1].vt = VT_BSTR;
-  args[1].bstrVal = BstrFromUtf8(";");
-  args[2].vt = VT_BSTR;
-  args[2].bstrVal = BstrFromUtf8("a;b;c");
-  DISPPARAMS params{args, nullptr, 3, 0};
+  std::vector<VARIANT> args = ParaGibArguments("a;b;c", ";", 2);
+  DISPPARAMS params{args.data(), nullptr, 3, 0};
   VARIANT through_info{};
   ASSERT_EQ(info->lpVtbl->Invoke(info, tool, methods.at("ParaGib").id, DISPATCH_METHOD, &params,
                                  &through_info, nullptr, nullptr),
             S_OK);
   VARIANT through_object{};
-  ASSERT_EQ(CallMember(tool, methods.at("ParaGib").id, {args[0], args[1], args[2]}, through_object), S_OK);
+  ASSERT_EQ(CallMember(tool, methods.at("ParaGib").id, args, through_object), S_OK);
   EXPECT_EQ(Text(through_info.bstrVal), "b");
   EXPECT_EQ(Text(through_object.bstrVal), "b");
 
