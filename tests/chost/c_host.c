@@ -33,6 +33,7 @@ static struct {
   uint32_t (*length)(BSTR text);
   HRESULT (*clear)(VARIANT* value);
   HRESULT (*can_unload)(void);
+  HRESULT (*error_info)(uint32_t reserved, IErrorInfo** info);
 } runtime;
 
 static void* Symbol(void* library, const char* name) {
@@ -50,6 +51,7 @@ static void TakeRuntime(void* library) {
   *(void**)&runtime.length = Symbol(library, "SysStringLen");
   *(void**)&runtime.clear = Symbol(library, "VariantClear");
   *(void**)&runtime.can_unload = Symbol(library, "DllCanUnloadNow");
+  *(void**)&runtime.error_info = Symbol(library, "GetErrorInfo");
 }
 
 /* Text in ASCII, which is all this host uses, to and from BSTRs. */
@@ -278,6 +280,31 @@ static void CheckTypeInfo(_GTool* tool) {
   info->lpVtbl->Release(info);
 }
 
+/* A call through the vtable that fails leaves its description for GetErrorInfo: a GTool where a
+ * collection belongs is a type mismatch (13). */
+static void CheckErrorInfo(_GTool* tool) {
+  ISupportErrorInfo* support = NULL;
+  CHECK(tool->lpVtbl->QueryInterface(tool, &IID_ISupportErrorInfo, (void**)&support) == S_OK);
+  if (support != NULL) {
+    CHECK(support->lpVtbl->InterfaceSupportsErrorInfo(support, &IID__GTool) == S_OK);
+    support->lpVtbl->Release(support);
+  }
+  BSTR file = Text("rooms.ini"), topic = Text("Raum");
+  CHECK(tool->lpVtbl->WriteIniSection(tool, file, topic, (IDispatch*)tool) ==
+        TESSERA_RUNTIME_ERROR_SCODE(13));
+  IErrorInfo* error = NULL;
+  BSTR description = NULL;
+  CHECK(runtime.error_info(0, &error) == S_OK && error != NULL);
+  if (error != NULL) {
+    CHECK(error->lpVtbl->GetDescription(error, &description) == S_OK && TextIs(description, "Type mismatch"));
+    error->lpVtbl->Release(error);
+  }
+  CHECK(runtime.error_info(0, &error) == S_FALSE); /* taken once */
+  runtime.free(description);
+  runtime.free(file);
+  runtime.free(topic);
+}
+
 static void WriteFile(const char* path, const void* bytes, size_t size) {
   FILE* file = fopen(path, "wb");
   if (file == NULL || fwrite(bytes, 1, size, file) != size) {
@@ -427,6 +454,7 @@ int main(int argc, char** argv) {
   if (tool != NULL) {
     CheckParaGib(tool);
     CheckTypeInfo(tool);
+    CheckErrorInfo(tool);
     CheckIniSection(tool, argv[2]);
     tool->lpVtbl->Release(tool);
   }

@@ -260,6 +260,19 @@ struct IErrorInfo {
   const IErrorInfoVtbl* lpVtbl;
 };
 
+/* An object answers it to say that calls through its default interface leave error information
+ * (S_OK for that interface's identity, S_FALSE for any other). */
+typedef struct ISupportErrorInfo ISupportErrorInfo;
+typedef struct ISupportErrorInfoVtbl {
+  HRESULT (*QueryInterface)(ISupportErrorInfo* self, const IID* riid, void** object);
+  uint32_t (*AddRef)(ISupportErrorInfo* self);
+  uint32_t (*Release)(ISupportErrorInfo* self);
+  HRESULT (*InterfaceSupportsErrorInfo)(ISupportErrorInfo* self, const IID* riid);
+} ISupportErrorInfoVtbl;
+struct ISupportErrorInfo {
+  const ISupportErrorInfoVtbl* lpVtbl;
+};
+
 /* Type information: what a late-binding host reads to list a class's members and their parameter
  * types. Each class's default interface is described as a dual dispatch interface (TKIND_DISPATCH,
  * one FUNC_DISPATCH function per property read, property write and method, with the member's own
@@ -491,6 +504,8 @@ static const IID IID_ITypeLib = {0x00020402, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 
 static const IID IID_IEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const IID IID_IErrorInfo = {
     0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
+static const IID IID_ISupportErrorInfo = {
+    0xDF0B3D60, 0x548F, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
 static const IID IID_IConnectionPointContainer = {
     0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 static const IID IID_IConnectionPoint = {

@@ -19,12 +19,22 @@ namespace tessera::frame {
 
 namespace {
 
-struct DispatchObject;
+// A further interface of an object of type Owner, whose IUnknown calls are the object's own.
+template <typename Owner, typename Interface>
+struct Part : Interface {
+  Owner* owner;
 
-// The object's IConnectionPointContainer, a second interface on the same object.
-struct EventsPart : IConnectionPointContainer {
-  DispatchObject* owner;
+  static Owner& OwnerOf(Interface* self) { return *static_cast<Part*>(self)->owner; }
+  static HRESULT QueryInterface(Interface* self, const IID* id, void** object) {
+    return Owner::QueryInterface(&OwnerOf(self), id, object);
+  }
+  static uint32_t AddRef(Interface* self) { return Owner::AddRef(&OwnerOf(self)); }
+  static uint32_t Release(Interface* self) { return Owner::Release(&OwnerOf(self)); }
 };
+
+struct DispatchObject;
+using EventsPart = Part<DispatchObject, IConnectionPointContainer>;
+using ErrorsPart = Part<DispatchObject, ISupportErrorInfo>;
 
 struct DispatchObject : ComObject<DispatchObject, IDispatch> {
   DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class);
@@ -35,6 +45,7 @@ struct DispatchObject : ComObject<DispatchObject, IDispatch> {
   const EventBridge* events;
   ClassFinder finder;
   EventsPart events_part;
+  ErrorsPart errors_part;
   const ServedClass& served;
 };
 
@@ -42,28 +53,26 @@ DispatchObject& Self(IDispatch* self) {
   return DispatchObject::Of(self);
 }
 
+bool IsDefaultInterface(const DispatchTable& table, const IID& id) {
+  const ClassInfo* info = FindClass(table.class_name());
+  return info != nullptr && ToGuid(id) == info->interface_id;
+}
+
 void* DispatchObject::InterfaceFor(const IID& id, DispatchObject& self) {
   if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch)) return &self;
   if (SameId(id, IID_IConnectionPointContainer)) return self.events != nullptr ? &self.events_part : nullptr;
-  const ClassInfo* info = FindClass(self.table.class_name());
-  return info != nullptr && ToGuid(id) == info->interface_id ? &self : nullptr;
+  if (SameId(id, IID_ISupportErrorInfo)) return &self.errors_part;
+  return IsDefaultInterface(self.table, id) ? &self : nullptr;
 }
 
-DispatchObject& OwnerOf(IConnectionPointContainer* part) {
-  return *static_cast<EventsPart*>(part)->owner;
+// Calls through the default interface's vtable leave their errors for GetErrorInfo.
+HRESULT InterfaceSupportsErrorInfo(ISupportErrorInfo* self, const IID* id) {
+  if (id == nullptr) return E_INVALIDARG;
+  return IsDefaultInterface(ErrorsPart::OwnerOf(self).table, *id) ? S_OK : S_FALSE;
 }
 
-HRESULT ContainerQueryInterface(IConnectionPointContainer* self, const IID* id, void** object) {
-  return DispatchObject::QueryInterface(&OwnerOf(self), id, object);
-}
-
-uint32_t ContainerAddRef(IConnectionPointContainer* self) {
-  return DispatchObject::AddRef(&OwnerOf(self));
-}
-
-uint32_t ContainerRelease(IConnectionPointContainer* self) {
-  return DispatchObject::Release(&OwnerOf(self));
-}
+constexpr ISupportErrorInfoVtbl kErrorsVtable{ErrorsPart::QueryInterface, ErrorsPart::AddRef,
+                                              ErrorsPart::Release, InterfaceSupportsErrorInfo};
 
 HRESULT EnumConnectionPoints(IConnectionPointContainer*, void** points) {
   if (points != nullptr) *points = nullptr;
@@ -74,7 +83,7 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
   if (point == nullptr) return E_POINTER;
   *point = nullptr;
   if (id == nullptr) return E_INVALIDARG;
-  DispatchObject& owner = OwnerOf(self);
+  DispatchObject& owner = EventsPart::OwnerOf(self);
   if (ToGuid(*id) != owner.events->events_id) return CONNECT_E_NOCONNECTION;
   try {
     *point = NewConnectionPoint(&owner, *owner.events, owner.finder);
@@ -84,8 +93,9 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
   }
 }
 
-constexpr IConnectionPointContainerVtbl kContainerVtable{
-    ContainerQueryInterface, ContainerAddRef, ContainerRelease, EnumConnectionPoints, FindConnectionPoint};
+constexpr IConnectionPointContainerVtbl kContainerVtable{EventsPart::QueryInterface, EventsPart::AddRef,
+                                                         EventsPart::Release, EnumConnectionPoints,
+                                                         FindConnectionPoint};
 
 HRESULT GetIDsOfNames(IDispatch* self, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
   return MemberIdsOfNames(Self(self).table, names, count, ids);
@@ -157,6 +167,7 @@ DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& serv
       events(served_as.events),
       finder(find_class),
       events_part{{&kContainerVtable}, this},
+      errors_part{{&kErrorsVtable}, this},
       served(served_as) {}
 
 }  // namespace
