@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host_sink.hpp"
 #include "tessera/frame/component/com_ids.hpp"
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"
@@ -123,41 +124,18 @@ const ServedClass* ClockFinder(const platform::Object& object) {
   return object.TypeName() == "Clock" ? &kClockServed : nullptr;
 }
 
-// A host's sink: records each event's id and first argument, and answers AskName by reference.
-struct HostSink : IDispatch {
-  static HostSink& Of(IDispatch* self) { return *static_cast<HostSink*>(self); }
-  static HRESULT QueryInterface(IDispatch* self, const IID* id, void** object) {
-    *object = SameId(*id, IID_IUnknown) || SameId(*id, IID_IDispatch) ? self : nullptr;
-    if (*object == nullptr) return E_NOINTERFACE;
-    AddRef(self);
-    return S_OK;
-  }
-  static uint32_t AddRef(IDispatch* self) { return ++Of(self).references; }
-  static uint32_t Release(IDispatch* self) { return --Of(self).references; }
-  static HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t, DISPPARAMS* params, VARIANT*,
-                        EXCEPINFO*, uint32_t*) {
-    HostSink& sink = Of(self);
-    sink.ids.push_back(id);
-    if (id == 2) sink.saved = params->rgvarg[0].boolVal;
-    if (id == 3) {  // AskName(name, count): the name is the last argument in the array
-      VARIANT& name = *params->rgvarg[1].pvarVal;
-      const std::string given = Utf8FromBstr(name.bstrVal);
-      VariantClear(&name);
-      name.vt = VT_BSTR;
-      name.bstrVal = BstrFromUtf8(given + "+host");
-      VARIANT& count = *params->rgvarg[0].pvarVal;
-      count.vt = VT_BSTR;  // a host may answer in any kind that converts
-      count.bstrVal = BstrFromUtf8("7");
-    }
-    return S_OK;
-  }
-
-  static constexpr IDispatchVtbl kVtable{QueryInterface, AddRef, Release, nullptr, nullptr, nullptr, Invoke};
-  HostSink() : IDispatch{&kVtable} {}
-  uint32_t references = 1;
-  std::vector<DISPID> ids;
-  VARIANT_BOOL saved = 0;
-};
+// AskName(name, count): the name is the last argument in the array.
+void AnswerAskName(DISPID id, DISPPARAMS& params) {
+  if (id != 3) return;
+  VARIANT& name = *params.rgvarg[1].pvarVal;
+  const std::string given = Utf8FromBstr(name.bstrVal);
+  VariantClear(&name);
+  name.vt = VT_BSTR;
+  name.bstrVal = BstrFromUtf8(given + "+host");
+  VARIANT& count = *params.rgvarg[0].pvarVal;
+  count.vt = VT_BSTR;  // a host may answer in any kind that converts
+  count.bstrVal = BstrFromUtf8("7");
+}
 
 TEST(DispatchEventsTest, AnAdvisedHostSinkReceivesEachEventUntilUnadvised) {
   auto clock = std::make_shared<Clock>();
@@ -175,11 +153,10 @@ TEST(DispatchEventsTest, AnAdvisedHostSinkReceivesEachEventUntilUnadvised) {
   point->lpVtbl->GetConnectionInterface(point, &answered);
   EXPECT_TRUE(SameId(answered, events));
 
-  HostSink sink;
+  testing::HostSink sink;
+  sink.answer = AnswerAskName;
   uint32_t cookie = 0;
-  ASSERT_EQ(
-      point->lpVtbl->Advise(point, reinterpret_cast<IUnknown*>(static_cast<IDispatch*>(&sink)), &cookie),
-      S_OK);
+  ASSERT_EQ(point->lpVtbl->Advise(point, sink.unknown(), &cookie), S_OK);
   EXPECT_NE(cookie, 0u);
   EXPECT_EQ(clock->Tick(), "clock+host/7");
   EXPECT_EQ(sink.ids, (std::vector<DISPID>{1, 2, 3}));
