@@ -196,6 +196,21 @@ nlohmann::ordered_json Placement(const RasterBackground& raster) {
           {"Zoom", raster.Zoom()}};
 }
 
+// Whether "Raster.ini" holds `raster`'s file and placement as a host reads them back, key by key,
+// so that the picture is not loaded a second time.
+bool SettingsHoldPlacement(const ParsedCommand& command, const std::string& directory, int32_t floor,
+                           const RasterBackground& raster) {
+  const std::string file = RasterIniPath(directory);
+  const std::string section = RasterSectionName(command.has("--so") ? "So" : "", floor);
+  const auto stored = [&](const char* key) { return SharedGTool().GetIniString(file, section, key, ""); };
+  const std::string factor = stored("Faktor");
+  return stored("Datei") == raster.FilePath() &&
+         stored("DX") == platform::CStr(platform::Variant(raster.Dx())) &&
+         stored("DY") == platform::CStr(platform::Variant(raster.Dy())) &&
+         platform::IsNumeric(platform::Variant(factor)) &&
+         platform::CLng(platform::Variant(platform::CDbl(platform::Variant(factor)))) == raster.Zoom();
+}
+
 // A surface counts against the budget of a picture load, at 4 bytes a pixel.
 bool WithinPictureBudget(const std::vector<double>& size) {
   const double bytes = std::abs(size[0]) * std::abs(size[1]) * 4;
@@ -292,8 +307,7 @@ int Place(const ParsedCommand& command) {
     raster->GenTrans(command.whole("--width"));
     // GenTrans reports a failed write in a message box and carries on, so the settings are read
     // back: a placement that a host would not find there (a full disk, a read-only file) failed.
-    const auto stored = FromIni(command, directory, floor);
-    if (!stored || Placement(*stored) != Placement(*raster))
+    if (!SettingsHoldPlacement(command, directory, floor, *raster))
       throw Failure("the placement was not written to '" + Shown(RasterIniPath(directory)) + "'");
     return Placement(*raster);
   });
