@@ -110,6 +110,40 @@ TEST_F(TypeInfoTest, EveryRowIsAFunctionAtItsVtablePlace) {
   EXPECT_EQ(info->lpVtbl->GetFuncDesc(info, 6, &beyond), TYPE_E_ELEMENTNOTFOUND);
 }
 
+TEST_F(TypeInfoTest, TheInterfaceViewDescribesTheVtableWithHresultsAndRetvals) {
+  HREFTYPE reference = 0;
+  ASSERT_EQ(info->lpVtbl->GetRefTypeOfImplType(info, static_cast<uint32_t>(-1), &reference), S_OK);
+  ITypeInfo* vtable = nullptr;
+  ASSERT_EQ(info->lpVtbl->GetRefTypeInfo(info, reference, &vtable), S_OK);
+  EXPECT_EQ(vtable->lpVtbl->GetRefTypeOfImplType(vtable, static_cast<uint32_t>(-1), &reference),
+            TYPE_E_ELEMENTNOTFOUND);
+  TYPEATTR* attributes = nullptr;
+  ASSERT_EQ(vtable->lpVtbl->GetTypeAttr(vtable, &attributes), S_OK);
+  EXPECT_EQ(attributes->typekind, TKIND_INTERFACE);
+  EXPECT_EQ(attributes->cFuncs, 6);
+  vtable->lpVtbl->ReleaseTypeAttr(vtable, attributes);
+
+  // Repeat(text, times) answers its String through a third parameter; Width's write answers none.
+  const std::string hresult = std::to_string(VT_HRESULT), bstr = std::to_string(VT_BSTR);
+  const std::pair<uint32_t, std::vector<std::string>> expected[] = {
+      {0, {bstr + " in", std::to_string(VT_I2) + " in", "PTR " + bstr + " out"}},
+      {5, {std::to_string(VT_I4) + " in"}},
+  };
+  for (const auto& [index, params] : expected) {
+    FUNCDESC* function = nullptr;
+    ASSERT_EQ(vtable->lpVtbl->GetFuncDesc(vtable, index, &function), S_OK);
+    EXPECT_EQ(function->funckind, FUNC_PUREVIRTUAL);
+    EXPECT_EQ(Describe(function->elemdescFunc, false), hresult);
+    std::vector<std::string> described;
+    for (int p = 0; p < function->cParams; ++p) described.push_back(Describe(function->lprgelemdescParam[p]));
+    EXPECT_EQ(described, params) << index;
+    const uint16_t last_flags = function->lprgelemdescParam[function->cParams - 1].paramdesc.wParamFlags;
+    EXPECT_EQ((last_flags & PARAMFLAG_FRETVAL) != 0, index == 0) << index;
+    vtable->lpVtbl->ReleaseFuncDesc(vtable, function);
+  }
+  vtable->lpVtbl->Release(vtable);
+}
+
 TEST_F(TypeInfoTest, NamesAreTheMembersAndTheirParameters) {
   BSTR names[4] = {};
   uint32_t count = 0;

@@ -277,8 +277,11 @@ struct ISupportErrorInfo {
  * types. Each class's default interface is described as a dual dispatch interface (TKIND_DISPATCH,
  * one FUNC_DISPATCH function per property read, property write and method, with the member's own
  * result in elemdescFunc); the library's type library holds these interfaces in catalogue order.
- * What a Get... call allocates, the matching Release... call frees. Type compilation, variables,
- * inherited types and the module entries are not offered. */
+ * GetRefTypeOfImplType(-1) and GetRefTypeInfo lead to its interface view (TKIND_INTERFACE,
+ * FUNC_PUREVIRTUAL functions answering HRESULT, the result as a last out, retval pointer), which
+ * describes the vtable. What a Get... call allocates, the matching Release... call frees. Type
+ * compilation, variables, IDispatch's own type information and the module entries are not
+ * offered. */
 typedef int32_t MEMBERID;
 typedef uint32_t HREFTYPE;
 typedef int32_t BOOL;

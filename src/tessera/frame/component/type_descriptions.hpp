@@ -16,11 +16,16 @@ struct DescribedFunction {
 };
 std::vector<DescribedFunction> DescribedFunctions(const DispatchTable& table);
 
+// The two views of a dual interface: the dispatch view, whose functions are called through
+// IDispatch::Invoke and answer their results, and the interface view of the vtable, whose functions
+// answer an HRESULT and hand their results back through a last [out, retval] parameter.
+enum class TypeView { kDispatch, kInterface };
+
 // std::bad_alloc when memory runs out.
-TYPEATTR* NewTypeAttr(const LibraryDescription& library, const DescribedInterface& type);
+TYPEATTR* NewTypeAttr(const LibraryDescription& library, const DescribedInterface& type, TypeView view);
 void FreeTypeAttr(TYPEATTR* attributes) noexcept;
 
-FUNCDESC* NewFuncDesc(const DescribedFunction& function);
+FUNCDESC* NewFuncDesc(const DescribedFunction& function, TypeView view);
 void FreeFuncDesc(FUNCDESC* function) noexcept;
 
 }  // namespace tessera::frame

@@ -15,7 +15,7 @@ namespace tessera::frame {
 namespace {
 
 struct TypeInfo : ComObject<TypeInfo, ITypeInfo> {
-  TypeInfo(const LibraryDescription& in, std::size_t at);
+  TypeInfo(const LibraryDescription& in, std::size_t at, TypeView as);
   static void* InterfaceFor(const IID& id, TypeInfo& self) {
     return SameId(id, IID_IUnknown) || SameId(id, IID_ITypeInfo) ? &self : nullptr;
   }
@@ -25,7 +25,13 @@ struct TypeInfo : ComObject<TypeInfo, ITypeInfo> {
 
   const LibraryDescription& library;
   std::size_t index;
+  TypeView view;
 };
+
+// The reference by which the dispatch view names its interface view, as a dual interface's type
+// information answers GetRefTypeOfImplType(-1).
+constexpr uint32_t kImplementedByVtable = static_cast<uint32_t>(-1);
+constexpr HREFTYPE kInterfaceView = 1;
 
 TypeInfo& Self(ITypeInfo* self) {
   return TypeInfo::Of(self);
@@ -44,7 +50,7 @@ HRESULT GetTypeAttr(ITypeInfo* self, TYPEATTR** attributes) {
   if (attributes == nullptr) return E_INVALIDARG;
   *attributes = nullptr;
   try {
-    *attributes = NewTypeAttr(Self(self).library, Self(self).type());
+    *attributes = NewTypeAttr(Self(self).library, Self(self).type(), Self(self).view);
     return S_OK;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
@@ -62,7 +68,7 @@ HRESULT GetFuncDesc(ITypeInfo* self, uint32_t index, FUNCDESC** function) {
   try {
     const auto functions = DescribedFunctions(Self(self).table());
     if (index >= functions.size()) return TYPE_E_ELEMENTNOTFOUND;
-    *function = NewFuncDesc(functions[index]);
+    *function = NewFuncDesc(functions[index], Self(self).view);
     return S_OK;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
@@ -93,9 +99,14 @@ HRESULT GetNames(ITypeInfo* self, MEMBERID id, BSTR* names, uint32_t max_names, 
   }
 }
 
-HRESULT GetRefTypeOfImplType(ITypeInfo*, uint32_t, HREFTYPE* type) {
-  if (type != nullptr) *type = 0;
-  return TYPE_E_ELEMENTNOTFOUND;
+// Only the dispatch view refers to another type, its interface view; IDispatch has no type
+// information here.
+HRESULT GetRefTypeOfImplType(ITypeInfo* self, uint32_t index, HREFTYPE* type) {
+  if (type == nullptr) return E_INVALIDARG;
+  *type = 0;
+  if (Self(self).view != TypeView::kDispatch || index != kImplementedByVtable) return TYPE_E_ELEMENTNOTFOUND;
+  *type = kInterfaceView;
+  return S_OK;
 }
 
 HRESULT GetImplTypeFlags(ITypeInfo*, uint32_t, int32_t* flags) {
@@ -154,9 +165,16 @@ HRESULT GetDllEntry(ITypeInfo*, MEMBERID, INVOKEKIND, BSTR* dll, BSTR* name, uin
   return E_NOTIMPL;
 }
 
-HRESULT GetRefTypeInfo(ITypeInfo*, HREFTYPE, ITypeInfo** info) {
-  if (info != nullptr) *info = nullptr;
-  return TYPE_E_ELEMENTNOTFOUND;  // the interfaces refer to no other type
+HRESULT GetRefTypeInfo(ITypeInfo* self, HREFTYPE type, ITypeInfo** info) {
+  if (info == nullptr) return E_INVALIDARG;
+  *info = nullptr;
+  if (Self(self).view != TypeView::kDispatch || type != kInterfaceView) return TYPE_E_ELEMENTNOTFOUND;
+  try {
+    *info = NewTypeInfo(Self(self).library, Self(self).index, TypeView::kInterface);
+    return S_OK;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
 }
 
 HRESULT AddressOfMember(ITypeInfo*, MEMBERID, INVOKEKIND, void** address) {
@@ -219,13 +237,13 @@ constexpr ITypeInfoVtbl kVtable{TypeInfo::QueryInterface,
                                 ReleaseFuncDesc,
                                 ReleaseVarDesc};
 
-TypeInfo::TypeInfo(const LibraryDescription& in, std::size_t at)
-    : ComObject(&kVtable), library(in), index(at) {}
+TypeInfo::TypeInfo(const LibraryDescription& in, std::size_t at, TypeView as)
+    : ComObject(&kVtable), library(in), index(at), view(as) {}
 
 }  // namespace
 
-ITypeInfo* NewTypeInfo(const LibraryDescription& library, std::size_t index) {
-  return new TypeInfo(library, index);
+ITypeInfo* NewTypeInfo(const LibraryDescription& library, std::size_t index, TypeView view) {
+  return new TypeInfo(library, index, view);
 }
 
 HRESULT MemberIdsOfNames(const DispatchTable& table, OLECHAR** names, uint32_t count, DISPID* ids) {

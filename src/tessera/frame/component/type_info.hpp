@@ -11,12 +11,16 @@
 
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/served_class.hpp"
+#include "tessera/frame/component/type_descriptions.hpp"
 #include "tessera/frame/component/type_library.hpp"
 
 namespace tessera::frame {
 
-// A new ITypeInfo for type `index` of `library`, one reference for the caller; std::bad_alloc.
-ITypeInfo* NewTypeInfo(const LibraryDescription& library, std::size_t index);
+// A new ITypeInfo for type `index` of `library` in one of its views, one reference for the caller;
+// std::bad_alloc. The dispatch view leads to the interface view through GetRefTypeOfImplType(-1)
+// and GetRefTypeInfo, as a dual interface's type information does.
+ITypeInfo* NewTypeInfo(const LibraryDescription& library, std::size_t index,
+                       TypeView view = TypeView::kDispatch);
 
 // GetIDsOfNames over `table`, for dispatch objects and type information alike: the first name is a
 // member's, compared without regard to case; the members take no named arguments.
