@@ -40,13 +40,14 @@ struct DispatchObject : ComObject<DispatchObject, IDispatch> {
   DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class);
   static void* InterfaceFor(const IID& id, DispatchObject& self);
 
+  const DispatchTable& table() const { return served.table(); }
+  const EventBridge* events() const { return served.events; }
+
   platform::ObjectRef object;
-  const DispatchTable& table;
-  const EventBridge* events;
+  const ServedClass& served;
   ClassFinder finder;
   EventsPart events_part;
   ErrorsPart errors_part;
-  const ServedClass& served;
 };
 
 DispatchObject& Self(IDispatch* self) {
@@ -54,21 +55,21 @@ DispatchObject& Self(IDispatch* self) {
 }
 
 bool IsDefaultInterface(const DispatchTable& table, const IID& id) {
-  const ClassInfo* info = FindClass(table.class_name());
-  return info != nullptr && ToGuid(id) == info->interface_id;
+  return InterfaceIdOf(table) == ToGuid(id);
 }
 
 void* DispatchObject::InterfaceFor(const IID& id, DispatchObject& self) {
   if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch)) return &self;
-  if (SameId(id, IID_IConnectionPointContainer)) return self.events != nullptr ? &self.events_part : nullptr;
+  if (SameId(id, IID_IConnectionPointContainer))
+    return self.events() != nullptr ? &self.events_part : nullptr;
   if (SameId(id, IID_ISupportErrorInfo)) return &self.errors_part;
-  return IsDefaultInterface(self.table, id) ? &self : nullptr;
+  return IsDefaultInterface(self.table(), id) ? &self : nullptr;
 }
 
 // Calls through the default interface's vtable leave their errors for GetErrorInfo.
 HRESULT InterfaceSupportsErrorInfo(ISupportErrorInfo* self, const IID* id) {
   if (id == nullptr) return E_INVALIDARG;
-  return IsDefaultInterface(ErrorsPart::OwnerOf(self).table, *id) ? S_OK : S_FALSE;
+  return IsDefaultInterface(ErrorsPart::OwnerOf(self).table(), *id) ? S_OK : S_FALSE;
 }
 
 constexpr ISupportErrorInfoVtbl kErrorsVtable{ErrorsPart::QueryInterface, ErrorsPart::AddRef,
@@ -84,9 +85,9 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
   *point = nullptr;
   if (id == nullptr) return E_INVALIDARG;
   DispatchObject& owner = EventsPart::OwnerOf(self);
-  if (ToGuid(*id) != owner.events->events_id) return CONNECT_E_NOCONNECTION;
+  if (ToGuid(*id) != owner.events()->events_id) return CONNECT_E_NOCONNECTION;
   try {
-    *point = NewConnectionPoint(&owner, *owner.events, owner.finder);
+    *point = NewConnectionPoint(&owner, *owner.events(), owner.finder);
     return S_OK;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
@@ -98,7 +99,7 @@ constexpr IConnectionPointContainerVtbl kContainerVtable{EventsPart::QueryInterf
                                                          FindConnectionPoint};
 
 HRESULT GetIDsOfNames(IDispatch* self, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
-  return MemberIdsOfNames(Self(self).table, names, count, ids);
+  return MemberIdsOfNames(Self(self).table(), names, count, ids);
 }
 
 const MemberRow* RowFor(const DispatchTable& table, DISPID id, uint16_t flags) {
@@ -146,7 +147,7 @@ void Call(DispatchObject& self, const MemberRow& row, DISPPARAMS& params, VARIAN
 HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t flags, DISPPARAMS* params,
                VARIANT* result, EXCEPINFO* exception, uint32_t*) {
   if (params == nullptr || (params->cArgs > 0 && params->rgvarg == nullptr)) return E_INVALIDARG;
-  const MemberRow* row = RowFor(Self(self).table, id, flags);
+  const MemberRow* row = RowFor(Self(self).table(), id, flags);
   if (row == nullptr) return DISP_E_MEMBERNOTFOUND;
   if (const HRESULT named = CheckNamedArguments(*params, flags); named != S_OK) return named;
   return InvokeRow(self, *row, *params, result, exception);
@@ -163,12 +164,10 @@ constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,
 DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class)
     : ComObject(&DualVtableFor(served_as.table(), kVtable)),
       object(std::move(held)),
-      table(served_as.table()),
-      events(served_as.events),
+      served(served_as),
       finder(find_class),
       events_part{{&kContainerVtable}, this},
-      errors_part{{&kErrorsVtable}, this},
-      served(served_as) {}
+      errors_part{{&kErrorsVtable}, this} {}
 
 }  // namespace
 
@@ -207,6 +206,12 @@ HRESULT ReportException(EXCEPINFO* exception) {
     exception->bstrSource = nullptr;
   }
   return DISP_E_EXCEPTION;
+}
+
+std::optional<Guid> InterfaceIdOf(const DispatchTable& table) {
+  const ClassInfo* info = FindClass(table.class_name());
+  if (info == nullptr) return std::nullopt;
+  return info->interface_id;
 }
 
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {

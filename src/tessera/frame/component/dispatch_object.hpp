@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "tessera/frame/catalogue/guid.hpp"
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/dispatch/dispatch_table.hpp"
@@ -35,6 +36,10 @@ HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID locale, ITypeInfo** ty
 
 // DISP_E_EXCEPTION for the run-time error being handled, described in `exception` if given.
 HRESULT ReportException(EXCEPINFO* exception);
+
+// The identity of the default interface of `table`'s class, or nullopt for a class outside the
+// catalogue.
+std::optional<Guid> InterfaceIdOf(const DispatchTable& table);
 
 // The library object behind `dispatch` (nullptr for Nothing), or nullopt for a foreign interface.
 std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch);

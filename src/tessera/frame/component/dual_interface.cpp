@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tessera/frame/catalogue/catalogue.hpp"
 #include "tessera/frame/component/com_variant.hpp"
 #include "tessera/frame/component/dispatch_object.hpp"
 #include "tessera/frame/component/error_info.hpp"
@@ -65,16 +64,10 @@ const MemberRow* RowOf(IDispatch* self, AbiEntryPointer entry) {
   return rows[static_cast<std::size_t>(found - vtable.entries.begin())];
 }
 
-// The identity of the interface `table` serves, for the error a call leaves.
-Guid InterfaceOf(const DispatchTable& table) {
-  const ClassInfo* info = FindClass(table.class_name());
-  return info != nullptr ? info->interface_id : Guid{};
-}
-
 // A call on `self` that failed with the run-time error in `exception`: the error is kept for the
 // host and its number is the answer.
 HRESULT Failed(IDispatch* self, EXCEPINFO& exception) {
-  KeepErrorInfo(InterfaceOf(*DualVtableOf(self).table), exception);
+  KeepErrorInfo(InterfaceIdOf(*DualVtableOf(self).table).value_or(Guid{}), exception);
   SysFreeString(exception.bstrSource);
   SysFreeString(exception.bstrDescription);
   return exception.scode;
