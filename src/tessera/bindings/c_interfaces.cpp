@@ -69,9 +69,9 @@ std::string ClassDeclarations(const ClassBinding& binding) {
   text += "typedef struct " + self + "Vtbl {\n" + DispatchEntries(self);
   const auto entries = binding.served.table().vtable();
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    text += entries[i] != nullptr
-                ? Entry(self, *entries[i])
-                : "  HRESULT (*reserved" + std::to_string(7 + i) + ")(" + self + "* self);\n";
+    text += entries[i] != nullptr ? Entry(self, *entries[i])
+                                  : "  HRESULT (*reserved" + std::to_string(frame::kDispatchSlots + i) +
+                                        ")(" + self + "* self);\n";
   }
   text += "} " + self + "Vtbl;\n";
   text += "struct " + self + " {\n  const " + self + "Vtbl* lpVtbl;\n};\n\n";

@@ -11,9 +11,6 @@ namespace tessera::frame {
 
 namespace {
 
-// IDispatch's seven functions come first in every dual interface.
-constexpr std::size_t kDispatchSlots = 7;
-
 int16_t VtableOffset(std::size_t vtable_index) {
   return static_cast<int16_t>((kDispatchSlots + vtable_index) * sizeof(void*));
 }

@@ -28,6 +28,9 @@ class DispatchTable;
 
 using AbiEntryPointer = void (*)();
 
+// IDispatch's functions, which come first in every dual interface's vtable.
+inline constexpr std::size_t kDispatchSlots = sizeof(IDispatchVtbl) / sizeof(void*);
+
 // The most entries an interface may have after IDispatch's seven.
 inline constexpr std::size_t kMaxVtableEntries = 120;
 
