@@ -74,10 +74,15 @@ std::string RasterDirectory(const std::string& given) {
   return platform::ToLibraryPath(path);
 }
 
+// The section of "Raster.ini" that records the floor (or, with --so, the level).
+std::string FloorSection(const ParsedCommand& command, int32_t floor) {
+  return RasterSectionName(command.has("--so") ? kSecondKindPrefix : "", floor);
+}
+
 // Why a floor has no raster background: nothing recorded for it, or a raster file that did not load.
 std::string NoRasterReason(const ParsedCommand& command, const std::string& directory, int32_t floor) {
-  const std::string section = RasterSectionName(command.has("--so") ? "So" : "", floor);
-  const std::string file = SharedGTool().GetIniString(RasterIniPath(directory), section, "Datei", "");
+  const std::string file =
+      SharedGTool().GetIniString(RasterIniPath(directory), FloorSection(command, floor), "Datei", "");
   if (file.empty())
     return "'" + command.positional(0) + "' holds no raster background for " +
            (command.has("--so") ? "level " : "floor ") + std::to_string(floor);
@@ -201,7 +206,7 @@ nlohmann::ordered_json Placement(const RasterBackground& raster) {
 bool SettingsHoldPlacement(const ParsedCommand& command, const std::string& directory, int32_t floor,
                            const RasterBackground& raster) {
   const std::string file = RasterIniPath(directory);
-  const std::string section = RasterSectionName(command.has("--so") ? "So" : "", floor);
+  const std::string section = FloorSection(command, floor);
   const auto stored = [&](const char* key) { return SharedGTool().GetIniString(file, section, key, ""); };
   const std::string factor = stored("Faktor");
   return stored("Datei") == raster.FilePath() &&

@@ -11,8 +11,6 @@
 namespace tessera::viewer {
 namespace {
 
-constexpr std::string_view kSecondKindPrefix = "So";
-
 std::optional<int32_t> WholeNumber(std::string_view text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -4,6 +4,7 @@
 
 #include "tessera/export.hpp"
 #include "tessera/raster/raster_background.hpp"
+#include "tessera/raster/raster_settings.hpp"
 
 namespace tessera {
 
@@ -15,7 +16,7 @@ class TESSERA_API CRasterBgrd final : public RasterBackground {
 
 class TESSERA_API CRasterBgrdSo final : public RasterBackground {
  public:
-  CRasterBgrdSo() : RasterBackground({"CRasterBgrdSo", "So"}) {}
+  CRasterBgrdSo() : RasterBackground({"CRasterBgrdSo", kSecondKindPrefix}) {}
   std::string_view TypeName() const noexcept override { return "CRasterBgrdSo"; }
 
   // The identifier given to LoadRasterFile, the same as EtId.

@@ -95,7 +95,7 @@ std::shared_ptr<CRasterBgrd> GTool::RasterBgrdFromIni(int32_t lEtId, int32_t lEt
 
 std::shared_ptr<CRasterBgrdSo> GTool::RasterBgrdFromIniSo(int32_t lSoId, int32_t lSoHeight,
                                                           const std::string& stRasterDir) const {
-  return RasterFromIni<CRasterBgrdSo>("So", lSoId, lSoHeight, stRasterDir);
+  return RasterFromIni<CRasterBgrdSo>(kSecondKindPrefix, lSoId, lSoHeight, stRasterDir);
 }
 
 void GTool::RasterBgrdCopyIniData(int32_t lFromEtId, int32_t lToEtId, const std::string& stRasterDir) const {
@@ -104,7 +104,7 @@ void GTool::RasterBgrdCopyIniData(int32_t lFromEtId, int32_t lToEtId, const std:
 
 void GTool::RasterBgrdCopyIniDataSo(int32_t lFromSoId, int32_t lToSoId,
                                     const std::string& stRasterDir) const {
-  CopyRasterSection("So", lFromSoId, lToSoId, stRasterDir);
+  CopyRasterSection(kSecondKindPrefix, lFromSoId, lToSoId, stRasterDir);
 }
 
 }  // namespace tessera

@@ -26,7 +26,7 @@ namespace tessera {
 
 struct TESSERA_API RasterFlavour {
   std::string_view class_name;      // "CRasterBgrd"
-  std::string_view section_prefix;  // "" or "So"
+  std::string_view section_prefix;  // "" or kSecondKindPrefix
 };
 
 class TESSERA_API RasterBackground : public platform::Object,

@@ -19,6 +19,8 @@ namespace tessera {
 
 inline constexpr std::string_view kRasterSubDir = "Raster";
 inline constexpr std::string_view kRasterIniFile = "Raster.ini";
+// The section name prefix of a level of the second kind; floors have none.
+inline constexpr std::string_view kSecondKindPrefix = "So";
 inline constexpr std::array<std::string_view, 5> kRasterKeys{"Datei", "DX", "DY", "Faktor", "Sichtbar"};
 
 using RasterValues = std::array<std::string, kRasterKeys.size()>;
