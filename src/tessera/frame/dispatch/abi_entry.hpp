@@ -131,6 +131,11 @@ struct AbiType<T> {
   using type = int32_t;
 };
 
+// An entry's C++ type and the shape the route packs it by must agree.
+template <typename T>
+inline constexpr bool kShapeAgrees = sizeof(typename AbiType<T>::type) ==
+                                     AbiShapeOf(ArgumentType<T>::kType).size;
+
 template <typename P>
 using AbiParameter = std::conditional_t<kIsByRef<P>, typename AbiType<StoredType<P>>::type*,
                                         typename AbiType<StoredType<P>>::type>;
@@ -142,6 +147,7 @@ struct AbiEntry;
 
 template <auto member, int kind, typename... P, typename R>
 struct AbiEntry<member, kind, std::tuple<P...>, R> {
+  static_assert((kShapeAgrees<StoredType<P>> && ... && kShapeAgrees<std::remove_cvref_t<R>>));
   using Result = typename AbiType<std::remove_cvref_t<R>>::type;
 
   static HRESULT Run(IDispatch* self, AbiParameter<P>... args, Result* out) {
@@ -153,6 +159,7 @@ struct AbiEntry<member, kind, std::tuple<P...>, R> {
 
 template <auto member, int kind, typename... P>
 struct AbiEntry<member, kind, std::tuple<P...>, void> {
+  static_assert((kShapeAgrees<StoredType<P>> && ... && true));
   static HRESULT Run(IDispatch* self, AbiParameter<P>... args) {
     void* const addresses[] = {static_cast<void*>(&args)..., nullptr};
     return DualVtableOf(self).call(self, Pointer(), addresses, nullptr);
