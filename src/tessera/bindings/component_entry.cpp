@@ -8,6 +8,7 @@
 #include "tessera/frame/component/class_factory.hpp"
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/com_ids.hpp"
+#include "tessera/frame/component/com_object.hpp"
 #include "tessera/frame/component/module_usage.hpp"
 #include "tessera/frame/component/registry.hpp"
 
@@ -92,15 +93,13 @@ HRESULT DllGetClassObject(const CLSID* class_id, const IID* id, void** object) {
   if (class_id == nullptr || id == nullptr) return E_INVALIDARG;
   const tessera::ClassBinding* binding = tessera::ServedBinding(*class_id);
   if (binding == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
-  try {
+  return tessera::frame::AnswerUnlessOutOfMemory([&] {
     IClassFactory* factory =
         tessera::frame::NewClassFactory({binding->create, &binding->served, tessera::ServedClassOf});
     const HRESULT answer = factory->lpVtbl->QueryInterface(factory, id, object);
     factory->lpVtbl->Release(factory);
     return answer;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT DllCanUnloadNow(void) {

@@ -5,6 +5,7 @@
 
 #include "tessera/bindings/class_bindings.hpp"
 #include "tessera/frame/component/com_ids.hpp"
+#include "tessera/frame/component/com_object.hpp"
 #include "tessera/frame/component/type_info.hpp"
 
 namespace tessera {
@@ -49,10 +50,8 @@ extern "C" HRESULT LoadRegTypeLib(const GUID* library, uint16_t major, uint16_t 
   if (library == nullptr || out == nullptr) return E_INVALIDARG;
   *out = nullptr;
   if (!tessera::IsLibraryVersion(*library, major, minor)) return TYPE_E_LIBNOTREGISTERED;
-  try {
+  return tessera::frame::AnswerUnlessOutOfMemory([&] {
     *out = tessera::frame::NewTypeLibrary(tessera::LibraryTypes());
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }

@@ -9,11 +9,23 @@
 
 #include <atomic>
 #include <cstdint>
+#include <new>
 
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/module_usage.hpp"
 
 namespace tessera::frame {
+
+// What `body` answers, or E_OUTOFMEMORY when memory runs out on the way: how every call of the
+// ABI turns std::bad_alloc into its status.
+template <typename Body>
+HRESULT AnswerUnlessOutOfMemory(Body&& body) noexcept {
+  try {
+    return body();
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
 
 template <typename Self, typename Interface>
 struct ComObject : Interface {

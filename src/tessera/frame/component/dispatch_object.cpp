@@ -86,12 +86,10 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
   if (id == nullptr) return E_INVALIDARG;
   DispatchObject& owner = EventsPart::OwnerOf(self);
   if (ToGuid(*id) != owner.events()->events_id) return CONNECT_E_NOCONNECTION;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     *point = NewConnectionPoint(&owner, *owner.events(), owner.finder);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 constexpr IConnectionPointContainerVtbl kContainerVtable{EventsPart::QueryInterface, EventsPart::AddRef,

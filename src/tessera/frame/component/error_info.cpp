@@ -99,11 +99,9 @@ extern "C" HRESULT GetErrorInfo(uint32_t, IErrorInfo** info) {
   if (info == nullptr) return E_POINTER;
   *info = nullptr;
   if (!tessera::frame::kept) return S_FALSE;
-  try {
+  return tessera::frame::AnswerUnlessOutOfMemory([&] {
     *info = new tessera::frame::ErrorInfoObject(std::move(*tessera::frame::kept));
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  tessera::frame::kept.reset();
-  return S_OK;
+    tessera::frame::kept.reset();
+    return S_OK;
+  });
 }

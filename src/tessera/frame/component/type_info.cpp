@@ -49,12 +49,10 @@ const MemberRow* FirstRowOf(const DispatchTable& table, MEMBERID id) {
 HRESULT GetTypeAttr(ITypeInfo* self, TYPEATTR** attributes) {
   if (attributes == nullptr) return E_INVALIDARG;
   *attributes = nullptr;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     *attributes = NewTypeAttr(Self(self).library, Self(self).type(), Self(self).view);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT GetTypeComp(ITypeInfo*, ITypeComp** compiler) {
@@ -65,14 +63,12 @@ HRESULT GetTypeComp(ITypeInfo*, ITypeComp** compiler) {
 HRESULT GetFuncDesc(ITypeInfo* self, uint32_t index, FUNCDESC** function) {
   if (function == nullptr) return E_INVALIDARG;
   *function = nullptr;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     const auto functions = DescribedFunctions(Self(self).table());
     if (index >= functions.size()) return TYPE_E_ELEMENTNOTFOUND;
     *function = NewFuncDesc(functions[index], Self(self).view);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT GetVarDesc(ITypeInfo*, uint32_t, VARDESC** variable) {
@@ -150,12 +146,10 @@ HRESULT GetDocumentation(ITypeInfo* self, MEMBERID id, BSTR* name, BSTR* doc, ui
   if (doc != nullptr) *doc = nullptr;
   if (help_context != nullptr) *help_context = 0;
   if (help_file != nullptr) *help_file = nullptr;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     if (name != nullptr) *name = BstrFromUtf8(found);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT GetDllEntry(ITypeInfo*, MEMBERID, INVOKEKIND, BSTR* dll, BSTR* name, uint16_t* ordinal) {
@@ -169,12 +163,10 @@ HRESULT GetRefTypeInfo(ITypeInfo* self, HREFTYPE type, ITypeInfo** info) {
   if (info == nullptr) return E_INVALIDARG;
   *info = nullptr;
   if (Self(self).view != TypeView::kDispatch || type != kInterfaceView) return TYPE_E_ELEMENTNOTFOUND;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     *info = NewTypeInfo(Self(self).library, Self(self).index, TypeView::kInterface);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT AddressOfMember(ITypeInfo*, MEMBERID, INVOKEKIND, void** address) {
@@ -195,13 +187,11 @@ HRESULT GetMops(ITypeInfo*, MEMBERID, BSTR* mops) {
 HRESULT GetContainingTypeLib(ITypeInfo* self, ITypeLib** library, uint32_t* index) {
   if (library == nullptr) return E_INVALIDARG;
   *library = nullptr;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     *library = NewTypeLibrary(Self(self).library);
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
-  if (index != nullptr) *index = static_cast<uint32_t>(Self(self).index);
-  return S_OK;
+    if (index != nullptr) *index = static_cast<uint32_t>(Self(self).index);
+    return S_OK;
+  });
 }
 
 void ReleaseTypeAttr(ITypeInfo*, TYPEATTR* attributes) {
@@ -249,14 +239,12 @@ ITypeInfo* NewTypeInfo(const LibraryDescription& library, std::size_t index, Typ
 HRESULT MemberIdsOfNames(const DispatchTable& table, OLECHAR** names, uint32_t count, DISPID* ids) {
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
   for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     const int slot = table.SlotOf(Utf8FromUtf16(std::u16string_view(names[0])));
     if (slot < 0) return DISP_E_UNKNOWNNAME;
     ids[0] = kFirstMemberId + slot;
     return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT TypeInfoCount(const ServedClass* served, uint32_t* count) {
@@ -269,12 +257,10 @@ HRESULT TypeInfoAt(const ServedClass* served, uint32_t index, ITypeInfo** out) {
   if (out == nullptr) return E_POINTER;
   *out = nullptr;
   if (served == nullptr || served->type_info == nullptr || index != 0) return DISP_E_BADINDEX;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     *out = served->type_info(served->table());
     return *out != nullptr ? S_OK : DISP_E_BADINDEX;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 }  // namespace tessera::frame

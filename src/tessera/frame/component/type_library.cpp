@@ -30,12 +30,10 @@ const LibraryDescription& LibraryOf(ITypeLib* self) {
 
 // A type's ITypeInfo, a new reference, into `info`.
 HRESULT AnswerTypeInfo(const LibraryDescription& library, std::size_t index, ITypeInfo** info) {
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     *info = NewTypeInfo(library, index);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 uint32_t GetTypeInfoCount(ITypeLib* self) {
@@ -127,16 +125,14 @@ std::vector<Occurrence> OccurrencesOf(const LibraryDescription& library, const O
 // As the component model does, a name found is written back in the library's own case.
 HRESULT IsName(ITypeLib* self, OLECHAR* name, uint32_t, BOOL* found) {
   if (name == nullptr || found == nullptr) return E_INVALIDARG;
-  try {
+  return AnswerUnlessOutOfMemory([&] {
     const auto occurrences = OccurrencesOf(LibraryOf(self), name);
     *found = occurrences.empty() ? 0 : 1;
     if (occurrences.empty()) return S_OK;
     const std::u16string stored = Utf16FromUtf8(occurrences.front().stored);
     if (stored.size() == std::u16string_view(name).size()) std::copy(stored.begin(), stored.end(), name);
     return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 // `found` holds the room in `infos` and `ids`, and answers how many were filled.
