@@ -36,6 +36,7 @@ PlanAlignment::~PlanAlignment() {
 void PlanAlignment::Start() {
   const auto& raster = view_.raster();
   if (active() || raster == nullptr || raster->picture() == nullptr) return;
+  window_.reset();  // the last session's, hidden; Start runs from the main window's input
   raster_ = raster;
   cookie_ = raster_->events().Attach(std::make_shared<Sink>(*this));
   try {
@@ -47,7 +48,7 @@ void PlanAlignment::Start() {
   }
   if (!active()) return;  // ended already, while EditTrans let pending events run
   if (const auto& dialog = raster_->TransDialog()) {
-    window_ = new qt::TransDialogWindow(dialog);
+    window_ = std::make_unique<qt::TransDialogWindow>(dialog);
     window_->setAttribute(Qt::WA_QuitOnClose, false);  // the viewer ends with its main window
     window_->show();
   }

@@ -5,7 +5,6 @@
 // transformation, and the end of the session is reported as saved or cancelled.
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -29,7 +28,8 @@ class PlanAlignment {
   // Ends a running session as Cancel does.
   void Cancel();
   bool active() const { return raster_ != nullptr; }
-  qt::TransDialogWindow* window() const { return window_; }
+  // The dialog's window; after the session it stays, hidden, until the next one starts.
+  qt::TransDialogWindow* window() const { return window_.get(); }
 
   // True when the press went to the raster: a session is running.
   bool MousePressed(Point world);
@@ -46,7 +46,10 @@ class PlanAlignment {
   std::function<void(const QString&)> report_;
   std::shared_ptr<RasterBackground> raster_;
   frame::EventSource<RasterEvents>::Cookie cookie_ = 0;
-  QPointer<qt::TransDialogWindow> window_;
+  // Owned here and deleted only when the next session starts: a session ends inside the window's
+  // own handlers, and the repaint that follows yields to the event loop, so the window cannot go
+  // then, nor through deleteLater, whose deferred deletion such a yield would run.
+  std::unique_ptr<qt::TransDialogWindow> window_;
 };
 
 }  // namespace tessera::viewer

@@ -1,5 +1,6 @@
 #include "viewer_window.hpp"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -157,6 +158,12 @@ void ViewerWindow::ShowPlacement() {
 void ViewerWindow::Report(const QString& message) {
   statusBar()->showMessage(message);
   UpdateCommands();
+}
+
+// A running alignment is cancelled while the window can still show its end.
+void ViewerWindow::closeEvent(QCloseEvent* event) {
+  alignment_->Cancel();
+  QMainWindow::closeEvent(event);
 }
 
 void ViewerWindow::ShowCursor(Point world) {

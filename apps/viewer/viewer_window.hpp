@@ -34,6 +34,9 @@ class ViewerWindow : public QMainWindow {
   void Align();
   void Print();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void BuildMenus();
   void BuildStatusBar();
