@@ -49,6 +49,7 @@ class ViewerWindow : public QMainWindow {
   Size floor_;
   std::vector<FloorEntry> floors_;
   std::optional<FloorEntry> current_;
+  double stored_factor_ = 1;  // of the open floor's section
   QListWidget* floor_list_ = nullptr;
   FloorView* view_ = nullptr;
   QAction* load_ = nullptr;

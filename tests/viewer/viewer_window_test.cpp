@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "plan_directory.hpp"
 #include "qt/test_application.hpp"
 #include "tessera/platform/runtime/convert.hpp"
@@ -38,6 +40,17 @@ TEST(ViewerWindowTest, LoadPlanAsksForTheFileFitsItToTheFloorAndShowHideIsStored
   window.LoadPlan();  // cancelled: the plan stays as it was
   EXPECT_EQ(window.view().plan_factor(), 300);
   EXPECT_TRUE(ui->message_boxes().empty());
+
+  std::ofstream(dir.File("bad.bmp")) << "BM, but no picture";
+  ui->ScriptFileOpen(dir.path() + "\\bad.bmp");
+  const auto plan = window.view().raster();
+  window.LoadPlan();  // refused: the floor keeps its plan
+  EXPECT_EQ(window.view().raster(), plan);
+  EXPECT_FALSE(ui->message_boxes().empty());
+
+  window.OpenFloor({false, 7});  // not in "Raster.ini": opened empty, and listed
+  EXPECT_EQ(window.floors(), (std::vector<FloorEntry>{{false, 5}, {false, 7}}));
+  EXPECT_EQ(window.view().raster(), nullptr);
 }
 
 }  // namespace
