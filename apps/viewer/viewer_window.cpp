@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chosen_file.hpp"
 #include "directory_checks.hpp"
 #include "print_floor.hpp"
 #include "tessera/platform/runtime/error.hpp"
@@ -164,9 +165,10 @@ void ViewerWindow::LoadPlan() {
   alignment_->Cancel();
   const auto raster = NewRaster(*current_);
   std::string directory = raster_dir_;
+  const ChosenFile chosen;
   if (!raster->LoadRasterFile("", current_->id, static_cast<int32_t>(floor_.height), true, directory)) {
-    if (!raster->FilePath().empty())
-      Report("The plan '" + Text(UserPath(raster->FilePath())) + "' did not load; the floor keeps " +
+    if (!chosen.file().empty())
+      Report("The plan '" + Text(UserPath(chosen.file())) + "' did not load; the floor keeps " +
              (view_->raster() ? "its plan" : "no plan"));
     view_->Redraw();
     return;
