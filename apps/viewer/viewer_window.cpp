@@ -60,10 +60,11 @@ QString PlacementText(const RasterBackground* raster, double factor) {
 
 ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
     : raster_dir_(std::move(raster_dir)), floor_(floor) {
-  // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names it.
-  const auto problem = ListingProblem(raster_dir_);
-  if (problem) {
-    platform::MsgBox(*problem, platform::vbCritical, kTitle);
+  // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names
+  // it, and opens floors without reading it.
+  unreadable_ = ListingProblem(raster_dir_);
+  if (unreadable_) {
+    platform::MsgBox(*unreadable_, platform::vbCritical, kTitle);
   } else {
     floors_ = ListFloors(raster_dir_);
   }
@@ -96,7 +97,7 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   });
   view_->OnLeftPress([this](Point world) { return alignment_->MousePressed(world); });
   UpdateCommands();
-  if (problem) statusBar()->showMessage(Text(*problem));
+  if (unreadable_) statusBar()->showMessage(Text(*unreadable_));
 }
 
 void ViewerWindow::BuildMenus() {
@@ -131,7 +132,7 @@ void ViewerWindow::BuildStatusBar() {
 void ViewerWindow::UpdateCommands() {
   const bool open = current_.has_value();
   const bool has_plan = view_->raster() != nullptr;
-  load_->setEnabled(open);
+  load_->setEnabled(open && !unreadable_);  // loading writes the placement into "Raster.ini"
   show_hide_->setEnabled(has_plan);
   align_->setEnabled(has_plan && view_->raster()->picture() != nullptr && !alignment_->active());
   print_->setEnabled(open);
@@ -151,10 +152,11 @@ void ViewerWindow::OpenFloor(const FloorEntry& entry) {
   const QSignalBlocker quiet(floor_list_);
   floor_list_->setCurrentRow(static_cast<int>(row));
   const auto height = static_cast<int32_t>(floor_.height);
-  stored_factor_ = StoredFactor(entry, raster_dir_);
-  view_->ShowFloor(OpenRaster(entry, height, raster_dir_), floor_, stored_factor_);
+  stored_factor_ = unreadable_ ? 1 : StoredFactor(entry, raster_dir_);
+  view_->ShowFloor(unreadable_ ? nullptr : OpenRaster(entry, height, raster_dir_), floor_, stored_factor_);
   setWindowTitle(Text(std::string(kTitle) + " - " + entry.Label() + " - " + UserPath(raster_dir_)));
   UpdateCommands();
+  if (unreadable_) return;
   if (const auto problem = PlanProblem(entry, view_->raster().get(), raster_dir_)) Report(Text(*problem));
 }
 
@@ -225,7 +227,7 @@ void ViewerWindow::ShowPlacement() {
 
 // A saved alignment has written the factor that is then stored.
 void ViewerWindow::Report(const QString& message) {
-  if (current_) stored_factor_ = StoredFactor(*current_, raster_dir_);
+  if (current_ && !unreadable_) stored_factor_ = StoredFactor(*current_, raster_dir_);
   ShowPlacement();
   statusBar()->showMessage(message);
   UpdateCommands();
