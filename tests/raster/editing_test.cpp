@@ -273,6 +273,7 @@ TEST_F(EditingTest, ARubberBandLeavesNoPixelBehind) {
   EXPECT_NE(canvas.pixels(), before);
   Click(50, 50);
   EXPECT_EQ(canvas.pixels(), before);
+  Dialog().form.PressKey(platform::FormKey::kEscape);
 }
 
 TEST_F(EditingTest, ASecondEditTransOnlyBringsTheOpenDialogForward) {
