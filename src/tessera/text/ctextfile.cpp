@@ -123,6 +123,7 @@ bool CTextFile::ReadLineA(std::string& stLine) {
   stLine.clear();
   return frame::EndQuietly<bool>([&](bool& result) {
     if (!CanRead()) return;
+    const platform::OneLook look(file_number_);
     std::string first = platform::InputChars(1, file_number_);
     while (IsLineEnd(first)) first = platform::InputChars(1, file_number_);
     const std::string rest = platform::InputUntil(file_number_, kLineEnds, kLineAPieceLength - 1);

@@ -49,6 +49,7 @@ struct NumberedFile {
   int64_t claimed_from = 0;
   int64_t claimed_to = 0;
   bool write_through = false;
+  bool in_one_look = false;  // a OneLook has looked at the file for the reads that follow
 };
 
 std::array<std::optional<NumberedFile>, kMaxFileNumber + 1>& Table() {
@@ -246,6 +247,7 @@ void Write(NumberedFile& file, std::string_view bytes) {
 // Looks at the file as it is now, since another program may have cut, grown or rewritten it: its
 // length, and whether the bytes read ahead are still its bytes.
 void Refresh(NumberedFile& file) {
+  if (file.in_one_look) return;
   struct stat info {};
   if (::fstat(file.descriptor, &info) != 0) Raise(err::kDeviceIoError);
   if (info.st_size != file.seen_size || info.st_mtim.tv_sec != file.seen_modified.tv_sec ||
@@ -426,6 +428,17 @@ bool Eof(int16_t number) {
   NumberedFile& file = OpenNumber(number);
   Refresh(file);
   return file.position >= file.size;
+}
+
+OneLook::OneLook(int16_t number) : number_(number) {
+  NumberedFile& file = OpenNumber(number);
+  Refresh(file);
+  file.in_one_look = true;
+}
+
+OneLook::~OneLook() {
+  if (InRange(number_) && Table()[static_cast<std::size_t>(number_)])
+    Table()[static_cast<std::size_t>(number_)]->in_one_look = false;
 }
 
 ScopedDiskSpace::ScopedDiskSpace(std::size_t free_bytes, bool claims) {

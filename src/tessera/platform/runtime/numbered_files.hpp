@@ -83,6 +83,20 @@ void Seek(int16_t number, int32_t position);
 int32_t LOF(int16_t number);
 bool Eof(int16_t number);
 
+// Looks at the file once for all the reads, LOF and EOF calls on `number` while it lives, instead
+// of once for each: for a caller that reads several times for one answer. Raises 52 for a number
+// that is not open.
+class OneLook {
+ public:
+  explicit OneLook(int16_t number);
+  ~OneLook();
+  OneLook(const OneLook&) = delete;
+  OneLook& operator=(const OneLook&) = delete;
+
+ private:
+  int16_t number_;
+};
+
 // Test seam: while it lives, the numbered files write to a disk with `free_bytes` left, on a file
 // system that can claim space (`claims`) or cannot, so that everything goes straight through.
 // Claims and bytes written through take from it; the file's bytes at its open hold their space.
