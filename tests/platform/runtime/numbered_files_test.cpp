@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -150,6 +151,16 @@ TEST_F(NumberedFiles, AFullDiskFailsTheWriteThatNeedsTheSpace) {
     EXPECT_EQ(accepted, "abcdef\r\nghijkl\r\nm\r\n") << claims;
     EXPECT_EQ(ReadBytes(path), accepted) << claims;
   }
+}
+
+TEST_F(NumberedFiles, CloseGivesBackTheSpaceClaimedAhead) {
+  const std::string path = dir_.File("small.txt");
+  OpenFile(path, FileMode::kOutput, 1);
+  PrintLine(1, "x");
+  CloseFile(1);
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_LT(info.st_blocks * 512, 64 * 1024);
 }
 
 TEST_F(NumberedFiles, ReadingFollowsTheFileAsItIsNow) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
@@ -25,9 +26,9 @@ Claim ClaimSpace(int fd, int64_t from, int64_t to) {
 void ReleaseSpacePastEnd(int fd, int64_t claimed_to) noexcept {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || info.st_size >= claimed_to) return;
-  [[maybe_unused]] const int ignored =
-      ::fallocate(fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, info.st_size,
-                  static_cast<off_t>(claimed_to) - info.st_size);
+  // Setting the length it has drops the blocks past it; punching a hole there would not (ext4
+  // ignores holes past the end).
+  [[maybe_unused]] const int ignored = ::ftruncate(fd, info.st_size);
 }
 
 }  // namespace tessera::platform

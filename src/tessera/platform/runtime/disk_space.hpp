@@ -17,8 +17,9 @@ enum class Claim { kClaimed, kNoRoom, kUnsupported };
 // file error.
 Claim ClaimSpace(int fd, int64_t from, int64_t to);
 
-// Gives back what a claim reserved past the file's end, up to `claimed_to`; a file that has grown
-// over it since keeps its bytes. Best effort: nothing is lost when it fails, only space.
+// Gives back what a claim reserved past the file's end, when it reached up to `claimed_to`. For a
+// file its writer holds: one that another program lengthens at this moment may lose that tail.
+// Best effort: when it fails, only the space stays taken.
 void ReleaseSpacePastEnd(int fd, int64_t claimed_to) noexcept;
 
 }  // namespace tessera::platform
