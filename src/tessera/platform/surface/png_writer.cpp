@@ -45,7 +45,9 @@ std::string EncodePng(const Canvas& canvas) {
   png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()), static_cast<png_uint_32>(canvas.height()),
                8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
-  png_set_compression_level(png, 6);
+  // The fastest level: the noise of a drawn colour scan hardly compresses, and level 6 took half of
+  // a fitted render's time for files 15 % smaller.
+  png_set_compression_level(png, 1);
   png_write_info(png, info);
   for (int32_t y = 0; y < canvas.height(); ++y) {
     for (int32_t x = 0; x < canvas.width(); ++x) {
