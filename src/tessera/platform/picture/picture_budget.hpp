@@ -62,7 +62,7 @@ class TESSERA_API PictureBudget {
 };
 
 // Bytes counted against a budget for as long as the charge lives.
-class TESSERA_API BudgetCharge {
+class BudgetCharge {
  public:
   BudgetCharge() = default;
   // Takes `bytes` from `budget`: 481 when they do not fit.
