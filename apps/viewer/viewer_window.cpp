@@ -16,6 +16,7 @@
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/ui.hpp"
+#include "tessera/raster/raster_settings.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -175,10 +176,21 @@ void ViewerWindow::LoadPlan() {
     view_->Redraw();
     return;
   }
-  raster->GenTrans(static_cast<int32_t>(floor_.width));
+  std::string unsaved;
+  try {
+    raster->GenTrans(static_cast<int32_t>(floor_.width));
+  } catch (const platform::RuntimeError& error) {
+    // The fitted placement could not be saved, and GenTrans dropped it: the plan shows unplaced.
+    unsaved = "cannot write '" + platform::ToHostPath(RasterIniPath(raster_dir_)).string() +
+              "': " + error.description();
+  }
   stored_factor_ = StoredFactor(*current_, raster_dir_);
   view_->ShowFloor(raster, floor_, stored_factor_);
-  UpdateCommands();
+  if (unsaved.empty()) {
+    UpdateCommands();
+  } else {
+    Report(Text(unsaved));
+  }
 }
 
 void ViewerWindow::ToggleVisible() {
