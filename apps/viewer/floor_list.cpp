@@ -1,9 +1,11 @@
 #include "floor_list.hpp"
 
 #include <charconv>
+#include <filesystem>
 
 #include "tessera/platform/runtime/collection.hpp"
 #include "tessera/platform/runtime/convert.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
@@ -50,10 +52,24 @@ std::shared_ptr<RasterBackground> OpenRaster(const FloorEntry& entry, int32_t he
   return SharedGTool().RasterBgrdFromIni(entry.id, height, raster_dir);
 }
 
+namespace {
+
+std::string StoredValue(const FloorEntry& entry, const std::string& raster_dir, std::string_view key) {
+  return SharedGTool().GetIniString(RasterIniPath(raster_dir),
+                                    RasterSectionName(entry.second_kind ? kSecondKindPrefix : "", entry.id),
+                                    std::string(key), "");
+}
+
+}  // namespace
+
+std::string StoredPlanFile(const FloorEntry& entry, const std::string& raster_dir) {
+  const std::filesystem::path file = platform::ToHostPath(StoredValue(entry, raster_dir, kRasterKeys[0]));
+  if (file.empty() || file.is_absolute()) return file.string();
+  return (platform::ToHostPath(raster_dir) / file).string();
+}
+
 double StoredFactor(const FloorEntry& entry, const std::string& raster_dir) {
-  const std::string text = SharedGTool().GetIniString(
-      RasterIniPath(raster_dir), RasterSectionName(entry.second_kind ? kSecondKindPrefix : "", entry.id),
-      std::string(kRasterKeys[3]), "");
+  const std::string text = StoredValue(entry, raster_dir, kRasterKeys[3]);
   if (!platform::IsNumeric(platform::Variant(text))) return 1;
   const double factor = platform::CDbl(platform::Variant(text));
   return factor > 0 ? factor : 1;

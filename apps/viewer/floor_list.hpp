@@ -37,6 +37,10 @@ std::shared_ptr<RasterBackground> OpenRaster(const FloorEntry& entry, int32_t he
 // it holds none that reads as a positive number.
 double StoredFactor(const FloorEntry& entry, const std::string& raster_dir);
 
+// The plan file the entry's section names, in the user's notation and joined to `raster_dir` when
+// relative; "" when it names none.
+std::string StoredPlanFile(const FloorEntry& entry, const std::string& raster_dir);
+
 // A raster object of the entry's kind without a plan, for loading one.
 std::shared_ptr<RasterBackground> NewRaster(const FloorEntry& entry);
 

@@ -23,7 +23,7 @@ Point DevicePoint(QPointF position) {
 FloorView::FloorView(QWidget* parent) : PictureWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
-  OnResized([this] { Redraw(); });
+  OnResized([this] { Moved(); });
 }
 
 void FloorView::ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, double plan_factor) {
@@ -35,12 +35,22 @@ void FloorView::ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, 
 
 void FloorView::FitFloor() {
   view_.Fit(floor_, {static_cast<double>(width()), static_cast<double>(height())});
-  Redraw();
+  Moved();
 }
 
 void FloorView::ZoomToPlan(double device_per_plan_pixel) {
   view_.ZoomAbout(device_per_plan_pixel / plan_factor_, {width() / 2.0, height() / 2.0});
+  Moved();
+}
+
+void FloorView::ZoomSteps(double notches) {
+  view_.ZoomAbout(view_.scale() * std::pow(kWheelStep, notches), {width() / 2.0, height() / 2.0});
+  Moved();
+}
+
+void FloorView::Moved() {
   Redraw();
+  if (on_view_moved_) on_view_moved_();
 }
 
 double FloorView::PlanZoom() const {
@@ -77,14 +87,14 @@ void FloorView::mouseMoveEvent(QMouseEvent* event) {
   const QPointF moved = event->position() - drag_from_;
   drag_from_ = event->position();
   view_.Pan(moved.x(), moved.y());
-  Redraw();
+  Moved();
 }
 
 void FloorView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / kNotch;
   if (notches == 0) return;
   view_.ZoomAbout(view_.scale() * std::pow(kWheelStep, notches), DevicePoint(event->position()));
-  Redraw();
+  Moved();
 }
 
 void FloorView::keyPressEvent(QKeyEvent* event) {
@@ -106,7 +116,7 @@ void FloorView::keyPressEvent(QKeyEvent* event) {
       PictureWidget::keyPressEvent(event);
       return;
   }
-  Redraw();
+  Moved();
 }
 
 }  // namespace tessera::viewer

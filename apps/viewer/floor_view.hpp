@@ -25,17 +25,23 @@ class FloorView : public qt::PictureWidget {
   const std::shared_ptr<RasterBackground>& raster() const { return raster_; }
   Size floor() const { return floor_; }
   double plan_factor() const { return plan_factor_; }
+  // The factor in force once the plan has been scaled.
+  void PlanFactor(double plan_factor) { plan_factor_ = plan_factor; }
   const ViewTransform& view() const { return view_; }
 
   void FitFloor();
   // Device pixels per raster pixel (1 for "1:1"), about the view's centre.
   void ZoomToPlan(double device_per_plan_pixel);
+  // Zooms about the view's centre by wheel notches (negative: out).
+  void ZoomSteps(double notches);
   // Device pixels per raster pixel now, as ZoomToPlan takes it.
   double PlanZoom() const;
   void Redraw();
 
   // Runs after each repaint, and with the world position under the mouse as it moves.
   void OnViewChanged(std::function<void()> handler) { on_view_changed_ = std::move(handler); }
+  // Runs after a repaint for a pan, a zoom or a resize, which the user's input caused.
+  void OnViewMoved(std::function<void()> handler) { on_view_moved_ = std::move(handler); }
   void OnCursorMoved(std::function<void(Point)> handler) { on_cursor_moved_ = std::move(handler); }
   // A left-button press goes first to `handler` with its world position; when it answers true,
   // the press is taken and does not start a pan.
@@ -48,6 +54,8 @@ class FloorView : public qt::PictureWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void Moved();
+
   std::shared_ptr<RasterBackground> raster_;
   Size floor_{};
   double plan_factor_ = 1;
@@ -57,6 +65,7 @@ class FloorView : public qt::PictureWidget {
   bool redrawing_ = false;
   bool redraw_again_ = false;
   std::function<void()> on_view_changed_;
+  std::function<void()> on_view_moved_;
   std::function<void(Point)> on_cursor_moved_;
   std::function<bool(Point)> on_left_press_;
 };

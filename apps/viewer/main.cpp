@@ -2,12 +2,13 @@
 //
 //   tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH]
 //                [--screenshot OUT.png] [--screenshot-align OUT.png]
+//   tessera-view --help | --version
 //
 // Every floor is W x H world units (42000 x 29700 unless given: A3 in millimetres). --floor opens
 // the floor or level of a section ("5", "So1") at start; --screenshot then writes the window to
 // a PNG file and quits; --screenshot-align first starts aligning the plan, picks a point in the
-// floor and moves the mouse away from it, and writes the window with the dialog over it. Arguments it cannot
-// use end it with status 2 before any window opens.
+// floor and moves the mouse away from it, and writes the window with the dialog over it. Arguments
+// it cannot use are named on stderr and end it with status 2 before any window opens.
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -19,10 +20,12 @@
 #include <optional>
 #include <string>
 
+#include "tessera/platform/picture/load_budget.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/qt/qt_ui_services.hpp"
+#include "tessera/version.hpp"
 #include "viewer_window.hpp"
 
 namespace {
@@ -33,7 +36,16 @@ using tessera::viewer::Size;
 constexpr int kUsageError = 2;
 constexpr std::string_view kUsage =
     "usage: tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH] "
-    "[--screenshot OUT.png] [--screenshot-align OUT.png]\n";
+    "[--screenshot OUT.png] [--screenshot-align OUT.png]\n"
+    "       tessera-view --help | --version\n";
+constexpr std::string_view kHelp =
+    "Shows the floors of a raster directory with their plans, and aligns a plan.\n\n"
+    "  RASTERDIR               the directory whose \"Raster.ini\" places the plans\n"
+    "  --width W, --height H   every floor's size in world units (42000 x 29700)\n"
+    "  --floor SECTION         the floor (\"5\") or level (\"So1\") to open at start\n"
+    "  --size WxH              the window's size in pixels (1280x800)\n"
+    "  --screenshot OUT.png    writes the window to a PNG file and quits\n"
+    "  --screenshot-align OUT.png  the same while a plan is aligned\n";
 
 struct Options {
   std::string raster_dir;
@@ -44,55 +56,86 @@ struct Options {
   bool aligning = false;
 };
 
+// An argument that cannot be used, named in `what`.
+struct UsageError {
+  std::string what;
+};
+
 // A whole number from 1 to 10^9, as floor extents and window sizes must be.
-std::optional<int32_t> Extent(std::string_view text) {
+int32_t Extent(std::string_view name, std::string_view text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > 1'000'000'000)
-    return std::nullopt;
+    throw UsageError{std::string(name) + ": '" + std::string(text) +
+                     "' is not a whole number from 1 to 1000000000"};
   return value;
 }
 
-// Takes the value of option `name`; false when it cannot be used.
-bool Take(Options& options, std::string_view name, std::string_view value) {
-  if (name == "--width" || name == "--height") {
-    const auto extent = Extent(value);
-    (name == "--width" ? options.floor.width : options.floor.height) = extent.value_or(0);
-    return extent.has_value();
-  }
-  if (name == "--size") {
-    const std::size_t x = value.find('x');
-    const auto width = Extent(value.substr(0, x)), height = Extent(value.substr(x + 1));
-    if (x == std::string_view::npos || !width || !height) return false;
-    options.window = QSize(*width, *height);
-    return true;
-  }
-  if (name == "--floor") {
-    options.floor_entry = tessera::viewer::EntryOfSection(value);
-    return options.floor_entry.has_value();
-  }
-  if (name == "--screenshot" || name == "--screenshot-align") {
-    options.aligning = name == "--screenshot-align";
-    options.screenshot = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-    return !value.empty();
-  }
-  return false;
+// The window's canvas holds 4 bytes a pixel, and counts against the budget of a picture load.
+constexpr uint64_t kWindowBudget = tessera::platform::PictureLimits{}.max_bytes;
+
+QSize WindowSize(std::string_view text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string_view::npos) throw UsageError{"--size: '" + std::string(text) + "' is not WxH"};
+  const QSize size(Extent("--size", text.substr(0, x)), Extent("--size", text.substr(x + 1)));
+  const uint64_t bytes =
+      uint64_t{4} * static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height());
+  if (bytes > kWindowBudget || size.width() > QWIDGETSIZE_MAX || size.height() > QWIDGETSIZE_MAX)
+    throw UsageError{"--size: " + std::string(text) + " pixels are more than a window's picture may take (" +
+                     std::to_string(kWindowBudget >> 20) + " MB)"};
+  return size;
 }
 
-std::optional<Options> Parse(int argc, char** argv) {
+// Takes the value of option `name`.
+void Take(Options& options, std::string_view name, std::string_view value) {
+  if (name == "--width" || name == "--height") {
+    (name == "--width" ? options.floor.width : options.floor.height) = Extent(name, value);
+  } else if (name == "--size") {
+    options.window = WindowSize(value);
+  } else if (name == "--floor") {
+    options.floor_entry = tessera::viewer::EntryOfSection(value);
+    if (!options.floor_entry)
+      throw UsageError{"--floor: '" + std::string(value) + "' is not a floor (5) or level (So1)"};
+  } else if (name == "--screenshot" || name == "--screenshot-align") {
+    options.aligning = name == "--screenshot-align";
+    options.screenshot = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    if (value.empty()) throw UsageError{std::string(name) + ": the file name is empty"};
+  } else {
+    throw UsageError{"unknown option " + std::string(name)};
+  }
+}
+
+Options Parse(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg.starts_with("--")) {
-      if (i + 1 >= argc || !Take(options, arg, argv[++i])) return std::nullopt;
+      if (i + 1 >= argc) throw UsageError{std::string(arg) + " needs a value"};
+      Take(options, arg, argv[++i]);
     } else if (options.raster_dir.empty()) {
       options.raster_dir = arg;
     } else {
-      return std::nullopt;
+      throw UsageError{"one raster directory only, not also '" + std::string(arg) + "'"};
     }
   }
-  if (options.raster_dir.empty()) return std::nullopt;
+  if (options.raster_dir.empty()) throw UsageError{"the raster directory is missing"};
   return options;
+}
+
+// --help and --version answer on stdout; nullopt when neither was asked for.
+std::optional<int> Informed(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage << '\n' << kHelp;
+      return 0;
+    }
+    if (arg == "--version") {
+      std::cout << "tessera-view " << tessera::Version() << '\n';
+      return 0;
+    }
+  }
+  return std::nullopt;
 }
 
 // The screen's twips per pixel as the library measures pictures and forms.
@@ -139,18 +182,23 @@ void Screenshot(tessera::viewer::ViewerWindow& window, const QString& file, bool
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  const auto options = Parse(argc, argv);
-  if (!options) {
-    std::cerr << kUsage;
+  if (const auto status = Informed(argc, argv)) return *status;
+  Options options;
+  try {
+    options = Parse(argc, argv);
+  } catch (const UsageError& error) {
+    std::cerr << "tessera-view: " << error.what << '\n' << kUsage;
     return kUsageError;
   }
+  QApplication application(argc, argv);
   TakeScreenMetrics();
-  tessera::viewer::ViewerWindow window(tessera::platform::ToLibraryPath(options->raster_dir), options->floor);
-  const tessera::platform::ScopedUiServices ui(std::make_shared<tessera::qt::QtUiServices>(&window));
-  window.resize(options->window);
+  // Installed before the first library call, so that what the library reports shows as a message box.
+  const tessera::platform::ScopedUiServices ui(std::make_shared<tessera::qt::QtUiServices>(nullptr));
+  tessera::viewer::ViewerWindow window(tessera::platform::ToLibraryPath(options.raster_dir), options.floor);
+  window.resize(options.window);
   window.show();
-  if (options->floor_entry) window.OpenFloor(*options->floor_entry);
-  if (!options->screenshot.isEmpty()) Screenshot(window, options->screenshot, options->aligning);
+  if (options.floor_entry) window.OpenFloor(*options.floor_entry);
+  window.view().setFocus();  // the arrow keys pan at once
+  if (!options.screenshot.isEmpty()) Screenshot(window, options.screenshot, options.aligning);
   return QApplication::exec();
 }

@@ -2,15 +2,24 @@
 
 #include <cmath>
 
+#include "directory_checks.hpp"
 #include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/surface/canvas.hpp"
 
 namespace tessera::viewer {
 namespace {
 
 constexpr int16_t kLeftButton = 1;
+// The probe for a pending band: a small canvas centred on where it starts.
+constexpr int32_t kProbeCentre = 16;
+constexpr double kProbeReach = 10;  // pixels
 
 int32_t Logical(double world) {
   return static_cast<int32_t>(std::lround(world));
+}
+
+Point Rounded(Point world) {
+  return {static_cast<double>(Logical(world.x)), static_cast<double>(Logical(world.y))};
 }
 
 }  // namespace
@@ -26,8 +35,9 @@ struct PlanAlignment::Sink : RasterEvents {
   PlanAlignment& owner;
 };
 
-PlanAlignment::PlanAlignment(FloorView& view, std::function<void(const QString&)> report)
-    : view_(view), report_(std::move(report)) {}
+PlanAlignment::PlanAlignment(FloorView& view, std::string raster_dir,
+                             std::function<void(const QString&)> report)
+    : view_(view), raster_dir_(std::move(raster_dir)), report_(std::move(report)) {}
 
 PlanAlignment::~PlanAlignment() {
   Cancel();
@@ -36,6 +46,7 @@ PlanAlignment::~PlanAlignment() {
 void PlanAlignment::Start() {
   const auto& raster = view_.raster();
   if (active() || raster == nullptr || raster->picture() == nullptr) return;
+  window_.reset();  // the last session's, hidden; Start runs from the main window's input
   raster_ = raster;
   cookie_ = raster_->events().Attach(std::make_shared<Sink>(*this));
   try {
@@ -47,7 +58,7 @@ void PlanAlignment::Start() {
   }
   if (!active()) return;  // ended already, while EditTrans let pending events run
   if (const auto& dialog = raster_->TransDialog()) {
-    window_ = new qt::TransDialogWindow(dialog);
+    window_ = std::make_unique<qt::TransDialogWindow>(dialog);
     window_->setAttribute(Qt::WA_QuitOnClose, false);  // the viewer ends with its main window
     window_->show();
   }
@@ -64,14 +75,49 @@ bool PlanAlignment::MousePressed(Point world) {
   raster_->MouseDown(kLeftButton, 0, Logical(world.x), Logical(world.y), view_.control(),
                      view_.view().WorldToDevice());
   view_.update();
+  // A band pending after the press began there: a press with a band pending ends it.
+  anchor_ = pointer_ = Rounded(world);
+  if (active() && !BandPending()) anchor_.reset();
   if (window_) window_->Refresh();  // the raster may have enabled fields and the finish button
   return true;
 }
 
 void PlanAlignment::MouseMoved(Point world) {
   if (!active()) return;
-  raster_->MouseMove(kLeftButton, 0, Logical(world.x), Logical(world.y), view_.control(),
-                     view_.view().WorldToDevice());
+  pointer_ = Rounded(world);
+  Move(pointer_, view_.control(), view_.view().WorldToDevice());
+  view_.update();
+}
+
+void PlanAlignment::Move(Point world, const platform::ObjectRef& control,
+                         const std::shared_ptr<mensura::MensTrans>& trans) {
+  raster_->MouseMove(kLeftButton, 0, Logical(world.x), Logical(world.y), control, trans);
+}
+
+// MouseMove erases the band where it was and draws it to the new point. On a probe canvas that
+// draws nothing when no band is pending; when one is, it is left ending at its start, a line of
+// no length, so that the next MouseMove's erasing draws nothing.
+bool PlanAlignment::BandPending() {
+  ViewTransform probe = view_.view();
+  int32_t x = Logical(anchor_->x), y = Logical(anchor_->y);
+  probe.WorldToDevice()->TransformPoint(x, y);
+  probe.Pan(kProbeCentre - x, kProbeCentre - y);
+  const auto canvas = std::make_shared<platform::Canvas>(2 * kProbeCentre, 2 * kProbeCentre);
+  const std::vector<uint32_t> blank = canvas->pixels();
+  const auto trans = probe.WorldToDevice();
+  Move(probe.ToWorld({kProbeCentre + kProbeReach, static_cast<double>(kProbeCentre)}), canvas, trans);
+  const bool drawn = canvas->pixels() != blank;
+  if (drawn) Move(*anchor_, canvas, trans);
+  return drawn;
+}
+
+void PlanAlignment::ViewRepainted() {
+  if (!active() || !anchor_) return;
+  if (!BandPending()) {
+    anchor_.reset();
+    return;
+  }
+  Move(pointer_, view_.control(), view_.view().WorldToDevice());
   view_.update();
 }
 
@@ -95,9 +141,13 @@ void PlanAlignment::AnswerControl(platform::ObjectRef& control,
 // A cancelled session restores the old placement without a change event, so the view repaints.
 void PlanAlignment::Ended(bool saved) {
   Detach();
+  anchor_.reset();
+  const bool finished = window_ && window_->dialog().Ok();
   if (window_) window_->Refresh();
   view_.Redraw();
-  report_(saved ? "Alignment saved" : "Alignment cancelled");
+  if (saved) return report_("Alignment saved");
+  if (finished) return report_("Alignment not saved: " + QString::fromStdString(WhyNotWritable(raster_dir_)));
+  report_("Alignment cancelled");
 }
 
 }  // namespace tessera::viewer

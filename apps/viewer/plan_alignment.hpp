@@ -5,10 +5,11 @@
 // transformation, and the end of the session is reported as saved or cancelled.
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "floor_view.hpp"
 #include "tessera/qt/trans_dialog_window.hpp"
@@ -18,8 +19,8 @@ namespace tessera::viewer {
 
 class PlanAlignment {
  public:
-  // `report` shows a line in the status bar.
-  PlanAlignment(FloorView& view, std::function<void(const QString&)> report);
+  // `report` shows a line in the status bar; `raster_dir` holds the "Raster.ini" a save writes.
+  PlanAlignment(FloorView& view, std::string raster_dir, std::function<void(const QString&)> report);
   ~PlanAlignment();
   PlanAlignment(const PlanAlignment&) = delete;
   PlanAlignment& operator=(const PlanAlignment&) = delete;
@@ -29,11 +30,15 @@ class PlanAlignment {
   // Ends a running session as Cancel does.
   void Cancel();
   bool active() const { return raster_ != nullptr; }
-  qt::TransDialogWindow* window() const { return window_; }
+  // The dialog's window; after the session it stays, hidden, until the next one starts.
+  qt::TransDialogWindow* window() const { return window_.get(); }
 
   // True when the press went to the raster: a session is running.
   bool MousePressed(Point world);
   void MouseMoved(Point world);
+  // The view was repainted for a pan, a zoom or Show/hide: the pending rubber band went with the
+  // old picture and is drawn again on the new one.
+  void ViewRepainted();
 
  private:
   struct Sink;
@@ -41,12 +46,24 @@ class PlanAlignment {
   void Changed();
   void Ended(bool saved);
   void AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans) const;
+  void Move(Point world, const platform::ObjectRef& control,
+            const std::shared_ptr<mensura::MensTrans>& trans);
+  bool BandPending();
 
   FloorView& view_;
+  std::string raster_dir_;
   std::function<void(const QString&)> report_;
   std::shared_ptr<RasterBackground> raster_;
   frame::EventSource<RasterEvents>::Cookie cookie_ = 0;
-  QPointer<qt::TransDialogWindow> window_;
+  // Owned here and deleted only when the next session starts: a session ends inside the window's
+  // own handlers, and the repaint that follows yields to the event loop, so the window cannot go
+  // then, nor through deleteLater, whose deferred deletion such a yield would run.
+  std::unique_ptr<qt::TransDialogWindow> window_;
+  // The raster keeps its rubber band to itself and draws it inverted, erasing it by drawing it
+  // again. The view follows it from the outside: where the band starts (the press that began it)
+  // and where the mouse last went.
+  std::optional<Point> anchor_;
+  Point pointer_{};
 };
 
 }  // namespace tessera::viewer

@@ -34,6 +34,9 @@ class ViewerWindow : public QMainWindow {
   void Align();
   void Print();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void BuildMenus();
   void BuildStatusBar();
@@ -46,6 +49,8 @@ class ViewerWindow : public QMainWindow {
   Size floor_;
   std::vector<FloorEntry> floors_;
   std::optional<FloorEntry> current_;
+  double stored_factor_ = 1;               // of the open floor's section
+  std::optional<std::string> unreadable_;  // why "Raster.ini" is not read
   QListWidget* floor_list_ = nullptr;
   FloorView* view_ = nullptr;
   QAction* load_ = nullptr;

@@ -47,8 +47,6 @@ class TransDialogWindowTest : public ::testing::Test {
   QLineEdit& Edit(const platform::TextField& field) {
     return *static_cast<QLineEdit*>(window_->widget(field));
   }
-  // Lets the closed window go, as the event loop would.
-  static void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
   Owner owner_;
   std::shared_ptr<frmTrans> dialog_ = std::make_shared<frmTrans>();
@@ -73,6 +71,14 @@ TEST_F(TransDialogWindowTest, TypedCharactersPassTheModelsFilterAtTheCaret) {
   EXPECT_EQ(dx.cursorPosition(), 4);
   PressKey(dx, Qt::Key_Backspace, "\b");
   EXPECT_EQ(dialog_->edDx.Text(), "-12");
+  dx.setSelection(1, 2);  // "12" selected: a refused minus keeps it, a digit replaces it
+  TypeText(dx, "-");
+  EXPECT_EQ(dx.selectedText(), "12");
+  TypeText(dx, "7");
+  EXPECT_EQ(dialog_->edDx.Text(), "-7");
+  dx.selectAll();
+  PressKey(dx, Qt::Key_Delete);
+  EXPECT_EQ(dialog_->edDx.Text(), "");
 
   QLineEdit& factor = Edit(dialog_->edFaktor);
   factor.setCursorPosition(0);
@@ -117,6 +123,9 @@ TEST_F(TransDialogWindowTest, WindowIsATopmostFixedDialogAtTheTopLeftSizedInTwip
   EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(window_->pos(), QPoint(0, 0));
+  window_->move(200, 150);  // by the user: later refreshes leave it there
+  window_->Refresh();
+  EXPECT_EQ(window_->pos(), QPoint(200, 150));
   EXPECT_EQ(window_->windowTitle(), QString::fromStdString(dialog_->form.Caption()));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
   EXPECT_EQ(window_->width(), qRound(6135 / twips_per_pixel));
@@ -135,8 +144,7 @@ TEST_F(TransDialogWindowTest, EnterFinishesOnlyOnceOkIsEnabled) {
   window_->Refresh();
   PressKey(Edit(dialog_->edFaktor), Qt::Key_Return, "\r");
   EXPECT_EQ(owner_.ends, std::vector<bool>{true});
-  DeleteClosed();
-  EXPECT_TRUE(window_.isNull());
+  EXPECT_FALSE(window_->isVisible());
 }
 
 TEST_F(TransDialogWindowTest, EscAndTheCloseBoxCancel) {
@@ -144,8 +152,7 @@ TEST_F(TransDialogWindowTest, EscAndTheCloseBoxCancel) {
   window_->Refresh();
   PressKey(*window_, Qt::Key_Escape, "\x1b");
   EXPECT_EQ(owner_.ends, std::vector<bool>{false});
-  DeleteClosed();
-  EXPECT_TRUE(window_.isNull());
+  EXPECT_FALSE(window_->isVisible());
 
   auto other = std::make_shared<frmTrans>();
   Owner owner;
@@ -157,16 +164,15 @@ TEST_F(TransDialogWindowTest, EscAndTheCloseBoxCancel) {
   window->close();
   EXPECT_EQ(owner.ends, std::vector<bool>{false});
   EXPECT_FALSE(other->form.Loaded());
-  DeleteClosed();
-  EXPECT_TRUE(window.isNull());
+  EXPECT_FALSE(window->isVisible());
+  delete window.data();
 }
 
 TEST_F(TransDialogWindowTest, OwnersUnloadClosesTheWindowOnRefresh) {
   dialog_->Unload();
   window_->Refresh();
   EXPECT_EQ(owner_.ends, std::vector<bool>{false});
-  DeleteClosed();
-  EXPECT_TRUE(window_.isNull());
+  EXPECT_FALSE(window_->isVisible());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QStatusBar>
 #include <filesystem>
+#include <fstream>
 
 #include "plan_directory.hpp"
 #include "qt/test_application.hpp"
@@ -51,6 +52,17 @@ TEST(ViewerWindowTest, LoadPlanAsksForTheFileFitsItToTheFloorAndShowHideIsStored
   EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
             "cannot write '" + ini.string() + "': Permission denied");
   EXPECT_TRUE(ui->message_boxes().empty());
+
+  std::ofstream(dir.File("bad.bmp")) << "BM, but no picture";
+  ui->ScriptFileOpen(dir.path() + "\\bad.bmp");
+  const auto plan = window.view().raster();
+  window.LoadPlan();  // refused: the floor keeps its plan
+  EXPECT_EQ(window.view().raster(), plan);
+  EXPECT_FALSE(ui->message_boxes().empty());
+
+  window.OpenFloor({false, 7});  // not in "Raster.ini": opened empty, and listed
+  EXPECT_EQ(window.floors(), (std::vector<FloorEntry>{{false, 5}, {false, 7}}));
+  EXPECT_EQ(window.view().raster(), nullptr);
 }
 
 }  // namespace

@@ -51,8 +51,13 @@ int32_t QtUiServices::MessageBox(std::string_view text, int32_t style, std::stri
   return AnswerOf(box.standardButton(box.clickedButton()));
 }
 
+// The library yields while a host's handler runs (after drawing, after asking the host for its
+// control). User input delivered there would run another handler inside that one: a second click
+// on the button whose first click is still being handled, a floor switched in the middle of a
+// draw. Input therefore waits until the running handler returns; paints, timers and the window
+// system's other events run.
 void QtUiServices::ProcessPendingMessages() {
-  QCoreApplication::processEvents();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtUiServices::Beep() {

@@ -28,13 +28,35 @@ bool EndsDialog(int key) {
   return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
 }
 
-// A text field whose typed characters go to the model, one by one at the caret, and never into
-// the widget directly: the model's key filter decides, and the window mirrors the outcome.
-// Caret movement stays with the widget; the model learns the caret with the next character.
+// A position in `text` counted in characters, as the model counts, from one in UTF-16 units.
+int32_t Characters(const QString& text, int utf16) {
+  return static_cast<int32_t>(text.left(utf16).toUcs4().size());
+}
+
+int Utf16(const QString& text, int32_t characters) {
+  int utf16 = 0;
+  for (int32_t i = 0; i < characters && utf16 < text.size(); ++i)
+    utf16 += text.at(utf16).isHighSurrogate() ? 2 : 1;
+  return utf16;
+}
+
+// Characters that type: printable ones and the backspace, without Ctrl or Meta.
+bool Types(const QKeyEvent& event) {
+  if (event.text().isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0)
+    return false;
+  return std::ranges::all_of(event.text(),
+                             [](QChar c) { return c.isPrint() || c == QChar(platform::kKeyBack); });
+}
+
+// A text field whose edits go to the model and never into the widget directly: each typed
+// character through the model's key filter at the caret or over the selection, and the Delete
+// key as the model's deletion; the window then mirrors the outcome. Caret movement and selecting
+// (Home, End, Shift with the arrows, Ctrl+A, the mouse) stay with the widget; the model learns
+// the selection with the next edit.
 class ModelLineEdit : public QLineEdit {
  public:
-  ModelLineEdit(platform::TextField& field, std::function<void()> typed, QWidget* parent)
-      : QLineEdit(parent), field_(field), typed_(std::move(typed)) {
+  ModelLineEdit(platform::TextField& field, std::function<void()> edited, QWidget* parent)
+      : QLineEdit(parent), field_(field), edited_(std::move(edited)) {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
   }
@@ -45,20 +67,32 @@ class ModelLineEdit : public QLineEdit {
       event->ignore();  // the window's Enter and Esc
       return;
     }
-    if (event->text().isEmpty()) {
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+      TellSelection();
+      field_.PressDelete();
+    } else if (Types(*event)) {
+      for (const char32_t code : event->text().toUcs4()) {
+        TellSelection();
+        field_.TypeKey(static_cast<int32_t>(code));
+      }
+    } else {
       QLineEdit::keyPressEvent(event);
       return;
     }
-    for (const char32_t code : event->text().toUcs4()) {
-      field_.SelStart(cursorPosition());
-      field_.TypeKey(static_cast<int32_t>(code));
-    }
-    typed_();
+    edited_();
   }
 
  private:
+  void TellSelection() {
+    const QString shown = text();
+    const bool selecting = hasSelectedText();
+    const int start = selecting ? selectionStart() : cursorPosition();
+    field_.SelStart(Characters(shown, start));
+    if (selecting) field_.SelLength(Characters(shown, selectionEnd()) - Characters(shown, start));
+  }
+
   platform::TextField& field_;
-  std::function<void()> typed_;
+  std::function<void()> edited_;
 };
 
 // frmTrans's pages: which controls lie on which page of SSTab1.
@@ -83,7 +117,6 @@ TransDialogWindow::TransDialogWindow(std::shared_ptr<frmTrans> dialog)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialog_(std::move(dialog)),
       twips_per_pixel_(kTwipsPerInch / screen()->logicalDotsPerInchX()) {
-  setAttribute(Qt::WA_DeleteOnClose);
   const platform::TwipsRect& client = dialog_->form.Position();
   setFixedSize(Px(client.width), Px(client.height));
   BindTabs(dialog_->SSTab1);
@@ -139,10 +172,8 @@ void TransDialogWindow::BindTabs(platform::TabControl& tabs) {
   bar->setGeometry(area.left(), area.top(), area.width(), strip);
   bar->setDrawBase(false);
   bar->raise();
-  connect(bar, &QTabBar::currentChanged, this, [this, &tabs](int page) {
-    tabs.ClickTab(static_cast<int16_t>(page));
-    Refresh();
-  });
+  connect(bar, &QTabBar::currentChanged, this,
+          [this, &tabs](int page) { Forward([&tabs, page] { tabs.ClickTab(static_cast<int16_t>(page)); }); });
   bindings_.push_back({&tabs, bar, [this, &tabs, bar] {
                          const QSignalBlocker quiet(bar);
                          bar->setTabText(0, Text(tabs.TabCaption(0)));
@@ -158,25 +189,23 @@ void TransDialogWindow::BindField(platform::TextField& field) {
   auto* edit = new ModelLineEdit(
       field, [this] { Refresh(); }, PageParent(field));
   edit->setGeometry(PxRect(field.Position()));
-  // Whatever reaches the widget past the key filter (an input method, a paste) is undone.
+  // Whatever reaches the widget past the key filter (an input method, a paste, a cut) is undone.
   connect(edit, &QLineEdit::textEdited, this, [edit, &field] { edit->setText(Text(field.Text())); });
   bindings_.push_back({&field, edit, [edit, &field] {
                          edit->setEnabled(field.Enabled());
-                         if (edit->text() == Text(field.Text())) return;
-                         edit->setText(Text(field.Text()));
-                         edit->setCursorPosition(field.SelStart());
+                         const QString text = Text(field.Text());
+                         if (edit->text() == text) return;  // a refused key leaves the selection
+                         edit->setText(text);
+                         edit->setCursorPosition(Utf16(text, field.SelStart()));
                        }});
 }
 
 void TransDialogWindow::BindButton(platform::Button& button) {
   auto* push = new QPushButton(PageParent(button));
   push->setGeometry(PxRect(button.Position()));
-  push->setAutoDefault(false);
+  push->setAutoDefault(true);  // Enter presses the focused button, else the window's default
   push->setDefault(button.Default);
-  connect(push, &QPushButton::clicked, this, [this, &button] {
-    button.Click();
-    Refresh();
-  });
+  connect(push, &QPushButton::clicked, this, [this, &button] { Forward([&button] { button.Click(); }); });
   bindings_.push_back({&button, push, [push, &button] {
                          push->setText(Text(button.Caption()));
                          push->setEnabled(button.Enabled());
@@ -186,10 +215,7 @@ void TransDialogWindow::BindButton(platform::Button& button) {
 void TransDialogWindow::BindCheckBox(platform::CheckBox& box) {
   auto* check = new QCheckBox(PageParent(box));
   check->setGeometry(PxRect(box.Position()));
-  connect(check, &QCheckBox::clicked, this, [this, &box] {
-    box.Click();
-    Refresh();
-  });
+  connect(check, &QCheckBox::clicked, this, [this, &box] { Forward([&box] { box.Click(); }); });
   bindings_.push_back({&box, check, [check, &box] {
                          const QSignalBlocker quiet(check);
                          check->setText(Text(box.Caption()));
@@ -211,9 +237,16 @@ void TransDialogWindow::BindLabel(const platform::Label& label) {
                        }});
 }
 
+// Input reaches the model only while it is loaded: a click queued behind the one that ended the
+// dialog finds it unloaded.
+void TransDialogWindow::Forward(const std::function<void()>& input) {
+  if (dialog_->form.Loaded()) input();
+  Refresh();
+}
+
 void TransDialogWindow::Refresh() {
   if (!dialog_->form.Loaded()) {
-    close();
+    hide();
     return;
   }
   for (const Binding& binding : bindings_) binding.mirror();
@@ -221,7 +254,8 @@ void TransDialogWindow::Refresh() {
 }
 
 // Topmost and the place come from the model's window placement; Qt hides a window whose flags
-// change, so a shown window is shown again.
+// change, so a shown window is shown again. The window moves only when the model's place has
+// changed since it last moved it: a window the user moved stays where the user put it.
 void TransDialogWindow::MirrorWindow() {
   const platform::Form& form = dialog_->form;
   setWindowTitle(Text(form.Caption()));
@@ -231,14 +265,13 @@ void TransDialogWindow::MirrorWindow() {
     if (shown) show();
   }
   const QPoint place(Px(form.Position().left), Px(form.Position().top));
-  if (pos() != place) move(place);
+  if (place == placed_) return;
+  placed_ = place;
+  move(place);
 }
 
 bool TransDialogWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && dialog_->form.Loaded()) {
-    dialog_->form.Activate();
-    Refresh();
-  }
+  if (event->type() == QEvent::WindowActivate) Forward([this] { dialog_->form.Activate(); });
   return QWidget::event(event);
 }
 
@@ -247,12 +280,12 @@ void TransDialogWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  dialog_->form.PressKey(event->key() == Qt::Key_Escape ? platform::FormKey::kEscape
-                                                        : platform::FormKey::kEnter);
-  Refresh();
+  const auto key = event->key() == Qt::Key_Escape ? platform::FormKey::kEscape : platform::FormKey::kEnter;
+  Forward([this, key] { dialog_->form.PressKey(key); });
 }
 
-// The close box unloads the model, which never refuses.
+// The close box unloads the model, which never refuses; the window only hides, as its owner
+// deletes it (see the header).
 void TransDialogWindow::closeEvent(QCloseEvent* event) {
   dialog_->form.Unload();
   event->accept();

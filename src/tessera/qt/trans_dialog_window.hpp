@@ -9,13 +9,20 @@
 // A host learns that a raster opened its dialog from RasterBackground::TransDialog() after
 // EditTrans and shows a window for it. Changes the owner makes to the model (a measured length,
 // the enabled finish button) reach the window when the host calls Refresh. Once the model has
-// unloaded, Refresh closes the window, which then deletes itself; the window keeps the model
-// alive until then.
+// unloaded, Refresh hides the window; input that reaches it later does nothing. The window keeps
+// the model alive.
+//
+// The window never deletes itself. The model unloads inside the window's own handlers (a click
+// on "Fertig", Enter, Esc, the close box), and the owner's answer to that end may yield to the
+// event loop (the library's Draw processes pending events): a window deleted then, even through
+// deleteLater, whose deferred deletion such a yield runs, would return into a handler of a
+// deleted object. The host deletes the window where none of its handlers can be running.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "tessera/raster/dialogs/frm_trans.hpp"
@@ -54,12 +61,14 @@ class TransDialogWindow : public QWidget {
   void BindButton(platform::Button& button);
   void BindCheckBox(platform::CheckBox& box);
   void BindLabel(const platform::Label& label);
+  void Forward(const std::function<void()>& input);
   void MirrorWindow();
 
   std::shared_ptr<frmTrans> dialog_;
   double twips_per_pixel_;
   std::vector<QWidget*> pages_;
   std::vector<Binding> bindings_;
+  std::optional<QPoint> placed_;  // where the window last moved to the model's place
 };
 
 }  // namespace tessera::qt

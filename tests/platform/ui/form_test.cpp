@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,39 @@ TEST(TextFieldTest, TypingGoesThroughTheFilterAtTheCaret) {
   field.TypeKey('3');
   EXPECT_EQ(changes.back(), "7");
   EXPECT_THROW(field.SelStart(-1), RuntimeError);
+}
+
+// A selection is replaced by a passed character and deleted by backspace or Delete; a refused
+// character leaves it; Delete, which types no character, still runs Change.
+TEST(TextFieldTest, SelectionsAreReplacedOrDeletedAsChanges) {
+  struct Case {
+    const char* text;
+    int32_t start, length;
+    int32_t key;  // 0 for the Delete key
+    const char* after;
+    int32_t caret, still_selected;
+  };
+  for (const Case& c : std::initializer_list<Case>{{"-12,5", 1, 2, '7', "-7,5", 2, 0},
+                                                   {"-12,5", 1, 2, 'x', "-12,5", 1, 2},
+                                                   {"-12,5", 0, 9, kKeyBack, "", 0, 0},
+                                                   {"-12,5", 3, 2, 0, "-12", 3, 0},
+                                                   {"-12,5", 0, 0, 0, "12,5", 0, 0},
+                                                   {"-12,5", 5, 0, 0, "-12,5", 5, 0}}) {
+    TextField field("ed", {});
+    field.Text(c.text);
+    field.KeyPress = [](int32_t& key) {
+      if (key == 'x') key = 0;
+    };
+    int changes = 0;
+    field.Change = [&] { ++changes; };
+    field.SelStart(c.start);
+    field.SelLength(c.length);
+    c.key == 0 ? field.PressDelete() : field.TypeKey(c.key);
+    EXPECT_EQ(field.Text(), c.after) << c.text << " " << c.key;
+    EXPECT_EQ(field.SelStart(), c.caret) << c.text << " " << c.key;
+    EXPECT_EQ(field.SelLength(), c.still_selected) << c.text << " " << c.key;
+    EXPECT_EQ(changes, std::string(c.after) != c.text ? 1 : 0) << c.text << " " << c.key;
+  }
 }
 
 TEST(FormControlsTest, ButtonsCheckBoxesAndTabsAnswerOnlyWhenEnabled) {

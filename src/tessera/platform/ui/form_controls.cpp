@@ -29,18 +29,30 @@ void TextField::Text(std::string text) {
 void TextField::SelStart(int32_t position) {
   if (position < 0) Raise(err::kInvalidPropertyValue);
   caret_ = std::min(position, Len(text_));
+  selected_ = 0;
+}
+
+void TextField::SelLength(int32_t length) {
+  if (length < 0) Raise(err::kInvalidPropertyValue);
+  selected_ = std::min(length, Len(text_) - caret_);
 }
 
 void TextField::TypeKey(int32_t code) {
   if (!Enabled()) return;
   if (KeyPress) KeyPress(code);
   if (code == 0) return;
-  if (code != kKeyBack) {
-    Replace(Left(text_, caret_) + Utf8(code) + Mid(text_, caret_ + 1), caret_ + 1);
-    return;
-  }
-  if (caret_ == 0) return;
-  Replace(Left(text_, caret_ - 1) + Mid(text_, caret_ + 1), caret_ - 1);
+  if (code != kKeyBack) return Splice(caret_, selected_, Utf8(code));
+  if (selected_ > 0) return Splice(caret_, selected_, {});
+  if (caret_ > 0) Splice(caret_ - 1, 1, {});
+}
+
+void TextField::PressDelete() {
+  if (!Enabled()) return;
+  Splice(caret_, selected_ > 0 ? selected_ : 1, {});
+}
+
+void TextField::Splice(int32_t start, int32_t length, const std::string& insert) {
+  Replace(Left(text_, start) + insert + Mid(text_, start + length + 1), start + Len(insert));
 }
 
 // The caret is placed before Change runs, so that a handler sees the field as the user does.
@@ -48,6 +60,7 @@ void TextField::Replace(std::string text, int32_t caret) {
   const bool changed = text != text_;
   text_ = std::move(text);
   caret_ = caret;
+  selected_ = 0;
   if (changed && Change) Change();
 }
 

@@ -44,7 +44,7 @@ class TESSERA_API Control {
   bool enabled_ = true;
 };
 
-// The character codes of the two keys a text field treats specially.
+// The character code of the backspace key, which a text field treats specially.
 inline constexpr int32_t kKeyBack = 8;
 
 class TESSERA_API TextField : public Control {
@@ -55,21 +55,33 @@ class TESSERA_API TextField : public Control {
   // The program's write: the caret goes to the start, and a changed text runs Change.
   void Text(std::string text);
   // The caret in characters, 0 to the text's length; a position beyond it is taken as the end.
+  // Placing the caret clears the selection.
   int32_t SelStart() const { return caret_; }
   void SelStart(int32_t position);
+  // The selection: SelLength characters from the caret, cut short at the text's end.
+  int32_t SelLength() const { return selected_; }
+  void SelLength(int32_t length);
 
-  // One typed character: KeyPress sees its code first and may swallow it by setting it to 0; a
-  // passed backspace deletes the character before the caret, anything else is inserted there.
+  // One typed character: KeyPress sees its code first and may swallow it by setting it to 0,
+  // which leaves text and selection as they were. A passed backspace deletes the selection, or
+  // else the character before the caret; anything else replaces the selection, or is inserted at
+  // the caret.
   void TypeKey(int32_t code);
+  // The Delete key, which types no character and so passes no key filter: deletes the selection,
+  // or else the character after the caret.
+  void PressDelete();
 
   std::function<void(int32_t& key_ascii)> KeyPress;
   std::function<void()> Change;
 
  private:
+  // The text with `length` characters from `start` replaced by `insert`, the caret after it.
+  void Splice(int32_t start, int32_t length, const std::string& insert);
   void Replace(std::string text, int32_t caret);
 
   std::string text_;
   int32_t caret_ = 0;
+  int32_t selected_ = 0;
 };
 
 class TESSERA_API Label : public Control {

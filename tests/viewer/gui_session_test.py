@@ -1,0 +1,348 @@
+#!/usr/bin/env python3
+"""tessera-view on a copy of the example directory under Xvfb and openbox, driven through the X
+server with xdotool as a person would: real input events on the viewer's own event loop.
+
+Aligning floor 5's plan is ended each way a user can end it; after each the viewer must still
+run (or, after quitting, have ended cleanly) and "Raster.ini" must hold the placement stored or
+restored. A dialog the user moved stays where it is; a pending rubber band, a wheel zoom and a
+second click leave the view as a fresh repaint draws it.
+
+usage: gui_session_test.py TESSERA_VIEW MAKE_EXAMPLE
+Exits 77 (skipped) when Xvfb, openbox, xdotool, xwd or xwininfo is missing or no X server starts.
+"""
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+# The dialog's caption: its own, or the resource text the shipped catalogue gives it.
+DIALOG = "^(Raster-Datei transformieren|Rastertransformation)$"
+# The dialog's client area and its controls, in twips, as the dialog's model lays them out.
+DIALOG_TWIPS = (6135, 1380)
+TABS_TWIPS = (60, 60)  # controls on a page lie relative to the tab control
+PLACES = {
+    "pbOk": (4680 + 696, 60 + 186),
+    "pbCancel": (4680 + 696, 540 + 186),
+    "edDx": (60 + 1020 + 426, 60 + 360 + 144),
+    "edDy": (60 + 1020 + 426, 60 + 720 + 144),
+    "pbShift": (60 + 2700 + 816, 60 + 360 + 186),
+}
+
+
+class Failure(Exception):
+    pass
+
+
+def run(*args, check=True):
+    result = subprocess.run(args, capture_output=True, text=True, timeout=20)
+    if check and result.returncode != 0:
+        raise Failure(f"{' '.join(args)}: {result.stderr.strip()}")
+    return result.stdout
+
+
+def xdo(*args, check=True):
+    return run("xdotool", *args, check=check)
+
+
+def settle(seconds=0.15):
+    time.sleep(seconds)
+
+
+def wait_for(what, probe, timeout=10):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.05)
+    raise Failure(f"timed out waiting for {what}")
+
+
+def start_x_server(screen):
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        server.kill()
+        return None, None
+    return server, ":" + number
+
+
+def geometry(window):
+    """The window's inside on the screen: x, y, width, height (xdotool's own answer counts a
+    window manager's frame twice)."""
+    fields = {}
+    for line in run("xwininfo", "-id", window).splitlines():
+        name, _, value = line.strip().partition(":")
+        fields[name] = value.strip()
+    return tuple(int(fields[name]) for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
+def window_of(pid, name):
+    found = xdo("search", "--all", "--onlyvisible", "--pid", str(pid), "--name", name, check=False).split()
+    return found[0] if found else None
+
+
+def read_ini(path):
+    with open(path, encoding="latin-1") as ini:
+        return ini.read()
+
+
+def placement(ini, section="5"):
+    """The keys of one section of "Raster.ini"."""
+    keys, current = {}, None
+    for line in ini.splitlines():
+        line = line.strip()
+        if line.startswith("["):
+            current = line[1:-1]
+        elif current == section and "=" in line:
+            key, value = line.split("=", 1)
+            keys[key] = value
+    return keys
+
+
+def view_pixels(window):
+    """The floor view's pixels in the main window: between the floor list and the right edge,
+    below the menu bar and above the status bar."""
+    dump = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, timeout=20).stdout
+    header = struct.unpack(">25I", dump[:100])
+    header_size, width, height = header[0], header[4], header[5]
+    bits, line, colours = header[11], header[12], header[19]
+    pixels = dump[header_size + 12 * colours:]
+    left, right, top, bottom = 180, width - 10, 40, height - 40
+    step = bits // 8
+    return b"".join(pixels[y * line + left * step:y * line + right * step] for y in range(top, bottom))
+
+
+class Viewer:
+    def __init__(self, binary, raster_dir, floor="5"):
+        self.process = subprocess.Popen([binary, raster_dir, "--floor", floor, "--size", "1000x700"],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        self.main = wait_for("the main window", lambda: window_of(self.process.pid, "^tessera-view"))
+        xdo("windowmove", "--sync", self.main, "560", "120")
+        settle(0.5)
+        self.activate_main()
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def check_alive(self, case):
+        settle(0.3)
+        if not self.alive():
+            raise Failure(f"{case}: the viewer ended with status {self.process.returncode}: "
+                          f"{self.process.stderr.read().strip()}")
+
+    def activate_main(self):
+        xdo("windowactivate", "--sync", self.main)
+        settle(0.2)
+
+    def key(self, *keys):
+        xdo("key", "--delay", "30", *keys)
+        settle()
+
+    def type(self, text):
+        xdo("type", "--delay", "30", "--", text)
+        settle()
+
+    def open_dialog(self):
+        self.activate_main()
+        self.key("ctrl+t")
+        self.dialog = wait_for("the dialog", lambda: window_of(self.process.pid, DIALOG))
+        xdo("windowactivate", "--sync", self.dialog)
+        settle(0.3)
+        return self.dialog
+
+    def dialog_gone(self):
+        return window_of(self.process.pid, DIALOG) is None
+
+    def click_dialog(self, control):
+        x, y, width, height = geometry(self.dialog)
+        tx, ty = PLACES[control]
+        xdo("mousemove", str(x + tx * width // DIALOG_TWIPS[0]), str(y + ty * height // DIALOG_TWIPS[1]))
+        settle(0.05)
+        xdo("click", "1")
+        settle()
+
+    def shift(self, dx, dy):
+        """Types a relative shift into the dialog's shift page and applies it."""
+        self.key("alt+v")
+        self.click_dialog("edDx")
+        self.type(dx)
+        self.click_dialog("edDy")
+        self.type(dy)
+        self.click_dialog("pbShift")
+
+    def view_point(self, fx, fy):
+        x, y, width, height = geometry(self.main)
+        return str(x + int(width * fx)), str(y + int(height * fy))
+
+    def quit(self):
+        if self.alive():
+            self.process.terminate()
+            self.process.wait(timeout=10)
+
+
+def switch_floor(viewer):
+    """Clicks the floor list's first row, the open floor 5, and goes one row down."""
+    x, y, _, _ = geometry(viewer.main)
+    xdo("mousemove", str(x + 30), str(y + 30))
+    settle(0.05)
+    xdo("click", "1")
+    viewer.key("Down")
+
+
+# How the dialog ends, and whether the shift is stored. The viewer goes on after each; the last
+# one leaves floor 5.
+ENDINGS = [
+    ("Fertig", lambda v: v.click_dialog("pbOk"), True),
+    ("Enter in a field", lambda v: (v.click_dialog("edDx"), v.key("Return")), True),
+    ("Alt+F", lambda v: v.key("alt+f"), True),
+    ("Abbrechen", lambda v: v.click_dialog("pbCancel"), False),
+    ("Esc", lambda v: v.key("Escape"), False),
+    ("Alt+A", lambda v: v.key("alt+a"), False),
+    ("close box", lambda v: v.key("alt+F4"), False),
+    ("switching floor", switch_floor, False),
+]
+# Ways of ending the viewer itself while the dialog is open: the shift is never stored.
+QUITTINGS = [
+    ("Quit", lambda v: (v.activate_main(), v.key("ctrl+q"))),
+    ("closing the main window", lambda v: (v.activate_main(), v.key("alt+F4"))),
+]
+
+
+def check_stored(name, ini_path, before, stored):
+    after = placement(read_ini(ini_path))
+    if stored and after == before:
+        raise Failure(f"{name}: the shift was not stored: {after}")
+    if not stored and after != before:
+        raise Failure(f"{name}: the placement changed from {before} to {after}")
+    print(f"ok: {name} ({'stored' if stored else 'restored'})")
+
+
+def check_endings(binary, raster_dir):
+    ini_path = os.path.join(raster_dir, "Raster.ini")
+    viewer = Viewer(binary, raster_dir)
+    try:
+        for name, end, stored in ENDINGS:
+            before = placement(read_ini(ini_path))
+            viewer.open_dialog()
+            viewer.shift("-12", "5")
+            end(viewer)
+            viewer.check_alive(name)
+            wait_for(f"{name}: the dialog to close", viewer.dialog_gone, timeout=3)
+            check_stored(name, ini_path, before, stored)
+    finally:
+        viewer.quit()
+    for name, end in QUITTINGS:
+        before = placement(read_ini(ini_path))
+        viewer = Viewer(binary, raster_dir)
+        try:
+            viewer.open_dialog()
+            viewer.shift("-12", "5")
+            end(viewer)
+            status = viewer.process.wait(timeout=10)
+            if status != 0:
+                raise Failure(f"{name}: the viewer ended with status {status}: {viewer.process.stderr.read()}")
+            check_stored(name, ini_path, before, False)
+        finally:
+            viewer.quit()
+
+
+def check_moved_dialog_stays(binary, raster_dir):
+    viewer = Viewer(binary, raster_dir)
+    try:
+        dialog = viewer.open_dialog()
+        xdo("windowmove", "--sync", dialog, "60", "500")
+        settle(0.3)
+        moved = geometry(dialog)[:2]
+        viewer.shift("3", "4")
+        viewer.key("alt+s")
+        xdo("windowactivate", "--sync", viewer.main)
+        xdo("windowactivate", "--sync", dialog)
+        settle()
+        now = geometry(dialog)[:2]
+        if now != moved:
+            raise Failure(f"the dialog moved to {now} after the user put it at {moved}")
+        viewer.key("Escape")
+        viewer.check_alive("moved dialog")
+        print("ok: a moved dialog stays")
+    finally:
+        viewer.quit()
+
+
+def check_view_repaints_clean(binary, raster_dir):
+    viewer = Viewer(binary, raster_dir)
+    try:
+        viewer.open_dialog()
+        viewer.key("alt+s")
+        xdo("mousemove", *viewer.view_point(0.4, 0.4))
+        settle(0.05)
+        xdo("click", "1")
+        xdo("mousemove", *viewer.view_point(0.6, 0.55))
+        settle(0.05)
+        settle()
+        xdo("click", "4")  # a wheel notch while the first point is pending
+        settle()
+        xdo("mousemove", *viewer.view_point(0.7, 0.6))
+        settle(0.05)
+        xdo("click", "1")
+        settle(0.5)
+        seen = view_pixels(viewer.main)
+        viewer.activate_main()
+        viewer.key("ctrl+h")  # hiding and showing the plan again repaints the whole view
+        viewer.key("ctrl+h")
+        settle(0.5)
+        # The band's start stays one inverted pixel for as long as the canvas draws a line of no
+        # length as its point; a ghost band is a line of pixels.
+        differing = sum(a != b for a, b in zip(seen, view_pixels(viewer.main)))
+        if differing > 4:
+            raise Failure(f"the view after a pending band, a wheel zoom and a second click differs from a "
+                          f"repaint in {differing // 4} pixels or more")
+        viewer.check_alive("view")
+        print("ok: the view equals a fresh repaint")
+    finally:
+        viewer.quit()
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__.strip().splitlines()[-2], file=sys.stderr)
+        return 2
+    binary, make_example = sys.argv[1:]
+    missing = [tool for tool in ("Xvfb", "openbox", "xdotool", "xwd", "xwininfo") if shutil.which(tool) is None]
+    if missing:
+        print(f"skipped: {', '.join(missing)} not installed (scripts/setup --dev installs them)")
+        return SKIPPED
+    server, display = start_x_server("1600x1000x24")
+    if server is None:
+        print("skipped: no X server could start")
+        return SKIPPED
+    os.environ["DISPLAY"] = display
+    os.environ.pop("QT_QPA_PLATFORM", None)
+    manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        with tempfile.TemporaryDirectory() as work:
+            raster_dir = os.path.join(work, "Raster")
+            subprocess.run([make_example, raster_dir], check=True, stdout=subprocess.DEVNULL)
+            settle(0.5)
+            check_endings(binary, raster_dir)
+            check_moved_dialog_stays(binary, raster_dir)
+            check_view_repaints_clean(binary, raster_dir)
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        manager.terminate()
+        server.terminate()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
