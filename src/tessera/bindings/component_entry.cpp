@@ -5,6 +5,7 @@
 #include <new>
 
 #include "tessera/bindings/class_bindings.hpp"
+#include "tessera/bindings/companion_dispatch.hpp"
 #include "tessera/frame/component/class_factory.hpp"
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/com_ids.hpp"
@@ -16,10 +17,11 @@ namespace tessera {
 
 namespace {
 
-// Objects leave the library served as their class; collections the component route serves itself.
+// Objects leave the library served as their class or as a companion; collections the component
+// route serves itself.
 const frame::ServedClass* ServedClassOf(const platform::Object& object) {
   const ClassBinding* binding = FindClassBinding(object.TypeName());
-  return binding == nullptr ? nullptr : &binding->served;
+  return binding == nullptr ? CompanionServedClass(object) : &binding->served;
 }
 
 // A change of the default registry as the entry points answer it.

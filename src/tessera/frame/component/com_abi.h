@@ -54,6 +54,7 @@ typedef double DATE; /* days since 30 December 1899, the time as the fraction */
 #define DISP_E_EXCEPTION ((HRESULT)0x80020009)
 #define DISP_E_BADINDEX ((HRESULT)0x8002000B)
 #define DISP_E_BADPARAMCOUNT ((HRESULT)0x8002000E)
+#define RPC_E_WRONG_THREAD ((HRESULT)0x8001010E)
 #define TYPE_E_LIBNOTREGISTERED ((HRESULT)0x8002801D)
 #define TYPE_E_ELEMENTNOTFOUND ((HRESULT)0x8002802B)
 /* A run-time error n of the library arrives in EXCEPINFO.scode as this facility with code n. */
