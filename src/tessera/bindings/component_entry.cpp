@@ -17,13 +17,6 @@ namespace tessera {
 
 namespace {
 
-// Objects leave the library served as their class or as a companion; collections the component
-// route serves itself.
-const frame::ServedClass* ServedClassOf(const platform::Object& object) {
-  const ClassBinding* binding = FindClassBinding(object.TypeName());
-  return binding == nullptr ? CompanionServedClass(object) : &binding->served;
-}
-
 // A change of the default registry as the entry points answer it.
 template <typename Change>
 HRESULT SelfRegistration(Change&& change) {
@@ -54,6 +47,11 @@ const ClassBinding* ServedBinding(const CLSID& class_id) {
 }
 
 }  // namespace
+
+const frame::ServedClass* ServedClassOf(const platform::Object& object) {
+  const ClassBinding* binding = FindClassBinding(object.TypeName());
+  return binding == nullptr ? CompanionServedClass(object) : &binding->served;
+}
 
 std::filesystem::path ServerFile() {
   Dl_info where{};
