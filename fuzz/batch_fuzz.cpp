@@ -1,17 +1,15 @@
 // Feeds any lines to `tessera call --batch`: every line must be answered by exactly one line (an
 // at_yield request by a second one when it runs), whatever it holds. File names stay inside a
 // scratch directory (no separators reach the batch), and pictures and canvases get a small budget.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <sstream>
 #include <string>
 
 #include "batch.hpp"
+#include "scratch_directory.hpp"
 #include "tessera/platform/picture/picture_loader.hpp"
 
 namespace {
@@ -20,8 +18,7 @@ constexpr std::size_t kMaxInput = 1 << 16;
 
 void Prepare() {
   tessera::platform::DefaultPictureLimits().max_bytes = uint64_t{64} << 20;
-  std::string directory = (std::filesystem::temp_directory_path() / "tessera-batch-fuzz-XXXXXX").string();
-  if (::mkdtemp(directory.data()) == nullptr || ::chdir(directory.c_str()) != 0) std::abort();
+  EnterScratchDirectory("tessera-batch-fuzz");
 }
 
 }  // namespace

@@ -5,18 +5,16 @@
 // flags, names and counts from the input; type information, connection points with a sink that
 // drops an object while an event runs, and enumerators. Every reference the host held or received
 // is released at the end, after which the library must be free to unload.
-#include <unistd.h>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "scratch_directory.hpp"
 #include "tessera/bindings/class_bindings.hpp"
 #include "tessera/bindings/component_entry.hpp"
 #include "tessera/frame/component/collection_object.hpp"
@@ -393,8 +391,7 @@ IDispatch* NewObject(const tessera::ClassBinding& binding) {
 void Prepare() {
   static std::ostream quiet(nullptr);
   tessera::platform::SetUiServices(std::make_shared<tessera::platform::HeadlessUi>(quiet));
-  std::string directory = (std::filesystem::temp_directory_path() / "tessera-component-fuzz-XXXXXX").string();
-  if (::mkdtemp(directory.data()) == nullptr || ::chdir(directory.c_str()) != 0) std::abort();
+  EnterScratchDirectory("tessera-component-fuzz");
 }
 
 }  // namespace
