@@ -1,6 +1,7 @@
 // CTextFile on an import file of 16 MB (200 000 lines of 80 characters with bare LF ends, as
 // other systems write them): reading it whole by ReadLine and by ReadLineA, rewriting it with
-// Unix2Dos, and, as the yardstick, reading the same lines with std::getline.
+// Unix2Dos, writing as many lines by WriteLine, and, as the yardstick, reading the same lines with
+// std::getline.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -74,6 +75,20 @@ void BM_Unix2Dos(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * bytes);
 }
 
+// An export of the same size: open, 200 000 WriteLine calls, close.
+void BM_WriteLine(benchmark::State& state) {
+  std::string line = "4711;Raum 0.12;B\u00fcro;Etage 5;" + std::string(50, 'x');
+  const int64_t lines = Lines();
+  for (auto _ : state) {
+    CTextFile file;
+    file.FilePath(Scratch("-export.txt"));
+    file.OpenFile(tessera::foOutput);
+    for (int64_t i = 0; i < lines; ++i) benchmark::DoNotOptimize(file.WriteLine(line));
+    file.CloseFile();
+  }
+  state.SetBytesProcessed(state.iterations() * lines * static_cast<int64_t>(line.size() + 2));
+}
+
 void BM_StdGetline(benchmark::State& state) {
   for (auto _ : state) {
     std::ifstream in(ImportFile(), std::ios::binary);
@@ -89,6 +104,7 @@ void BM_StdGetline(benchmark::State& state) {
 BENCHMARK(BM_ReadLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLineA)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Unix2Dos)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StdGetline)->Unit(benchmark::kMillisecond);
 
 }  // namespace
@@ -100,5 +116,6 @@ int main(int argc, char** argv) {
   std::filesystem::remove(ImportFile());
   std::filesystem::remove(Scratch("-work.txt"));
   std::filesystem::remove(Scratch("-work_.txt"));
+  std::filesystem::remove(Scratch("-export.txt"));
   return 0;
 }

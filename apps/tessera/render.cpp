@@ -201,21 +201,6 @@ nlohmann::ordered_json Placement(const RasterBackground& raster) {
           {"Zoom", raster.Zoom()}};
 }
 
-// Whether "Raster.ini" holds `raster`'s file and placement as a host reads them back, key by key,
-// so that the picture is not loaded a second time.
-bool SettingsHoldPlacement(const ParsedCommand& command, const std::string& directory, int32_t floor,
-                           const RasterBackground& raster) {
-  const std::string file = RasterIniPath(directory);
-  const std::string section = FloorSection(command, floor);
-  const auto stored = [&](const char* key) { return SharedGTool().GetIniString(file, section, key, ""); };
-  const std::string factor = stored("Faktor");
-  return stored("Datei") == raster.FilePath() &&
-         stored("DX") == platform::CStr(platform::Variant(raster.Dx())) &&
-         stored("DY") == platform::CStr(platform::Variant(raster.Dy())) &&
-         platform::IsNumeric(platform::Variant(factor)) &&
-         platform::CLng(platform::Variant(platform::CDbl(platform::Variant(factor)))) == raster.Zoom();
-}
-
 // A surface counts against the budget of a picture load, at 4 bytes a pixel.
 bool WithinPictureBudget(const std::vector<double>& size) {
   const double bytes = std::abs(size[0]) * std::abs(size[1]) * 4;
@@ -300,6 +285,9 @@ int Render(const ParsedCommand& command) {
 
 int Place(const ParsedCommand& command) {
   const int32_t floor = WholeNumber("FLOOR", command.positional(1));
+  // A floor without extent cannot be fitted; ruled out here, every failure of GenTrans is its write.
+  if (command.whole("--width") < 1 || command.whole("--height") < 1)
+    throw UsageError("--width and --height must be at least 1");
   return Answered([&] {
     std::string directory = RasterDirectory(command.positional(0));
     const std::string& file = command.positional(2);
@@ -309,11 +297,11 @@ int Place(const ParsedCommand& command) {
     const std::string absolute = platform::ToLibraryPath(std::filesystem::absolute(file).lexically_normal());
     if (!raster->LoadRasterFile(absolute, floor, command.whole("--height"), true, directory))
       throw Failure("the raster file '" + file + "' did not load");
-    raster->GenTrans(command.whole("--width"));
-    // GenTrans reports a failed write in a message box and carries on, so the settings are read
-    // back: a placement that a host would not find there (a full disk, a read-only file) failed.
-    if (!SettingsHoldPlacement(command, directory, floor, *raster))
-      throw Failure("the placement was not written to '" + Shown(RasterIniPath(directory)) + "'");
+    try {
+      raster->GenTrans(command.whole("--width"));
+    } catch (const platform::RuntimeError& error) {
+      throw Failure("cannot write '" + Shown(RasterIniPath(directory)) + "': " + error.description());
+    }
     return Placement(*raster);
   });
 }

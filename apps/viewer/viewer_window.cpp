@@ -12,6 +12,7 @@
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/ui.hpp"
+#include "tessera/raster/raster_settings.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -118,9 +119,20 @@ void ViewerWindow::LoadPlan() {
   auto raster = view_->raster() ? view_->raster() : NewRaster(*current_);
   std::string directory = raster_dir_;
   if (!raster->LoadRasterFile("", current_->id, static_cast<int32_t>(floor_.height), true, directory)) return;
-  raster->GenTrans(static_cast<int32_t>(floor_.width));
+  std::string unsaved;
+  try {
+    raster->GenTrans(static_cast<int32_t>(floor_.width));
+  } catch (const platform::RuntimeError& error) {
+    // The fitted placement could not be saved, and GenTrans dropped it: the plan shows unplaced.
+    unsaved = "cannot write '" + platform::ToHostPath(RasterIniPath(raster_dir_)).string() +
+              "': " + error.description();
+  }
   view_->ShowFloor(raster, floor_, StoredFactor(*current_, raster_dir_));
-  UpdateCommands();
+  if (unsaved.empty()) {
+    UpdateCommands();
+  } else {
+    Report(Text(unsaved));
+  }
 }
 
 void ViewerWindow::ToggleVisible() {

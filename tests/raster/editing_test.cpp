@@ -168,19 +168,35 @@ TEST_F(EditingTest, AMoveToTargetAndOkStoreThePlacement) {
             std::string::npos);
 }
 
-// The settings-file layer reports a write it cannot do itself, one box per key, so nothing reaches
-// the end of the dialog: the placement counts as saved and stays in effect.
-TEST_F(EditingTest, AWriteTheSettingsLayerCannotDoIsReportedByIt) {
-  std::filesystem::create_directory(dir_.path() / "Raster.ini");
+// OK on a placement that cannot be saved (a read-only file, a raster directory gone) ends unsaved,
+// without a message: TransEnd(false), the placement kept in effect, and the reason kept for a host.
+TEST_F(EditingTest, APlacementThatCannotBeSavedEndsUnsavedAndStaysInEffect) {
+  WriteBytes(dir_.path() / "Raster.ini", "[5]\r\nDX=7\r\n");
+  std::filesystem::permissions(dir_.path() / "Raster.ini", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const std::filesystem::path gone = dir_.path() / "gone";
+  const std::string ini = (dir_.path() / "Raster.ini").string();
+  for (const auto& [directory, reason] :
+       {std::pair{dir_.path().string(), "cannot write '" + ini + "': Permission denied"},
+        std::pair{gone.string(), "cannot write '" + (gone / "Raster.ini").string() + "': Path not found"}}) {
+    std::string initial = directory;
+    ASSERT_TRUE(raster_->LoadRasterFile((dir_.path() / "plan.bmp").string(), 5, 20000, true, initial));
+    raster_->SetTrans(0, 0, 10);
+    log_.clear();
+    raster_->EditTrans();
+    Dialog().SSTab1.ClickTab(1);
+    Type(Dialog().edDx, "1");
+    Dialog().pbShift.Click();
+    Dialog().pbOk.Click();
+    EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransEnd(false)"}));
+    EXPECT_EQ(raster_->Dx(), -100);
+    EXPECT_EQ(raster_->SaveFailure(), reason);
+  }
+  EXPECT_TRUE(ui_->message_boxes().empty());
+  EXPECT_EQ(ReadBytes(dir_.path() / "Raster.ini"), "[5]\r\nDX=7\r\n");
   raster_->EditTrans();
-  Dialog().SSTab1.ClickTab(1);
-  Type(Dialog().edDx, "1");
-  Dialog().pbShift.Click();
-  Dialog().pbOk.Click();
-  EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransEnd(true)"}));
-  EXPECT_EQ(raster_->Dx(), -100);
-  ASSERT_EQ(ui_->message_boxes().size(), 5u);
-  EXPECT_EQ(ui_->message_boxes()[0].style, 16);
+  Dialog().pbCancel.Click();
+  EXPECT_EQ(raster_->SaveFailure(), "");
 }
 
 TEST_F(EditingTest, InitEndsEditingAsCancelDoes) {

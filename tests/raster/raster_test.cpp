@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,43 @@ TEST_F(RasterTest, CopyingAnEmptySectionLeavesTheTargetAndClearIniEndsTheRaster)
   ASSERT_NE(raster, nullptr);
   raster->ClearIni();
   EXPECT_EQ(tool_.RasterBgrdFromIni(3, 100, dir_), nullptr);
+}
+
+// Into a read-only "Raster.ini" every member that saves fails as its error style says, with one
+// message at most, and the file stays as it was: a section is written whole or not at all.
+TEST_F(RasterTest, EveryMemberThatSavesFailsOnceAndLeavesTheFileAsItWas) {
+  WriteIni("[3]\r\nDatei=plan.bmp\r\nDX=1\r\nDY=2\r\nFaktor=3\r\n");
+  const std::string before = Ini();
+  std::filesystem::permissions(directory_ / "Raster.ini", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const auto raster = tool_.RasterBgrdFromIni(3, 100, dir_);
+  ASSERT_NE(raster, nullptr);
+  const std::string denied = "\r\nPermission denied";
+  const struct {
+    const char* member;
+    std::function<void()> call;
+    int32_t passed_on;
+    std::vector<MessageBoxCall> boxes;
+  } cases[] = {
+      {"Visible", [&] { raster->Visible(false); }, 0, {{"CRasterBgrd.Visible" + denied, 16, "Tessera"}}},
+      {"ClearIni", [&] { raster->ClearIni(); }, platform::err::kPermissionDenied, {}},
+      {"RasterBgrdCopyIniData",
+       [&] { tool_.RasterBgrdCopyIniData(3, 4, dir_); },
+       0,
+       {{"GTool.RasterBgrdCopyIniData" + denied, 16, "Tessera"}}},
+      {"GenTrans", [&] { raster->GenTrans(400); }, platform::err::kPermissionDenied, {}},
+  };
+  for (const auto& c : cases) {
+    const std::size_t shown = ui_->message_boxes().size();
+    EXPECT_EQ(ErrorNumberOf(c.call), c.passed_on) << c.member;
+    EXPECT_EQ(std::vector<MessageBoxCall>(ui_->message_boxes().begin() + static_cast<std::ptrdiff_t>(shown),
+                                          ui_->message_boxes().end()),
+              c.boxes)
+        << c.member;
+    EXPECT_EQ(Ini(), before) << c.member;
+  }
+  EXPECT_EQ(ErrorNumberOf([&] { raster->Dx(); }), platform::err::kObjectNotSet)
+      << "GenTrans releases the placement it could not save";
 }
 
 TEST_F(RasterTest, TheSecondKindUsesItsOwnSections) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/temp_dir.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/runtime/error.hpp"
@@ -91,6 +93,29 @@ TEST_F(TextAttribut, WithoutASectionNeitherMemberTouchesFileOrObject) {
   a.ReadFromIni(ini_);
   EXPECT_EQ(ReadBytes(ini_), "[]\r\nFontSize=30\r\n");
   EXPECT_EQ(a.FontSize(), 12);
+}
+
+// A file that cannot take the seven keys gets none of them and one plain report, not one per key.
+TEST_F(TextAttribut, AFileThatCannotBeWrittenGetsNoKeyAndOneReport) {
+  WriteBytes(ini_, "[Raumtext]\r\nFontSize=30\r\n");
+  std::filesystem::permissions(ini_, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  std::filesystem::create_directory(dir_.path() / "folder.ini");
+  const struct {
+    std::string path;
+    std::string description;
+  } cases[] = {{ini_, "Permission denied"},
+               {dir_.File("folder.ini"), "Path/File access error"},
+               {dir_.File("gone/Talmo.ini"), "Path not found"}};
+  CTextAttribut a;
+  Style(a);
+  for (const auto& c : cases) {
+    const std::size_t shown = ui_->message_boxes().size();
+    a.Write2Ini(c.path);
+    ASSERT_EQ(ui_->message_boxes().size(), shown + 1) << c.path;
+    EXPECT_EQ(ui_->message_boxes().back(), (platform::MessageBoxCall{c.description, 16, "Tessera"}));
+  }
+  EXPECT_EQ(ReadBytes(ini_), "[Raumtext]\r\nFontSize=30\r\n");
 }
 
 TEST_F(TextAttribut, CopyFromNoneIsPassedOn) {

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QStatusBar>
+#include <filesystem>
+
 #include "plan_directory.hpp"
 #include "qt/test_application.hpp"
 #include "tessera/platform/runtime/convert.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/raster_settings.hpp"
@@ -37,6 +41,15 @@ TEST(ViewerWindowTest, LoadPlanAsksForTheFileFitsItToTheFloorAndShowHideIsStored
   EXPECT_EQ(stored("Sichtbar"), platform::CStr(platform::Variant(false)));
   window.LoadPlan();  // cancelled: the plan stays as it was
   EXPECT_EQ(window.view().plan_factor(), 300);
+
+  // A fitted placement that cannot be saved is said in the status bar, not thrown at Qt.
+  const std::filesystem::path ini = platform::ToHostPath(RasterIniPath(dir.path()));
+  std::filesystem::permissions(ini, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  ui->ScriptFileOpen(dir.path() + "\\plan.bmp");
+  window.LoadPlan();
+  EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
+            "cannot write '" + ini.string() + "': Permission denied");
   EXPECT_TRUE(ui->message_boxes().empty());
 }
 

@@ -61,6 +61,7 @@ class TESSERA_API RasterBackground : public platform::Object,
   void SetTrans(int32_t lDx, int32_t lDy, double dFactor);
   void Draw(const platform::ObjectRef& Ctrl, const std::shared_ptr<mensura::MensTrans>& Trans,
             const std::shared_ptr<mensura::MensRect>& LogClipRect);
+  // Empties the five keys of the section in one rewrite; a file that cannot take it raises.
   void ClearIni();
 
   // Interactive editing: the transformation dialog and the mouse in the floor's logical
@@ -77,6 +78,10 @@ class TESSERA_API RasterBackground : public platform::Object,
   const std::shared_ptr<platform::Picture>& picture() const { return m_Picture.picture(); }
   // The open transformation dialog, for views and inspection; nullptr while not editing.
   const std::shared_ptr<frmTrans>& TransDialog() const { return m_TransDlg; }
+  // Why the last end of the dialog with OK could not save the placement, naming the settings file
+  // ("cannot write '/p/Raster/Raster.ini': Permission denied"); "" after a save or a cancel. For a
+  // host that says more than TransEnd's false.
+  const std::string& SaveFailure() const { return save_failure_; }
 
  protected:
   explicit RasterBackground(const RasterFlavour& flavour);
@@ -132,6 +137,7 @@ class TESSERA_API RasterBackground : public platform::Object,
   std::shared_ptr<CDrawLine> m_Line;
   std::shared_ptr<frmTrans> m_TransDlg;
   frame::EventSource<RasterEvents> events_;
+  std::string save_failure_;
 };
 
 }  // namespace tessera

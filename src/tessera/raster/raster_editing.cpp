@@ -9,7 +9,9 @@
 #include "tessera/frame/errors/error_styles.hpp"
 #include "tessera/frame/shared/shared_objects.hpp"
 #include "tessera/platform/runtime/checked.hpp"
+#include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/format.hpp"
+#include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/raster_background.hpp"
 
@@ -170,8 +172,16 @@ void RasterBackground::m_TransDlg_OnEndDlg(bool bOk) {
     if (m_TransDlg) m_TransDlg->Connect(nullptr);
     m_TransDlg.reset();
   });
+  save_failure_.clear();
   if (bOk) {
-    step([&] { WriteIni(); });
+    // A placement that cannot be saved stays in effect; the host hears of it only as TransEnd's
+    // false, and SaveFailure keeps why. The clean-up runs while the error is being handled.
+    frame::EndQuietly([&] { WriteIni(); },
+                      [&] {
+                        failed = true;
+                        save_failure_ = "cannot write '" + platform::ToHostPath(IniFile()).string() +
+                                        "': " + platform::ToRuntimeError().description();
+                      });
   } else {
     step([&] { Checked(m_Trans).CopyFrom(Checked(m_TransOld)); });
   }

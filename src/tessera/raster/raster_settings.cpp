@@ -1,6 +1,6 @@
 #include "tessera/raster/raster_settings.hpp"
 
-#include "tessera/tool/gtool.hpp"
+#include "tessera/tool/ini_values.hpp"
 
 namespace tessera {
 
@@ -13,9 +13,9 @@ std::string RasterIniPath(const std::string& raster_dir) {
 }
 
 void WriteRasterSection(const std::string& file, const std::string& section, const RasterValues& values) {
-  for (std::size_t i = 0; i < kRasterKeys.size(); ++i) {
-    SharedGTool().WriteIniString(file, section, std::string(kRasterKeys[i]), values[i]);
-  }
+  IniValues record;
+  for (std::size_t i = 0; i < kRasterKeys.size(); ++i) record.emplace_back(kRasterKeys[i], values[i]);
+  WriteIniValues(file, section, record);
 }
 
 }  // namespace tessera

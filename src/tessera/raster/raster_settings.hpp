@@ -31,7 +31,8 @@ TESSERA_API std::string RasterSectionName(std::string_view prefix, int32_t id);
 // The settings file of a raster directory given without its trailing "\".
 TESSERA_API std::string RasterIniPath(const std::string& raster_dir);
 
-// Writes the five keys in their order through the shared GTool's WriteIniString.
+// Writes the five keys in their order in one rewrite of the file: all of them, or none and the
+// run-time error raised, so that a placement is never saved in part and fails once.
 void WriteRasterSection(const std::string& file, const std::string& section, const RasterValues& values);
 
 }  // namespace tessera

@@ -4,6 +4,7 @@
 #include "tessera/frame/shared/shared_objects.hpp"
 #include "tessera/platform/runtime/convert.hpp"
 #include "tessera/tool/gtool.hpp"
+#include "tessera/tool/ini_values.hpp"
 
 namespace tessera {
 
@@ -61,16 +62,17 @@ void CTextAttribut::ReadFromIni(const std::string& stIniPath) {
 
 void CTextAttribut::Write2Ini(const std::string& stIniPath) {
   if (ini_section_.empty()) return;
-  const auto write = [&](const char* key, const platform::Variant& value) {
-    SharedGTool().WriteIniString(stIniPath, ini_section_, key, platform::CStr(value));
-  };
-  write("FontName", font_name_);
-  write("FontSize", font_size_);
-  write("FontColor", font_color_);
-  write("FontBold", font_bold_);
-  write("FontItalic", font_italic_);
-  write("FontStrikeThrough", font_strike_through_);
-  write("FontUnderline", font_underline_);
+  const auto text = [](const platform::Variant& value) { return platform::CStr(value); };
+  const IniValues values{{"FontName", font_name_},
+                         {"FontSize", text(font_size_)},
+                         {"FontColor", text(font_color_)},
+                         {"FontBold", text(font_bold_)},
+                         {"FontItalic", text(font_italic_)},
+                         {"FontStrikeThrough", text(font_strike_through_)},
+                         {"FontUnderline", text(font_underline_)}};
+  // One rewrite for the seven keys: a file that cannot take them keeps none of them and gives the
+  // one report that a single WriteIniString gives, not one per key.
+  frame::ReportPlain([&] { WriteIniValues(stIniPath, ini_section_, values); });
 }
 
 }  // namespace tessera

@@ -4,8 +4,8 @@
 // The setters store what they are given, unchecked. ReadFromIni passes over every key that is
 // missing, empty or does not convert, so the field keeps its value; every other member lets an
 // error reach the caller unchanged. Both settings-file members do nothing while IniSection is
-// empty. The settings file is reached through the shared GTool, whose own failures it reports
-// itself.
+// empty. The settings file is read through the shared GTool; a write that the file cannot take
+// is reported once in a plain report, as GTool's own WriteIniString reports it, and not passed on.
 #pragma once
 
 #include <cstdint>
@@ -47,7 +47,9 @@ class TESSERA_API CTextAttribut : public platform::Object {
   void CopyFrom(std::shared_ptr<CTextAttribut> obj);
   void ReadFromIni(const std::string& stIniPath);
   // The seven keys in the order FontName, FontSize, FontColor, FontBold, FontItalic,
-  // FontStrikeThrough, FontUnderline; the flags as the locale's words for true and false.
+  // FontStrikeThrough, FontUnderline; the flags as the locale's words for true and false. All
+  // seven in one rewrite of the file: a file that cannot take them keeps none, with one plain
+  // report.
   void Write2Ini(const std::string& stIniPath);
 
  private:

@@ -1,5 +1,6 @@
 #include "tessera/text/ctextfile.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "tessera/frame/shared/shared_objects.hpp"
 #include "tessera/platform/runtime/file_system.hpp"
 #include "tessera/platform/runtime/numbered_files.hpp"
+#include "tessera/platform/runtime/strings.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -18,7 +20,7 @@ namespace {
 constexpr int32_t kLineAPieceLength = 2001;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
-constexpr std::string_view kNul{"\0", 1};
+constexpr std::string_view kLineEnds = "\r\n";
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
 
@@ -101,8 +103,8 @@ bool CTextFile::OpenFile(FileOpenConstans eOpenMode) {
 
 bool CTextFile::ReadLine(std::string& stLine) {
   return frame::EndQuietly<bool>([&](bool& result) {
-    if (!CanRead() || platform::Eof(file_number_)) return;
-    stLine = platform::LineInput(file_number_);
+    if (!CanRead()) return;
+    stLine = platform::LineInput(file_number_);  // past the end it raises, and stLine stays
     result = true;
   });
 }
@@ -121,14 +123,16 @@ bool CTextFile::ReadLineA(std::string& stLine) {
   stLine.clear();
   return frame::EndQuietly<bool>([&](bool& result) {
     if (!CanRead()) return;
-    std::string character = platform::InputChars(1, file_number_);
-    while (IsLineEnd(character)) character = platform::InputChars(1, file_number_);
-    for (int32_t count = 1;; ++count) {
-      stLine += character == kNul ? std::string(" ") : character;
-      if (platform::Eof(file_number_) || count >= kLineAPieceLength) break;
-      character = platform::InputChars(1, file_number_);
-      if (IsLineEnd(character)) break;
-    }
+    const platform::OneLook look(file_number_);
+    std::string first = platform::InputChars(1, file_number_);
+    while (IsLineEnd(first)) first = platform::InputChars(1, file_number_);
+    const std::string rest = platform::InputUntil(file_number_, kLineEnds, kLineAPieceLength - 1);
+    // Stopped short of a whole piece and of the end, the piece stopped at a line end, which it
+    // takes along.
+    if (platform::Len(rest) < kLineAPieceLength - 1 && !platform::Eof(file_number_))
+      platform::InputChars(1, file_number_);
+    stLine = first + rest;
+    std::replace(stLine.begin(), stLine.end(), '\0', ' ');
     result = true;
   });
 }

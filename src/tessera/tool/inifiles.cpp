@@ -10,6 +10,7 @@
 #include "tessera/platform/runtime/file_system.hpp"
 #include "tessera/platform/runtime/strings.hpp"
 #include "tessera/tool/gtool.hpp"
+#include "tessera/tool/ini_values.hpp"
 
 namespace tessera {
 
@@ -59,6 +60,13 @@ void GTool::WriteIniString(const std::string& stIniPath, const std::string& stTo
     platform::WritePrivateProfileStringA(AnsiArgument(stTopic).c_str(), AnsiArgument(stItem).c_str(),
                                          AnsiArgument(stString).c_str(), AnsiArgument(stIniPath).c_str());
   });
+}
+
+void WriteIniValues(const std::string& stIniPath, const std::string& stTopic, const IniValues& values) {
+  IniValues ansi;
+  ansi.reserve(values.size());
+  for (const auto& [key, value] : values) ansi.emplace_back(AnsiArgument(key), AnsiArgument(value));
+  platform::WriteProfileValues(AnsiArgument(stTopic), ansi, AnsiArgument(stIniPath));
 }
 
 bool GTool::GetIniSection(const std::string& stIniPath, const std::string& stTopic,

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -131,16 +132,54 @@ TEST_F(NumberedFiles, BinaryAndRandomPositions) {
   EXPECT_EQ(ErrorNumberOf([] { LineInput(1); }), err::kBadFileMode);
 }
 
-TEST_F(NumberedFiles, AWriteFaultLeavesWhatWasWrittenAndRaisesOnClose) {
-  const std::string path = dir_.File("f.txt");
-  OpenFile(path, FileMode::kOutput, 1);
-  {
-    const ScopedWriteFault fault(4, err::kDiskFull);
-    PrintLine(1, "abcdef");
-    EXPECT_EQ(ErrorNumberOf([] { CloseFile(1); }), err::kDiskFull);
+// A full disk fails the write that needs the space, whether space is claimed ahead or every write
+// goes straight through; what was accepted before is written out whole, and nothing else.
+TEST_F(NumberedFiles, AFullDiskFailsTheWriteThatNeedsTheSpace) {
+  for (const bool claims : {true, false}) {
+    const std::string path = dir_.File("f.txt");
+    OpenFile(path, FileMode::kOutput, 1);
+    std::string accepted;
+    {
+      const ScopedDiskSpace disk(20, claims);
+      for (const char* line : {"abcdef", "ghijkl", "m", "nopqrstu"}) {
+        if (ErrorNumberOf([&] { PrintLine(1, line); }) == 0) accepted += std::string(line) + "\r\n";
+      }
+      EXPECT_EQ(ErrorNumberOf([] { PrintLine(1, "vwxyz"); }), err::kDiskFull) << claims;
+      EXPECT_EQ(LOF(1), static_cast<int32_t>(accepted.size()));
+      CloseFile(1);
+    }
+    EXPECT_EQ(accepted, "abcdef\r\nghijkl\r\nm\r\n") << claims;
+    EXPECT_EQ(ReadBytes(path), accepted) << claims;
   }
-  EXPECT_EQ(FreeFile(), 1) << "the number came back although the write failed";
-  EXPECT_EQ(ReadBytes(path), "abcd");
+}
+
+TEST_F(NumberedFiles, CloseGivesBackTheSpaceClaimedAhead) {
+  const std::string path = dir_.File("small.txt");
+  OpenFile(path, FileMode::kOutput, 1);
+  PrintLine(1, "x");
+  CloseFile(1);
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_LT(info.st_blocks * 512, 64 * 1024);
+}
+
+TEST_F(NumberedFiles, ReadingFollowsTheFileAsItIsNow) {
+  const std::string path = File("grows.txt", "one\r\ntwo\r\nthree\r\n");
+  OpenFile(path, FileMode::kInput, 1);
+  EXPECT_EQ(LineInput(1), "one");
+  std::filesystem::resize_file(path, 7);
+  EXPECT_EQ(LOF(1), 7);
+  EXPECT_EQ(LineInput(1), "tw") << "the bytes read ahead are no longer the file's";
+  EXPECT_TRUE(Eof(1));
+  EXPECT_EQ(ErrorNumberOf([] { InputChars(1, 1); }), err::kInputPastEndOfFile);
+  WriteBytes(path, "one\r\ntwo\r\nfour\rfive");
+  EXPECT_FALSE(Eof(1));
+  EXPECT_EQ(InputUntil(1, "\r", 100), "o");
+  EXPECT_EQ(InputChars(2, 1), "\r\n");
+  EXPECT_EQ(InputUntil(1, "\r\n", 2), "fo");
+  EXPECT_EQ(LineInput(1), "ur");
+  EXPECT_EQ(InputUntil(1, "\r", 100), "five");
+  EXPECT_EQ(InputUntil(1, "\r", 100), "");
 }
 
 }  // namespace

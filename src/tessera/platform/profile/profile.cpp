@@ -109,6 +109,22 @@ int32_t WritePrivateProfileStringA(const char* section, const char* key, const c
   return 1;
 }
 
+void WriteProfileValues(const std::string& section,
+                        const std::vector<std::pair<std::string, std::string>>& values,
+                        const std::string& file) {
+  RequireSectionName(section);
+  for (const auto& [key, value] : values) {
+    RequireKeyName(key);
+    RequireStorable(value, kLineBreaks);
+  }
+  EditIniFile(file, [&](const IniDocument& document) {
+    std::string bytes = document.bytes();
+    for (const auto& [key, value] : values)
+      bytes = IniDocument(std::move(bytes)).WithValue(section, key, value);
+    return bytes;
+  });
+}
+
 uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, uint32_t size, const char* file) {
   if (section == nullptr || file == nullptr) return CopyList({}, buffer, size);
   return CopyList(ReadIniFile(file)->SectionLines(section), buffer, size);

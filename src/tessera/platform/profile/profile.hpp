@@ -8,6 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tessera::platform {
 
@@ -22,6 +25,13 @@ uint32_t GetPrivateProfileStringA(const char* section, const char* key, const ch
 // Sets the value of `key` in `section`, creating the file, the section and the key as needed; a
 // nullptr `value` removes the key and a nullptr `key` the whole section. Answers 1.
 int32_t WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* file);
+
+// Sets several keys of `section` in one rewrite of the file, in their order, creating the file,
+// the section and the keys as needed: the file takes all of them or, raising, none. No Windows
+// call does this; it is for a record of several keys that must not be saved in part.
+void WriteProfileValues(const std::string& section,
+                        const std::vector<std::pair<std::string, std::string>>& values,
+                        const std::string& file);
 
 // Copies the section's lines ("key=value", or the line itself when it has no "="), each followed
 // by a NUL and the list by a further NUL; answers the characters copied without the final NUL, 0

@@ -14,6 +14,8 @@
 #include <system_error>
 
 #include "tessera/platform/runtime/codepage.hpp"
+#include "tessera/platform/runtime/disk_space.hpp"
+#include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/runtime/regular_file.hpp"
 
@@ -22,6 +24,8 @@ namespace tessera::platform {
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
+// How far ahead of the buffer space is claimed at once: one claim serves many writes.
+constexpr int64_t kClaimAhead = 1024 * 1024;
 
 struct NumberedFile {
   int descriptor = -1;
@@ -32,11 +36,21 @@ struct NumberedFile {
   dev_t device = 0;
   ino_t inode = 0;
   int64_t position = 0;  // byte offset of the next read or write, from 0
-  int64_t size = 0;      // the file's length, buffered writes included
+  int64_t size = 0;      // the file's length as last looked at, buffered writes included
+  // The file's length and modification time when last looked at; the bytes read ahead are its
+  // bytes only while both stay so.
+  int64_t seen_size = 0;
+  timespec seen_modified{};
   std::string read_buffer;
   int64_t read_start = 0;
   std::string write_buffer;
   int64_t write_start = 0;
+  // Bytes whose space on disk is held: the file's own bytes at the open, then what claims
+  // reserved ahead of the buffer. Where the file system cannot claim, every write goes through.
+  int64_t claimed_from = 0;
+  int64_t claimed_to = 0;
+  bool write_through = false;
+  bool in_one_look = false;  // a OneLook has looked at the file for the reads that follow
 };
 
 std::array<std::optional<NumberedFile>, kMaxFileNumber + 1>& Table() {
@@ -76,13 +90,31 @@ struct Promise {
 };
 thread_local Promise promise;
 
-struct WriteFault {
-  std::size_t bytes_left = 0;
-  int32_t number = 0;
+struct DiskSpace {
+  int64_t free_bytes = 0;
+  bool claims = true;
 };
-std::optional<WriteFault>& ActiveWriteFault() {
-  static std::optional<WriteFault> fault;
-  return fault;
+std::optional<DiskSpace>& TestDisk() {
+  static std::optional<DiskSpace> disk;
+  return disk;
+}
+
+// Takes up to `wanted` bytes from the test disk, all of them when there is none; answers how many.
+int64_t TakeSpace(int64_t wanted) {
+  auto& disk = TestDisk();
+  if (!disk) return wanted;
+  const int64_t taken = std::min(wanted, disk->free_bytes);
+  disk->free_bytes -= taken;
+  return taken;
+}
+
+Claim ClaimOnDisk(int fd, int64_t from, int64_t to) {
+  const auto& disk = TestDisk();
+  if (disk && !disk->claims) return Claim::kUnsupported;
+  if (disk && disk->free_bytes < to - from) return Claim::kNoRoom;
+  const Claim claim = ClaimSpace(fd, from, to);
+  if (claim == Claim::kClaimed) TakeSpace(to - from);
+  return claim;
 }
 
 bool InRange(int16_t number) {
@@ -158,10 +190,11 @@ NumberedFile Prepared(Descriptor descriptor, const struct stat& status, FileMode
   file.can_write = flags.writes;
   file.device = status.st_dev;
   file.inode = status.st_ino;
-  file.size = status.st_size;
+  file.size = file.seen_size = file.claimed_to = status.st_size;
+  file.seen_modified = status.st_mtim;
   if (mode == FileMode::kOutput) {
     if (::ftruncate(descriptor.get(), 0) != 0) Raise(err::kPathFileAccessError);
-    file.size = 0;
+    file.size = file.seen_size = file.claimed_to = 0;
   }
   if (mode == FileMode::kAppend) file.position = file.size;
   file.descriptor = descriptor.release();
@@ -169,12 +202,12 @@ NumberedFile Prepared(Descriptor descriptor, const struct stat& status, FileMode
 }
 
 // Writes the buffered bytes; the buffer is gone afterwards whether the write succeeded or not.
+// Written through, bytes take their space as they go, and a full disk may stop them partway.
 void Flush(NumberedFile& file) {
   std::string pending;
   pending.swap(file.write_buffer);
-  std::size_t allowed = pending.size();
-  auto& fault = ActiveWriteFault();
-  if (fault) allowed = std::min(allowed, fault->bytes_left);
+  const auto wanted = static_cast<int64_t>(pending.size());
+  const auto allowed = static_cast<std::size_t>(file.write_through ? TakeSpace(wanted) : wanted);
   std::size_t done = 0;
   while (done < allowed) {
     const ssize_t written = ::pwrite(file.descriptor, pending.data() + done, allowed - done,
@@ -183,23 +216,81 @@ void Flush(NumberedFile& file) {
     if (written <= 0) Raise(FileErrorNumber(std::error_code(errno, std::generic_category())));
     done += static_cast<std::size_t>(written);
   }
-  if (fault) {
-    fault->bytes_left -= allowed;
-    if (allowed < pending.size()) Raise(fault->number);
+  if (allowed < pending.size()) Raise(err::kDiskFull);
+}
+
+// Holds the space of the bytes [from, to) before they are taken into the buffer, so that a full
+// disk fails this write and not the later flush of bytes already accepted. Claims well ahead, or
+// just what the write needs when the disk has less room; raises 61 when not even that is there.
+void ClaimFor(NumberedFile& file, int64_t from, int64_t to) {
+  if (file.write_through || (from >= file.claimed_from && to <= file.claimed_to)) return;
+  const bool extends = from >= file.claimed_from && from <= file.claimed_to;
+  const int64_t start = extends ? file.claimed_to : from;
+  for (const int64_t end : {std::max(to, from + kClaimAhead), to}) {
+    const Claim claim = ClaimOnDisk(file.descriptor, start, end);
+    if (claim == Claim::kUnsupported) {
+      file.write_through = true;
+      if (!file.write_buffer.empty()) Flush(file);
+      return;
+    }
+    if (claim == Claim::kClaimed) {
+      if (!extends) file.claimed_from = from;
+      file.claimed_to = end;
+      return;
+    }
+  }
+  Raise(err::kDiskFull);
+}
+
+// A write that went straight to disk and failed there is taken back as far as it lengthened the
+// file, so that a partial line is not left behind.
+void WriteThrough(NumberedFile& file, int64_t from, int64_t size_before) {
+  try {
+    Flush(file);
+  } catch (...) {
+    if (file.size > size_before) {
+      [[maybe_unused]] const int ignored = ::ftruncate(file.descriptor, size_before);
+    }
+    file.position = from;
+    file.size = size_before;
+    throw;
   }
 }
 
 void Write(NumberedFile& file, std::string_view bytes) {
-  file.read_buffer.clear();
   if (!file.write_buffer.empty() &&
       file.write_start + static_cast<int64_t>(file.write_buffer.size()) != file.position) {
     Flush(file);
   }
-  if (file.write_buffer.empty()) file.write_start = file.position;
+  const int64_t from = file.position;
+  const int64_t size_before = file.size;
+  ClaimFor(file, from, from + static_cast<int64_t>(bytes.size()));
+  file.read_buffer.clear();
+  if (file.write_buffer.empty()) file.write_start = from;
   file.write_buffer.append(bytes);
   file.position += static_cast<int64_t>(bytes.size());
   file.size = std::max(file.size, file.position);
-  if (file.write_buffer.size() >= kBufferSize) Flush(file);
+  if (file.write_through) {
+    WriteThrough(file, from, size_before);
+  } else if (file.write_buffer.size() >= kBufferSize) {
+    Flush(file);
+  }
+}
+
+// Looks at the file as it is now, since another program may have cut, grown or rewritten it: its
+// length, and whether the bytes read ahead are still its bytes.
+void Refresh(NumberedFile& file) {
+  if (file.in_one_look) return;
+  struct stat info {};
+  if (::fstat(file.descriptor, &info) != 0) Raise(err::kDeviceIoError);
+  if (info.st_size != file.seen_size || info.st_mtim.tv_sec != file.seen_modified.tv_sec ||
+      info.st_mtim.tv_nsec != file.seen_modified.tv_nsec) {
+    file.read_buffer.clear();
+    file.seen_size = info.st_size;
+    file.seen_modified = info.st_mtim;
+  }
+  const int64_t buffered_end = file.write_start + static_cast<int64_t>(file.write_buffer.size());
+  file.size = file.write_buffer.empty() ? info.st_size : std::max<int64_t>(info.st_size, buffered_end);
 }
 
 // The bytes from the position to the end of the read buffer, refilled when the position has left
@@ -219,7 +310,9 @@ std::string_view Buffered(NumberedFile& file) {
     if (got < 0) Raise(err::kDeviceIoError);
   }
   const auto from = static_cast<std::size_t>(file.position - file.read_start);
-  return std::string_view(file.read_buffer).substr(from);  // empty when the file shrank under us
+  const auto to = static_cast<std::size_t>(
+      std::min<int64_t>(file.size - file.read_start, static_cast<int64_t>(file.read_buffer.size())));
+  return std::string_view(file.read_buffer).substr(from, to - std::min(from, to));  // ends at the length seen
 }
 
 std::string ReadBytes(NumberedFile& file, std::size_t count) {
@@ -276,10 +369,14 @@ void CloseFile(int16_t number) {
   if (!InRange(number) || !Table()[static_cast<std::size_t>(number)]) return;
   NumberedFile file = std::move(*Table()[static_cast<std::size_t>(number)]);
   Table()[static_cast<std::size_t>(number)].reset();
+  // Space claimed past the end goes back, on every way out.
   struct Closer {
-    int descriptor;
-    ~Closer() { ::close(descriptor); }
-  } closer{file.descriptor};
+    const NumberedFile& file;
+    ~Closer() {
+      if (file.claimed_to > file.size) ReleaseSpacePastEnd(file.descriptor, file.claimed_to);
+      ::close(file.descriptor);
+    }
+  } closer{file};
   if (!file.write_buffer.empty()) Flush(file);
 }
 
@@ -291,6 +388,7 @@ void CloseAllFiles() {
 std::string LineInput(int16_t number) {
   const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
+  Refresh(file);
   if (file.position >= file.size) Raise(err::kInputPastEndOfFile);
   std::string line;
   for (std::string_view ahead = Buffered(file); !ahead.empty(); ahead = Buffered(file)) {
@@ -311,8 +409,26 @@ std::string InputChars(int32_t count, int16_t number) {
   const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
   if (count < 0) Raise(err::kInvalidProcedureCall);
+  Refresh(file);
   const std::string bytes = ReadBytes(file, static_cast<std::size_t>(count));
   if (bytes.size() < static_cast<std::size_t>(count)) Raise(err::kInputPastEndOfFile);
+  return FromAnsi(bytes);
+}
+
+std::string InputUntil(int16_t number, std::string_view stops, int32_t count) {
+  const std::lock_guard lock(TableGuard());
+  NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
+  if (count < 0) Raise(err::kInvalidProcedureCall);
+  Refresh(file);
+  std::string bytes;
+  for (std::string_view ahead = Buffered(file);
+       !ahead.empty() && bytes.size() < static_cast<std::size_t>(count); ahead = Buffered(file)) {
+    ahead = ahead.substr(0, static_cast<std::size_t>(count) - bytes.size());
+    const std::size_t stop = std::min(ahead.find_first_of(stops), ahead.size());
+    bytes.append(ahead.substr(0, stop));
+    file.position += static_cast<int64_t>(stop);
+    if (stop < ahead.size()) break;
+  }
   return FromAnsi(bytes);
 }
 
@@ -326,6 +442,7 @@ std::string GetBytes(int16_t number, std::size_t count) {
   const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kBinary});
   if (!file.can_read) Raise(err::kPathFileAccessError);
+  Refresh(file);
   return ReadBytes(file, count);
 }
 
@@ -353,21 +470,37 @@ void Seek(int16_t number, int32_t position) {
 
 int32_t LOF(int16_t number) {
   const std::lock_guard lock(TableGuard());
-  return ToLong(OpenNumber(number).size);
+  NumberedFile& file = OpenNumber(number);
+  Refresh(file);
+  return ToLong(file.size);
 }
 
 bool Eof(int16_t number) {
   const std::lock_guard lock(TableGuard());
-  const NumberedFile& file = OpenNumber(number);
+  NumberedFile& file = OpenNumber(number);
+  Refresh(file);
   return file.position >= file.size;
 }
 
-ScopedWriteFault::ScopedWriteFault(std::size_t bytes_left, int32_t number) {
-  ActiveWriteFault() = WriteFault{bytes_left, number};
+OneLook::OneLook(int16_t number) : number_(number) {
+  const std::lock_guard lock(TableGuard());
+  NumberedFile& file = OpenNumber(number);
+  Refresh(file);
+  file.in_one_look = true;
 }
 
-ScopedWriteFault::~ScopedWriteFault() {
-  ActiveWriteFault().reset();
+OneLook::~OneLook() {
+  const std::lock_guard lock(TableGuard());
+  if (InRange(number_) && Table()[static_cast<std::size_t>(number_)])
+    Table()[static_cast<std::size_t>(number_)]->in_one_look = false;
+}
+
+ScopedDiskSpace::ScopedDiskSpace(std::size_t free_bytes, bool claims) {
+  TestDisk() = DiskSpace{static_cast<int64_t>(free_bytes), claims};
+}
+
+ScopedDiskSpace::~ScopedDiskSpace() {
+  TestDisk().reset();
 }
 
 }  // namespace tessera::platform

@@ -4,9 +4,9 @@
 // Paths are library paths ("\" separators). Text crosses in the ANSI code page, one byte a
 // character. Failures are the runtime's errors: 52 a number out of range or not open, 53 a missing
 // file for reading, 54 an operation the mode does not allow, 55 a number in use or a file that is
-// open for writing under another number, 62 reading past the end, 63 a position below 1, 67 no
-// free number, 70 a file that another open refuses to share or that may not be opened, 75 a path
-// that is no file, 76 a missing directory.
+// open for writing under another number, 61 a full disk, 62 reading past the end, 63 a position below 1, 67
+// no free number, 70 a file that another open refuses to share or that may not be opened, 75 a path that is
+// no file, 76 a missing directory.
 //
 // Sharing, as the runtime's default open on Windows: input and read-only binary opens take a shared
 // lock, so others may read the file too; every open that writes takes an exclusive lock, so the
@@ -14,16 +14,20 @@
 // process and between processes that lock the same way; a program that ignores them is not
 // stopped. Output truncates only after its lock is held.
 //
-// Reads and writes are buffered per number; Close writes out what is buffered and gives the number
-// back even when that write fails (its error is raised after). Used from one thread only.
+// Reads and writes are buffered per number. A write holds the disk space of what it buffers
+// before it answers (space is claimed ahead, where the file system can; elsewhere every write goes
+// straight through), so a full disk fails the write that needs the space (61), never the flush of bytes
+// already accepted; a write-through that fails takes its bytes back. Every read, LOF and EOF first
+// looks at the file as it is now: a file that another program cut or grew is read to its new end,
+// and bytes read ahead that it no longer holds are dropped. Close writes out what is buffered and
+// gives the number back even when that write fails (its error is raised after). Used from one
+// thread only.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::platform {
 
@@ -58,6 +62,10 @@ std::string LineInput(int16_t number);
 // left, 5 for a negative count.
 std::string InputChars(int32_t count, int16_t number);
 
+// At most `count` of the next characters, ending before the first of `stops`, which stays unread,
+// or at the end of the file ("" there). Input and Binary only; 5 for a negative count.
+std::string InputUntil(int16_t number, std::string_view stops, int32_t count);
+
 // Print #number, text: the text and CR LF. Output and Append only.
 void PrintLine(int16_t number, std::string_view text);
 
@@ -75,15 +83,30 @@ void Seek(int16_t number, int32_t position);
 int32_t LOF(int16_t number);
 bool Eof(int16_t number);
 
-// Test seam: once `bytes_left` more bytes have gone to the files, every write through numbered
-// files raises `number` until the fault is dropped. Lets a test see what an operation leaves
-// behind when the disk fails halfway.
-class ScopedWriteFault {
+// Looks at the file once for all the reads, LOF and EOF calls on `number` while it lives, instead
+// of once for each: for a caller that reads several times for one answer. Raises 52 for a number
+// that is not open.
+class OneLook {
  public:
-  explicit ScopedWriteFault(std::size_t bytes_left, int32_t number = err::kDeviceIoError);
-  ~ScopedWriteFault();
-  ScopedWriteFault(const ScopedWriteFault&) = delete;
-  ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+  explicit OneLook(int16_t number);
+  ~OneLook();
+  OneLook(const OneLook&) = delete;
+  OneLook& operator=(const OneLook&) = delete;
+
+ private:
+  int16_t number_;
+};
+
+// Test seam: while it lives, the numbered files write to a disk with `free_bytes` left, on a file
+// system that can claim space (`claims`) or cannot, so that everything goes straight through.
+// Claims and bytes written through take from it; the file's bytes at its open hold their space.
+// Lets a test fill the disk halfway through an operation without a file system of that size.
+class ScopedDiskSpace {
+ public:
+  explicit ScopedDiskSpace(std::size_t free_bytes, bool claims = true);
+  ~ScopedDiskSpace();
+  ScopedDiskSpace(const ScopedDiskSpace&) = delete;
+  ScopedDiskSpace& operator=(const ScopedDiskSpace&) = delete;
 };
 
 }  // namespace tessera::platform
