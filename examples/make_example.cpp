@@ -4,11 +4,17 @@
 // and on level 1 of the second kind.
 //
 //   make_example DIRECTORY
+//
+// It keeps the command-line tool's manners: --help on stdout with 0, wrong usage named on stderr
+// with the usage line and 2, a failure as one sentence on stderr and 1.
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <span>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "scan_files.hpp"
@@ -40,8 +46,9 @@ void DrawPlan(Canvas& canvas, double scale, bool colour) {
     Fill(canvas, scale, 100 + i * 666, 100, 100 + (i + 1) * 666, 1300, room_colours[i]);
     Fill(canvas, scale, 100 + i * 666, 1500, 100 + (i + 1) * 666, 2870, room_colours[5 - i]);
   }
-  for (int x = 0; x < kWidth; x += 300) Segment(canvas, scale, x, 0, x, kHeight - 1, colour ? kGrey : kBlack);
-  for (int y = 0; y < kHeight; y += 300) Segment(canvas, scale, 0, y, kWidth - 1, y, colour ? kGrey : kBlack);
+  // Grid lines across the whole plan (a segment leaves out its end point).
+  for (int x = 0; x < kWidth; x += 300) Segment(canvas, scale, x, 0, x, kHeight, colour ? kGrey : kBlack);
+  for (int y = 0; y < kHeight; y += 300) Segment(canvas, scale, 0, y, kWidth, y, colour ? kGrey : kBlack);
   // Outer walls, the corridor's walls and the walls between the rooms.
   Fill(canvas, scale, 84, 84, 4116, 100, kBlack);
   Fill(canvas, scale, 84, 2870, 4116, 2886, kBlack);
@@ -94,29 +101,64 @@ void WriteJpeg(const Canvas& canvas, const std::filesystem::path& file) {
                                    });
 }
 
-}  // namespace
+void WriteRasterIni(const std::filesystem::path& directory) {
+  // A file in a sub-folder is stored with its full path, as the factories read any name with a "\"
+  // unchanged. Floor 5 is 42 x 29.7 m in millimetres: 10 mm per pixel of the plan.
+  const std::string colour_file =
+      tessera::platform::ToLibraryPath(std::filesystem::absolute(directory / "Farbe" / "plan.jpg"));
+  const std::filesystem::path file = directory / "Raster.ini";
+  std::ofstream out(file, std::ios::binary);
+  out << "[5]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=10\r\nSichtbar=Wahr\r\n\r\n"
+      << "[6]\r\nDatei=" << colour_file << "\r\nDX=-40\r\nDY=-25\r\nFaktor=30\r\nSichtbar=Wahr\r\n\r\n"
+      << "[So1]\r\nDatei=plan.bmp\r\nDX=150\r\nDY=100\r\nFaktor=12\r\nSichtbar=Falsch\r\n";
+  if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
+}
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: make_example DIRECTORY\n";
-    return 2;
-  }
-  const std::filesystem::path directory = argv[1];
-  std::filesystem::create_directories(directory / "Farbe");
+void WriteExample(const std::filesystem::path& directory) {
+  std::error_code error;
+  std::filesystem::create_directories(directory / "Farbe", error);
+  if (error) throw std::runtime_error("cannot create '" + directory.string() + "': " + error.message());
   Canvas plan(kWidth, kHeight);
   DrawPlan(plan, 1.0, false);
   WriteBmp(plan, directory / "plan.bmp");
   Canvas coloured(kWidth / 3, kHeight / 3);
   DrawPlan(coloured, 1.0 / 3, true);
   WriteJpeg(coloured, directory / "Farbe" / "plan.jpg");
-  // A file in a sub-folder is stored with its full path, as the factories read any name with a "\"
-  // unchanged. Floor 5 is 42 x 29.7 m in millimetres: 10 mm per pixel of the plan.
-  const std::string colour_file =
-      tessera::platform::ToLibraryPath(std::filesystem::absolute(directory / "Farbe" / "plan.jpg"));
-  std::ofstream(directory / "Raster.ini", std::ios::binary)
-      << "[5]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=10\r\nSichtbar=Wahr\r\n\r\n"
-      << "[6]\r\nDatei=" << colour_file << "\r\nDX=-40\r\nDY=-25\r\nFaktor=30\r\nSichtbar=Wahr\r\n\r\n"
-      << "[So1]\r\nDatei=plan.bmp\r\nDX=150\r\nDY=100\r\nFaktor=12\r\nSichtbar=Falsch\r\n";
-  std::cout << directory.string() << "\n";
+  WriteRasterIni(directory);
+}
+
+constexpr std::string_view kUsage = "usage: make_example DIRECTORY\n";
+constexpr std::string_view kHelp =
+    "\nWrites the example raster directory DIRECTORY (created if missing): plan.bmp, a 1-bit floor\n"
+    "plan; Farbe/plan.jpg, the plan in colour; and Raster.ini, which places them on floors 5 and 6\n"
+    "and on level 1 of the second kind. Prints DIRECTORY.\n";
+
+int WrongUsage(const std::string& what) {
+  std::cerr << "make_example: " << what << '\n' << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::span<char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
+  for (const std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage << kHelp;
+      return 0;
+    }
+  }
+  if (args.empty()) return WrongUsage("missing DIRECTORY");
+  for (const std::string_view arg : args) {
+    if (arg.starts_with('-')) return WrongUsage("unknown option " + std::string(arg));
+  }
+  if (args.size() > 1) return WrongUsage("unexpected argument '" + std::string(args[1]) + "'");
+  try {
+    WriteExample(args[0]);
+  } catch (const std::exception& error) {
+    std::cerr << "make_example: " << error.what() << '\n';
+    return 1;
+  }
+  std::cout << args[0] << "\n";
   return 0;
 }

@@ -3,6 +3,7 @@
 // only the checks against the file's own size stop a hostile header, the process's peak memory
 // must stay within a fixed multiple of the input's size plus the picture the input really holds.
 // A failure must be the runtime's error 481 or 7; a picture must have the size its bytes hold.
+// A JPEG is decoded at 1/8 too, and must load there whenever it loads whole.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -95,12 +96,34 @@ void CheckPeakMemory(std::span<const uint8_t> bytes) {
   }
 }
 
+#ifdef TESSERA_FUZZ_JPEG
+// A file loads at 1/8 as it does whole: every coefficient is decoded either way, so a file the
+// whole decode accepts is accepted at 1/8, in a picture of each side an eighth rounded up.
+void CheckScaledDecode(std::span<const uint8_t> bytes, bool whole_decoded) {
+  try {
+    const ScaledJpeg scaled = DecodeJpegScaled(MemorySource(bytes), PictureLimits{kSmallBudget},
+                                               [](int32_t, int32_t) { return 8; });
+    ReadEveryPixel(*scaled.picture);
+    if (scaled.picture->width() != (scaled.width + 7) / 8 ||
+        scaled.picture->height() != (scaled.height + 7) / 8)
+      std::abort();
+  } catch (const RuntimeError& error) {
+    if (whole_decoded || (error.number() != err::kInvalidPicture && error.number() != err::kOutOfMemory))
+      std::abort();
+  }
+}
+#endif
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size > (1 << 20)) return 0;
   const std::span bytes(data, size);
-  if (const auto picture = DecodeOrRefuse(bytes, kSmallBudget)) ReadEveryPixel(*picture);
+  const auto picture = DecodeOrRefuse(bytes, kSmallBudget);
+  if (picture) ReadEveryPixel(*picture);
+#ifdef TESSERA_FUZZ_JPEG
+  CheckScaledDecode(bytes, picture != nullptr);
+#endif
   CheckPeakMemory(bytes);
   return 0;
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The tool's manners: help and version on stdout with 0; wrong usage named on stderr with 2;
-# failures that name their subject; place taking paths as the user means them.
+# failures that name their subject; place taking paths as the user means them. make_example keeps
+# the same manners.
 set -eu
 tool=$1 make_example=$2
 dir=$(mktemp -d)
@@ -11,9 +12,9 @@ fail() { echo "manners: $*" >&2; exit 1; }
 expect() {
   status=$1 pattern=$2; shift 2
   set +e; "$tool" "$@" > "$dir/out" 2> "$dir/err"; got=$?; set -e
-  [ "$got" -eq "$status" ] || fail "tessera $*: exit $got, not $status"
+  [ "$got" -eq "$status" ] || fail "$tool $*: exit $got, not $status"
   stream=$dir/err; [ "$status" -eq 0 ] && stream=$dir/out
-  grep -qF -- "$pattern" "$stream" || fail "tessera $*: no '$pattern' in $(cat "$stream")"
+  grep -qF -- "$pattern" "$stream" || fail "$tool $*: no '$pattern' in $(cat "$stream")"
 }
 
 "$make_example" "$dir/Raster" > /dev/null
@@ -54,3 +55,11 @@ grep -q '^{"placed":"plan.bmp",' "$dir/out" || fail "place inside: $(cat "$dir/o
 (cd "$dir/Raster" && "$tool" place ./ 10 ../elsewhere.bmp --height 29700 --width 42000) > "$dir/out"
 grep -q '^{"placed":"'"$dir"'/elsewhere.bmp",' "$dir/out" || fail "place elsewhere: $(cat "$dir/out")"
 tr -d '\r' < "$dir/Raster/Raster.ini" | grep -qx 'Datei=\\.*\\elsewhere.bmp' || fail "stored: $(cat "$dir/Raster/Raster.ini")"
+
+tool=$make_example
+(cd "$dir" && expect 0 "usage: make_example DIRECTORY" --help && [ ! -e ./--help ]) || fail "--help made a directory"
+expect 2 "missing DIRECTORY"
+expect 2 "unknown option --bogus" "$dir/x" --bogus
+expect 2 "unexpected argument 'b'" "$dir/a" b
+: > "$dir/file"
+expect 1 "cannot create '$dir/file/Raster'" "$dir/file/Raster"

@@ -100,7 +100,7 @@ TEST_F(CKalFKtGerman, TheDatePatternOfResourceText1258) {
                         Case{"dd.mm.yyyy", 2, "0", 29}, Case{"dd.mm.yyyy", 2, "99", 28},
                         Case{"d.m.yy", 2, "2023", 28}, Case{"d.m.yy", 2, "2100", 29},  // "29.2.0": 2000
                         Case{"yyyy-mm-dd", 4, "2024", 30}, Case{"dd.mm.yyyy", 2, "Jahr", 28},
-                        Case{"d-m-yyyy", 12, "2024", 28}}) {
+                        Case{"d-m-yyyy", 12, "2024", 31}}) {
     const testing::ResbankCatalogue catalogue(std::string("1258 = ") + c.pattern + "\n");
     EXPECT_EQ(Kal().AnzTageProMonat(c.month, c.year), c.days) << c.pattern << " " << c.year;
   }

@@ -77,6 +77,16 @@ TEST(frmTransTest, OnlyTheFirstActivationPlacesTheWindowAndShowsPageZero) {
   EXPECT_TRUE(dialog.ShiftInputActive());
 }
 
+TEST(frmTransTest, ControlsFollowTheKeyboardsTabOrder) {
+  frmTrans dialog;
+  std::vector<std::string> names;
+  for (const platform::Control* control : dialog.form.Controls()) names.push_back(control->Name());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"SSTab1", "Label(0)", "Label(1)", "edFaktor", "edLaenge", "Label(2)",
+                                      "pbScale", "txMoveX", "txMoveY", "edDx", "edDy", "Label(4)", "Label(6)",
+                                      "pbShift", "cbMoveMode", "pbOk", "pbCancel"}));
+}
+
 TEST(frmTransTest, AYieldThatFailsIsPassedOverOrReportedUnderTheRulesLabel) {
   const platform::ScopedUserLocale german("de-DE");
   const auto recorder = std::make_shared<platform::RecordingUi>();
@@ -265,6 +275,41 @@ TEST_F(EditingTest, AnInitAtAYieldPointLeavesNothingBehind) {
   // The shift ignores what failed once the raster was emptied under it, and still announces itself.
   EXPECT_EQ(log_, (std::vector<std::string>{"GetPbAndTrans", "TransEnd(false)", "TransChanged"}));
   EXPECT_TRUE(ui_->message_boxes().empty());
+}
+
+// The band of a first point is drawn only once the mouse moves, and the second click erases it.
+TEST_F(EditingTest, ARubberBandLeavesNoPixelBehind) {
+  const auto& canvas = static_cast<const platform::Canvas&>(*canvas_);
+  const std::vector<uint32_t> before = canvas.pixels();
+  raster_->EditTrans();
+  Click(10, 10);
+  for (const auto& [x, y] : {std::pair{10, 10}, {20, 30}, {40, 5}, {40, 5}}) {
+    raster_->MouseMove(1, 0, x, y, canvas_, view_);
+  }
+  EXPECT_NE(canvas.pixels(), before);
+  Click(50, 50);
+  EXPECT_EQ(canvas.pixels(), before);
+  Dialog().form.PressKey(platform::FormKey::kEscape);
+}
+
+TEST_F(EditingTest, ASecondEditTransOnlyBringsTheOpenDialogForward) {
+  raster_->EditTrans();
+  const std::shared_ptr<frmTrans> first = raster_->TransDialog();
+  Dialog().SSTab1.ClickTab(1);
+  Type(Dialog().edDx, "2");
+  Dialog().pbShift.Click();
+  Dialog().cbMoveMode.Click();  // absolute: clicks pick points
+  Click(100, 100);
+  raster_->EditTrans();
+  EXPECT_EQ(raster_->TransDialog(), first);
+  EXPECT_EQ(Dialog().cbMoveMode.Value(), 0);
+  EXPECT_TRUE(Dialog().ShiftInputActive());
+  const int32_t shifted = raster_->Dx();
+  Click(400, 100);                         // the point picked before the call is still pending
+  EXPECT_EQ(raster_->Dx(), shifted - 30);  // 300 logical units at factor 10
+  Dialog().form.PressKey(platform::FormKey::kEscape);
+  EXPECT_EQ(raster_->Dx(), 0);  // as before the first call
+  EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransChanged", "TransEnd(false)"}));
 }
 
 TEST_F(EditingTest, CancelAfterSeveralChangesRestoresThePlacementExactly) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/picture/bmp_builder.hpp"
+#include "platform/picture/jpeg_builder.hpp"
 #include "platform/runtime/error_number.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/bindings/raster_dispatch.hpp"
@@ -32,12 +33,14 @@ class RecordingControl : public platform::Canvas {
   explicit RecordingControl(std::string_view type = "PictureBox", int32_t twips_per_pixel = 15)
       : Canvas(8, 8, 0xFFFFFF, twips_per_pixel), type_(type) {}
   std::string_view TypeName() const noexcept override { return type_; }
-  void PaintPicture(const platform::Picture&, float dl, float dt, float dw, float dh, float sl, float st,
-                    float sw, float sh, uint32_t rop) override {
+  void PaintPicture(const platform::Picture& picture, float dl, float dt, float dw, float dh, float sl,
+                    float st, float sw, float sh, uint32_t rop) override {
     calls.push_back({dl, dt, dw, dh, sl, st, sw, sh});
+    widths.push_back(picture.width());
     EXPECT_EQ(rop, 13369376u);
   }
   std::vector<std::vector<float>> calls;
+  std::vector<int32_t> widths;  // of the pictures drawn from
 
  private:
   std::string_view type_;
@@ -90,7 +93,7 @@ TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
   EXPECT_EQ(raster->Height(), 1000);
   EXPECT_EQ(raster->FilePath(), "plan.bmp");
   EXPECT_NE(raster->hBitmap(), 0);
-  EXPECT_EQ(platform::PictureFromHandle(raster->hBitmap()), raster->picture());
+  EXPECT_EQ(platform::PictureFromHandle(raster->hBitmap()), raster->picture()->Full());
   EXPECT_TRUE(ui_->message_boxes().empty());
 }
 
@@ -247,6 +250,32 @@ TEST_F(RasterTest, DrawCopiesOnlyTheClippedPartAndConvertsForThePrinter) {
   std::shared_ptr<mensura::MensTrans> none;
   EXPECT_NO_THROW(raster.Draw(pb, none, clip));
   EXPECT_EQ(control->calls.size(), 1u);
+}
+
+// A large colour scan is drawn fitted from its picture at 1/8, and at 1:1 from its whole picture,
+// the source rectangle in the pixels of the copy drawn from.
+TEST_F(RasterTest, AScanIsDrawnFromTheCopyWithTheDetailTheViewNeeds) {
+  const std::vector<uint8_t> scan = platform::testing::EncodeJpeg({2048, 1400});
+  WriteBytes(directory_ / "scan.jpg", std::string(scan.begin(), scan.end()));
+  CRasterBgrd raster;
+  std::string directory = dir_;
+  ASSERT_TRUE(raster.LoadRasterFile(dir_ + "/scan.jpg", 5, 1400, true, directory));
+  EXPECT_EQ(raster.Width(), 2048);
+  EXPECT_EQ(raster.Height(), 1400);
+  raster.SetTrans(0, 0, 1.0);
+  auto control = std::make_shared<RecordingControl>();
+  platform::ObjectRef pb = control;
+  auto device = std::make_shared<mensura::MensTrans>();
+  auto clip = std::make_shared<mensura::MensRect>();
+  for (const auto& [factor, right] : {std::pair{0.1, 2048}, {1.0, 100}}) {
+    device->Factor(factor);
+    clip->Right(right), clip->Bottom(right);
+    raster.Draw(pb, device, clip);
+  }
+  EXPECT_EQ(control->widths, (std::vector<int32_t>{256, 2048}));
+  ASSERT_EQ(control->calls.size(), 2u);
+  EXPECT_EQ(control->calls[0], (std::vector<float>{0, 0, 205, 140, 0, 0, 256, 175}));
+  EXPECT_EQ(control->calls[1], (std::vector<float>{0, 0, 100, 100, 0, 0, 100, 100}));
 }
 
 TEST_F(RasterTest, FilesThatAreNotBmpOrJpgAreRefusedWithTheirMessage) {

@@ -68,7 +68,11 @@ TEST_F(Font, AnEmptyNameReleasesTheEarlierFontQuietly) {
 }
 
 TEST_F(Font, AFontThatCannotBeCreatedBeepsWithoutAMessage) {
-  EXPECT_FALSE(Change(12, std::string(40, 'A')));
+  std::vector<int32_t> held;  // the process's font quota, used up
+  while (platform::LiveFontCount() < platform::kMaxLiveFonts)
+    held.push_back(platform::CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, 1, 4, 16, 0, 0, "Arial"));
+  EXPECT_FALSE(Change(12));
+  for (const int32_t font : held) platform::DeleteObject(font);
   EXPECT_EQ(ui_->beeps(), 1);
   EXPECT_TRUE(ui_->message_boxes().empty());
   EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);

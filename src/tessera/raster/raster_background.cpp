@@ -1,5 +1,7 @@
 #include "tessera/raster/raster_background.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "tessera/draw/reset_or_create.hpp"
@@ -59,6 +61,15 @@ void ShowLoading(const std::string& file_path) {
 // A source edge in screen pixels as printer pixels.
 int32_t ToPrinterPixels(int32_t edge, int32_t screen_twips, int32_t printer_twips) {
   return frame::SharedMensGlobal().RoundToLong(static_cast<double>(screen_twips) * edge / printer_twips);
+}
+
+// Picture pixels per device pixel along the axis that shrinks least; a view too small to measure
+// needs no detail.
+double Shrink(const mensura::MensRect& source, const mensura::MensRect& dest) {
+  const auto ratio = [](int32_t from, int32_t to) {
+    return to == 0 ? HUGE_VAL : std::abs(static_cast<double>(from) / to);
+  };
+  return std::min(ratio(source.Width(), dest.Width()), ratio(source.Height(), dest.Height()));
 }
 
 }  // namespace
@@ -228,40 +239,45 @@ void RasterBackground::Draw(const platform::ObjectRef& Ctrl, const std::shared_p
                             const std::shared_ptr<mensura::MensRect>& LogClipRect) {
   if (hBitmap() == 0 || !m_Trans || !m_bVisible) return;
   mensura::MensRect source, dest;
-  frame::PassOver([&] { source.CopyFrom(Checked(LogClipRect)); }, [&] { m_Trans->InverseRect(source); },
-                  [&] {
-                    if (source.Left() < 0) source.Left(0);
-                  },
-                  [&] {
-                    if (source.Top() < 0) source.Top(0);
-                  },
-                  [&] {
-                    if (source.Right() > m_lWidth) source.Right(m_lWidth);
-                  },
-                  [&] {
-                    if (source.Bottom() > m_lHeight) source.Bottom(m_lHeight);
-                  },
-                  [&] { dest.CopyFrom(source); }, [&] { m_Trans->TransformRect(dest); },
-                  [&] { Checked(Trans).TransformRect(dest); },
-                  [&] {
-                    if (Checked(Ctrl).TypeName() != "Printer") return;
-                    const auto& printer = dynamic_cast<const platform::PictureControl&>(*Ctrl);
-                    const int32_t screen_x = platform::Screen::TwipsPerPixelX();
-                    const int32_t screen_y = platform::Screen::TwipsPerPixelY();
-                    source.Left(ToPrinterPixels(source.Left(), screen_x, printer.TwipsPerPixelX()));
-                    source.Top(ToPrinterPixels(source.Top(), screen_y, printer.TwipsPerPixelY()));
-                    source.Right(ToPrinterPixels(source.Right(), screen_x, printer.TwipsPerPixelX()));
-                    source.Bottom(ToPrinterPixels(source.Bottom(), screen_y, printer.TwipsPerPixelY()));
-                  },
-                  [&] {
-                    const auto control = platform::ObjectAs<platform::PictureControl>(Ctrl);
-                    control->PaintPicture(
-                        *m_Picture.picture(), static_cast<float>(dest.Left()), static_cast<float>(dest.Top()),
-                        static_cast<float>(dest.Width()), static_cast<float>(dest.Height()),
-                        static_cast<float>(source.Left()), static_cast<float>(source.Top()),
-                        static_cast<float>(source.Width()), static_cast<float>(source.Height()), kPlainCopy);
-                  },
-                  [&] { platform::DoEvents(); });
+  platform::DrawablePicture drawn;  // the copy of the picture with the detail the view needs
+  frame::PassOver(
+      [&] { source.CopyFrom(Checked(LogClipRect)); }, [&] { m_Trans->InverseRect(source); },
+      [&] {
+        if (source.Left() < 0) source.Left(0);
+      },
+      [&] {
+        if (source.Top() < 0) source.Top(0);
+      },
+      [&] {
+        if (source.Right() > m_lWidth) source.Right(m_lWidth);
+      },
+      [&] {
+        if (source.Bottom() > m_lHeight) source.Bottom(m_lHeight);
+      },
+      [&] { dest.CopyFrom(source); }, [&] { m_Trans->TransformRect(dest); },
+      [&] { Checked(Trans).TransformRect(dest); },
+      [&] { drawn = m_Picture.picture()->ForDrawing(Shrink(source, dest)); },
+      [&] {
+        if (Checked(Ctrl).TypeName() != "Printer") return;
+        const auto& printer = dynamic_cast<const platform::PictureControl&>(*Ctrl);
+        const int32_t screen_x = platform::Screen::TwipsPerPixelX();
+        const int32_t screen_y = platform::Screen::TwipsPerPixelY();
+        source.Left(ToPrinterPixels(source.Left(), screen_x, printer.TwipsPerPixelX()));
+        source.Top(ToPrinterPixels(source.Top(), screen_y, printer.TwipsPerPixelY()));
+        source.Right(ToPrinterPixels(source.Right(), screen_x, printer.TwipsPerPixelX()));
+        source.Bottom(ToPrinterPixels(source.Bottom(), screen_y, printer.TwipsPerPixelY()));
+      },
+      [&] {
+        if (!drawn.picture) return;
+        const auto control = platform::ObjectAs<platform::PictureControl>(Ctrl);
+        const auto across = [&](int32_t edge) { return static_cast<float>(edge * drawn.scale_x); };
+        const auto down = [&](int32_t edge) { return static_cast<float>(edge * drawn.scale_y); };
+        control->PaintPicture(*drawn.picture, static_cast<float>(dest.Left()), static_cast<float>(dest.Top()),
+                              static_cast<float>(dest.Width()), static_cast<float>(dest.Height()),
+                              across(source.Left()), down(source.Top()), across(source.Width()),
+                              down(source.Height()), kPlainCopy);
+      },
+      [&] { platform::DoEvents(); });
 }
 
 void RasterBackground::WriteIni() {

@@ -74,8 +74,8 @@ class TESSERA_API RasterBackground : public platform::Object,
                  const platform::ObjectRef& PCtrl, const std::shared_ptr<mensura::MensTrans>& Trans);
 
   frame::EventSource<RasterEvents>& events() { return events_; }
-  // The picture while one is loaded, else nullptr.
-  const std::shared_ptr<platform::Picture>& picture() const { return m_Picture.picture(); }
+  // The picture file while one is loaded, else nullptr.
+  const std::shared_ptr<platform::LoadedPicture>& picture() const { return m_Picture.picture(); }
   // The open transformation dialog, for views and inspection; nullptr while not editing.
   const std::shared_ptr<frmTrans>& TransDialog() const { return m_TransDlg; }
   // Why the last end of the dialog with OK could not save the placement, naming the settings file

@@ -25,13 +25,19 @@ double UnitFactor() {
 
 }  // namespace
 
+// While editing, a second call brings the open dialog forward and changes nothing else: Cancel
+// still restores the placement from before the first call, and the shift mode, the page and a
+// pending point stay as they are.
 void RasterBackground::EditTrans() {
   if (hBitmap() == 0) return;
+  if (m_TransDlg) {
+    frame::PassOn([&] { m_TransDlg->Show(); });
+    return;
+  }
   frame::PassOn(
       [&] {
         m_TransOld = std::make_shared<mensura::MensTrans>();
         m_TransOld->CopyFrom(Checked(m_Trans));
-        if (m_TransDlg) m_TransDlg->Connect(nullptr);  // an earlier window no longer speaks for us
         m_TransDlg = std::make_shared<frmTrans>();
         m_TransDlg->Connect(this);
         m_TransDlg->Load();

@@ -44,7 +44,9 @@ TEST(GdiObjects, FontsKeepTheirArgumentsAndShareNoHandleWithDeviceContexts) {
   EXPECT_NE(font, canvas.hDC());
   EXPECT_EQ(*FontRecord(font),
             (LogicalFont{-20, 3, 450, 7, 700, true, false, true, 1, 4, 16, 2, 34, "Größe"}));
-  EXPECT_EQ(CreateFontA(-20, 0, 0, 0, 400, 0, 0, 0, 1, 4, 16, 0, 0, std::string(32, 'x')), 0);
+  const int32_t long_name = CreateFontA(-20, 0, 0, 0, 400, 0, 0, 0, 1, 4, 16, 0, 0, std::string(40, 'x'));
+  EXPECT_EQ(FontRecord(long_name)->face_name, std::string(31, 'x')) << "cut to what GDI keeps";
+  EXPECT_TRUE(DeleteObject(long_name));
   EXPECT_TRUE(DeleteObject(font));
   EXPECT_EQ(FontRecord(font), nullptr);
   EXPECT_FALSE(DeleteObject(font));
@@ -139,6 +141,19 @@ TEST(TextOut, DrawsInThePenColourAndNothingWithoutASurface) {
   EXPECT_EQ(FontRecord(missing)->face_name, "No Such Face");
   SelectObject(canvas.hDC(), Font(-(kMaxDrawnCharacterHeight + 1)));
   EXPECT_FALSE(TextOutA(canvas.hDC(), 5, 5, "x"));
+}
+
+// A glyph far taller than the surface still covers the part of it that lands there: the stem of
+// an "l" 5 000 or 20 000 pixels high, started above and left of the surface, crosses it whole.
+TEST(TextOut, TextTallerThanTheSurfaceIsDrawnClipped) {
+  for (const int32_t height : {5000, 20000}) {
+    Canvas canvas(40, 40, 0xFFFFFF);
+    SelectObject(canvas.hDC(), Font(-height));
+    ASSERT_TRUE(TextOutA(canvas.hDC(), -height / 10, -height / 2, "l")) << height;
+    const auto black = std::count(canvas.pixels().begin(), canvas.pixels().end(), 0u);
+    EXPECT_GT(black, 0) << height;
+    EXPECT_EQ(black % 40, 0) << "whole rows of a vertical stem: " << height;
+  }
 }
 
 }  // namespace

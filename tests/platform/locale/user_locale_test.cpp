@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <array>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "../runtime/error_number.hpp"
 
@@ -39,24 +42,37 @@ TEST_F(LocaleEnvironment, UnsetCAndPosixMeanTheHomeLocale) {
   }
 }
 
-TEST_F(LocaleEnvironment, LcAllWinsOverTheCategoryAndTheCategoryOverLang) {
-  Set("LANG", "fr_FR.UTF-8");
-  Set("LC_NUMERIC", "en_US.UTF-8");
-  Set("LC_TIME", "it_IT");
-  EXPECT_EQ(UserLocale(LocaleCategory::kNumeric).name, "en-US");
-  EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "it-IT");
-  EXPECT_EQ(UserLocale(LocaleCategory::kMonetary).name, "fr-FR");
-  Set("LC_ALL", "de_CH.UTF-8");
-  EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "de-CH");
-  Set("LC_ALL", "");  // an empty variable counts as unset
-  EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "it-IT");
+// One locale answers every question, whichever category a variable names: LC_ALL, then LC_TIME,
+// then LANG.
+TEST_F(LocaleEnvironment, OneRuleChoosesTheLocaleOfEveryQuestion) {
+  const struct {
+    std::vector<std::pair<const char*, const char*>> set;
+    const char* locale;
+  } cases[] = {
+      {{{"LANG", "fr_FR.UTF-8"}}, "fr-FR"},
+      {{{"LANG", "en_US.UTF-8"}, {"LC_TIME", "en_GB.UTF-8"}}, "en-GB"},
+      {{{"LANG", "de_DE"}, {"LC_TIME", "en_US"}, {"LC_NUMERIC", "it_IT"}, {"LC_MONETARY", "fr_FR"}}, "en-US"},
+      {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}}, "en-US"},
+      {{{"LANG", "fr_FR"}, {"LC_TIME", "it_IT"}, {"LC_ALL", "de_CH.UTF-8"}}, "de-CH"},
+      {{{"LANG", "fr_FR"}, {"LC_TIME", "it_IT"}, {"LC_ALL", ""}}, "it-IT"},  // empty counts as unset
+  };
+  for (const auto& c : cases) {
+    for (const char* variable : kVariables) unsetenv(variable);
+    for (const auto& [variable, value] : c.set) Set(variable, value);
+    const LocaleData& expected = *FindLocale(c.locale);
+    EXPECT_EQ(UserLocale().name, c.locale);
+    EXPECT_EQ(GetUserDefaultLCID(), expected.lcid) << c.locale;
+    std::array<char, 32> buffer{};
+    ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer.data(), 32), 0);
+    EXPECT_EQ(buffer.data(), expected.short_date) << c.locale;
+  }
 }
 
 TEST_F(LocaleEnvironment, OverrideBeatsTheEnvironmentAndScopesNest) {
   Set("LC_ALL", "en_GB.UTF-8");
   {
     const ScopedUserLocale outer("nl-NL");
-    EXPECT_EQ(UserLocale(LocaleCategory::kTime).name, "nl-NL");
+    EXPECT_EQ(UserLocale().name, "nl-NL");
     {
       const ScopedUserLocale inner("de_AT@euro");
       EXPECT_EQ(UserLocale().name, "de-AT");

@@ -225,7 +225,7 @@ TEST(PictureLoaderTest, FilesAreKnownByTheirContentAndTheirErrorsByTheFileSystem
   const std::vector<uint8_t> bytes = BuildBmp(layout);
   tessera::testing::WriteBytes(dir.path() / "plan.jpg",
                                std::string(bytes.begin(), bytes.end()));  // a misnamed BMP
-  EXPECT_EQ(LoadPicture(dir.File("plan.jpg"))->PixelAt(1, 1), 0x404040u);
+  EXPECT_EQ(LoadPicture(dir.File("plan.jpg"))->Full()->PixelAt(1, 1), 0x404040u);
   tessera::testing::WriteBytes(dir.path() / "notes.bmp", "BX not a picture");
   EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(dir.File("notes.bmp")); }), err::kInvalidPicture);
   EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(dir.File("missing.bmp")); }), err::kFileNotFound);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <utility>
 
 #include "error_number.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
@@ -67,68 +68,140 @@ TEST(DateParts, WeekdayFromAChosenFirstDay) {
   EXPECT_EQ(ErrorNumberOf([] { Weekday(Date(0.0), 8); }), err::kInvalidProcedureCall);
 }
 
-TEST_F(DatesGerman, CDateReadsTheLocaleOrder) {
-  EXPECT_EQ(CDate("5.3.2024"), At(2024, 3, 5));
-  EXPECT_EQ(CDate(" 05/03/2024 "), At(2024, 3, 5));
-  EXPECT_EQ(CDate("5. 3. 2024"), At(2024, 3, 5));
-  EXPECT_EQ(CDate("2024-03-05"), At(2024, 3, 5));
-  EXPECT_EQ(CDate("1.1.29"), At(2029, 1, 1));
-  EXPECT_EQ(CDate("1.1.30"), At(1930, 1, 1));
-  EXPECT_EQ(CDate("1.1.0100"), At(100, 1, 1));
-  EXPECT_EQ(CDate("1.13.2024"), At(2024, 1, 13));
-  EXPECT_EQ(CDate("14:05"), At(1899, 12, 30, 14, 5));
-  EXPECT_EQ(CDate("5.3.2024 14:05:30"), At(2024, 3, 5, 14, 5, 30));
-  EXPECT_EQ(CDate("14:05 5.3.2024"), At(2024, 3, 5, 14, 5));
-  EXPECT_EQ(CDate("2:05 PM"), At(1899, 12, 30, 14, 5));
-  EXPECT_EQ(CDate("12:00 AM"), Date(0.0));
-  std::time_t now = std::time(nullptr);
+int32_t ThisYear() {
+  const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  EXPECT_EQ(CDate("5.3"), At(local.tm_year + 1900, 3, 5));
-  EXPECT_EQ(CDate("3.2024"), At(2024, 3, 1));
+  return local.tm_year + 1900;
 }
 
-TEST_F(DatesGerman, TextsThatAreNotDates) {
-  for (const char* text : {"",
-                           " ",
-                           "x",
-                           "2024",
-                           "29.2.2023",
-                           "31.4.2024",
-                           "13.13.2024",
-                           "5.3.2024x",
-                           "5.3.",
-                           "1.1.10000",
-                           "5.3.2024.1",
-                           "25:00",
-                           "14:60",
-                           "1:2:3:4",
-                           "13:00 PM",
-                           "5,3,2024",
-                           "5.3.2024 AM",
-                           "14:05 14:05",
-                           "5-3-2024",
-                           "5.3 14:05 2024",
-                           "1234567890.1.1",
-                           "5..3.2024"}) {
-    EXPECT_FALSE(IsDate(text)) << text;
-    EXPECT_EQ(ErrorNumberOf([&] { CDate(text); }), err::kTypeMismatch) << text;
+// Texts CDate reads under a locale; year 0 is the current year, and 1899-12-30 a time alone.
+struct Reading {
+  const char* locale;
+  const char* text;
+  int32_t year, month, day, hour = 0, minute = 0, second = 0;
+};
+
+TEST(DateText, CDateReadsNumbersMonthNamesSeparatorsAndDesignators) {
+  const Reading cases[] = {
+      // Three numbers in the locale's order, then the likeliest other, then year first.
+      {"de-DE", "5.3.2024", 2024, 3, 5},
+      {"de-DE", " 05/03/2024 ", 2024, 3, 5},
+      {"de-DE", "5. 3. 2024", 2024, 3, 5},
+      {"de-DE", "5 . 3 . 2024", 2024, 3, 5},
+      {"de-DE", "5-3-2024", 2024, 3, 5},
+      {"de-DE", "2024-03-05", 2024, 3, 5},
+      {"de-DE", "1.13.2024", 2024, 1, 13},
+      {"de-DE", "1.1.0100", 100, 1, 1},
+      {"en-US", "3/5/2024", 2024, 3, 5},
+      {"en-US", "13/1/2024", 2024, 1, 13},
+      {"en-US", "2024-03-05", 2024, 3, 5},
+      {"nl-NL", "5-3-2024", 2024, 3, 5},
+      // The two-digit year window.
+      {"de-DE", "1.1.29", 2029, 1, 1},
+      {"de-DE", "1.1.30", 1930, 1, 1},
+      {"de-DE", "1 2 29", 2029, 2, 1},
+      {"de-DE", "1 2 30", 1930, 2, 1},
+      {"en-US", "1 2 29", 2029, 1, 2},
+      // Two numbers: day and month of this year, or a month of a year.
+      {"de-DE", "5.3", 0, 3, 5},
+      {"de-DE", "1 2", 0, 2, 1},
+      {"en-US", "1 2", 0, 1, 2},
+      {"en-GB", "1-2", 0, 2, 1},
+      {"de-DE", "2.5", 0, 5, 2},
+      {"de-DE", "3.2024", 2024, 3, 1},
+      {"de-DE", "2024-03", 2024, 3, 1},
+      {"de-DE", "30 2", 1930, 2, 1},
+      {"en-US", "30 2", 1930, 2, 1},
+      // Month names and abbreviations of the locale, in any case.
+      {"en-US", "Jan 35", 1935, 1, 1},
+      {"en-US", "2 January 1970", 1970, 1, 2},
+      {"en-GB", "2 January 1970", 1970, 1, 2},
+      {"en-US", "2-Jan-1970", 1970, 1, 2},
+      {"en-US", "JAN 5", 0, 1, 5},
+      {"de-DE", "5 März 2024", 2024, 3, 5},
+      {"de-DE", "5. Mai 2024", 2024, 5, 5},
+      {"de-DE", "5. Jan. 2024", 2024, 1, 5},
+      {"de-DE", "Mai 2024", 2024, 5, 1},
+      {"fr-FR", "5 janv. 2024", 2024, 1, 5},
+      // "." separates the time where the locale does not separate dates with it.
+      {"en-US", "5.3.24", 1899, 12, 30, 5, 3, 24},
+      {"en-GB", "5.3.24", 1899, 12, 30, 5, 3, 24},
+      {"fr-FR", "5.3.24", 1899, 12, 30, 5, 3, 24},
+      {"en-US", "1.1.30", 1899, 12, 30, 1, 1, 30},
+      {"en-US", "1.5.2", 1899, 12, 30, 1, 5, 2},
+      {"en-GB", "2.5", 1899, 12, 30, 2, 5},
+      {"fr-FR", "0.1", 1899, 12, 30, 0, 1},
+      {"nl-NL", "5.3.24", 1899, 12, 30, 5, 3, 24},
+      // Times, with a date before or after them, and the designators.
+      {"de-DE", "14:05", 1899, 12, 30, 14, 5},
+      {"de-DE", "5.3.2024 14:05:30", 2024, 3, 5, 14, 5, 30},
+      {"de-DE", "14:05 5.3.2024", 2024, 3, 5, 14, 5},
+      {"de-DE", "2:05 PM", 1899, 12, 30, 14, 5},
+      {"de-DE", "12:00 AM", 1899, 12, 30},
+      {"en-US", "12:00:00 AM", 1899, 12, 30},
+      {"en-US", "12:30 PM", 1899, 12, 30, 12, 30},
+      {"en-US", "1:05:00 pm", 1899, 12, 30, 13, 5},
+      {"en-US", "5 PM", 1899, 12, 30, 17},
+      {"en-US", "13:00 AM", 1899, 12, 30, 13},
+      {"de-DE", "13:00 PM", 1899, 12, 30, 13},
+      {"en-GB", "2 Jan 2024 3:04 pm", 2024, 1, 2, 15, 4},
+  };
+  for (const Reading& c : cases) {
+    const ScopedUserLocale locale(c.locale);
+    ASSERT_TRUE(IsDate(c.text)) << c.locale << " " << c.text;
+    EXPECT_EQ(CDate(c.text),
+              At(c.year == 0 ? ThisYear() : c.year, c.month, c.day, c.hour, c.minute, c.second))
+        << c.locale << " " << c.text;
+  }
+  const ScopedUserLocale english("en-US");
+  EXPECT_EQ(CDate("30 2").serial(), 10990.0);
+  EXPECT_DOUBLE_EQ(CDate("1.5.2").serial(), 0.04516203703703704);
+  EXPECT_DOUBLE_EQ(CDate("0.1").serial(), 0.0006944444444444445);
+}
+
+TEST(DateText, TextsThatAreNotDates) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"de-DE", ""},
+      {"de-DE", " "},
+      {"de-DE", "x"},
+      {"de-DE", "2024"},
+      {"de-DE", "Jan"},
+      {"de-DE", "29.2.2023"},
+      {"de-DE", "31.4.2024"},
+      {"de-DE", "13.13.2024"},
+      {"de-DE", "5.3.2024x"},
+      {"de-DE", "5.3."},
+      {"de-DE", ".5.3"},
+      {"de-DE", "1.1.10000"},
+      {"de-DE", "5.3.2024.1"},
+      {"de-DE", "25:00"},
+      {"de-DE", "14:60"},
+      {"de-DE", "14:"},
+      {"de-DE", "1:2:3:4"},
+      {"de-DE", "5,3,2024"},
+      {"de-DE", "5.3.2024 AM"},
+      {"de-DE", "5 AM PM"},
+      {"de-DE", "14:05 14:05"},
+      {"de-DE", "5.3 14:05 2024"},
+      {"de-DE", "1234567890.1.1"},
+      {"de-DE", "5..3.2024"},
+      {"de-DE", "5 Januar Februar"},
+      {"en-US", "2/29/2023"},
+      {"en-US", "1.1.2024"},  // the German form is a time with 2024 seconds here
+      {"en-US", "5.3.2024"},
+      {"en-US", "5 Janvier 2024"},
+      {"en-US", "5 PMx"},
+  };
+  for (const auto& [name, text] : cases) {
+    const ScopedUserLocale locale(name);
+    EXPECT_FALSE(IsDate(text)) << name << " " << text;
+    EXPECT_EQ(ErrorNumberOf([&] { CDate(text); }), err::kTypeMismatch) << name << " " << text;
   }
   EXPECT_TRUE(IsDate(Date(1.0)));
   EXPECT_FALSE(IsDate(45356.0));
   EXPECT_EQ(ErrorNumberOf([] { CDate(Variant::Null()); }), err::kInvalidUseOfNull);
   EXPECT_EQ(CDate(45356.5), Date(45356.5));
-}
-
-TEST_F(DatesEnglish, CDateReadsMonthFirst) {
-  EXPECT_EQ(CDate("3/5/2024"), At(2024, 3, 5));
-  EXPECT_EQ(CDate("13/1/2024"), At(2024, 1, 13));
-  EXPECT_EQ(CDate("2024-03-05"), At(2024, 3, 5));
-  EXPECT_EQ(CDate("12:00:00 AM"), Date(0.0));
-  EXPECT_EQ(CDate("1:05:00 pm"), At(1899, 12, 30, 13, 5));
-  EXPECT_EQ(CDate("5 PM"), At(1899, 12, 30, 17));
-  EXPECT_FALSE(IsDate("2/29/2023"));
-  EXPECT_FALSE(IsDate("1.1.2024"));  // the German form is no date here
 }
 
 TEST_F(DatesGerman, CStrWritesShortDateAndTime) {

@@ -66,14 +66,14 @@ int32_t CreateFontA(int32_t cHeight, int32_t cWidth, int32_t cEscapement, int32_
                     int32_t cWeight, uint32_t bItalic, uint32_t bUnderline, uint32_t bStrikeOut,
                     uint32_t iCharSet, uint32_t iOutPrecision, uint32_t iClipPrecision, uint32_t iQuality,
                     uint32_t iPitchAndFamily, std::string_view pszFaceName) {
-  if (pszFaceName.size() > kMaxFaceNameBytes) return 0;
+  if (LiveFontCount() >= kMaxLiveFonts) return 0;
   const LogicalFont font{cHeight,         cWidth,
                          cEscapement,     cOrientation,
                          cWeight,         bItalic != 0,
                          bUnderline != 0, bStrikeOut != 0,
                          iCharSet,        iOutPrecision,
                          iClipPrecision,  iQuality,
-                         iPitchAndFamily, FromAnsi(pszFaceName)};
+                         iPitchAndFamily, FromAnsi(pszFaceName.substr(0, kMaxFaceNameBytes))};
   const std::lock_guard lock(TablesGuard());
   GdiTables& tables = Tables();
   const int32_t handle = NewGdiHandle();

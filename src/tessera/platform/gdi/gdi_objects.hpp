@@ -47,7 +47,11 @@ inline constexpr int32_t LOGPIXELSY = 90;
 // The longest face name GDI keeps (LF_FACESIZE less its terminating NUL).
 inline constexpr std::size_t kMaxFaceNameBytes = 31;
 
-// A new font; 0 when the face name (ANSI bytes) is longer than GDI keeps.
+// How many fonts a process may hold at once, as GDI's per-process object quota.
+inline constexpr std::size_t kMaxLiveFonts = 10000;
+
+// A new font; a face name (ANSI bytes) longer than GDI keeps is cut to its first 31 bytes. 0 when
+// the process already holds kMaxLiveFonts fonts.
 TESSERA_API int32_t CreateFontA(int32_t cHeight, int32_t cWidth, int32_t cEscapement, int32_t cOrientation,
                                 int32_t cWeight, uint32_t bItalic, uint32_t bUnderline, uint32_t bStrikeOut,
                                 uint32_t iCharSet, uint32_t iOutPrecision, uint32_t iClipPrecision,

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 #include "tessera/platform/gdi/font_faces.hpp"
 #include "tessera/platform/runtime/codepage.hpp"
@@ -57,12 +58,37 @@ void Blend(Canvas& canvas, int64_t x, int64_t y, uint8_t coverage, uint32_t colo
   canvas.SetPixel(px, py, mixed);
 }
 
-void DrawBitmap(Canvas& canvas, const FT_Bitmap& bitmap, int64_t left, int64_t top, uint32_t colour) {
-  for (unsigned row = 0; row < bitmap.rows; ++row) {
-    const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
-    for (unsigned column = 0; column < bitmap.width; ++column)
-      Blend(canvas, left + column, top + row, line[column], colour);
+// Where rendered spans of one glyph go: the outline's pixel (x, y), y growing upwards from the
+// glyph's origin, is the surface's (origin_x + x, origin_y - 1 - y).
+struct SpanTarget {
+  Canvas* canvas;
+  int64_t origin_x;
+  int64_t origin_y;
+  uint32_t colour;
+};
+
+void BlendSpans(int y, int count, const FT_Span* spans, void* user) {
+  const auto& target = *static_cast<const SpanTarget*>(user);
+  for (const FT_Span& span : std::span(spans, static_cast<std::size_t>(count))) {
+    for (int64_t x = span.x; x < span.x + span.len; ++x)
+      Blend(*target.canvas, target.origin_x + x, target.origin_y - 1 - y, span.coverage, target.colour);
   }
+}
+
+// Renders the loaded glyph's outline straight into the surface, clipped to it: the rasteriser
+// only visits the rows and columns that land on the surface, so a glyph far taller than the
+// surface costs no more than the surface.
+void RenderClipped(Canvas& canvas, FT_GlyphSlot glyph, int64_t origin_x, int64_t origin_y, uint32_t colour) {
+  if (glyph->format != FT_GLYPH_FORMAT_OUTLINE) return;
+  SpanTarget target{&canvas, origin_x, origin_y, colour};
+  FT_Raster_Params params{};
+  params.source = &glyph->outline;
+  params.flags = FT_RASTER_FLAG_AA | FT_RASTER_FLAG_DIRECT | FT_RASTER_FLAG_CLIP;
+  params.gray_spans = BlendSpans;
+  params.user = &target;
+  params.clip_box = {static_cast<FT_Pos>(-origin_x), static_cast<FT_Pos>(origin_y - canvas.height()),
+                     static_cast<FT_Pos>(canvas.width() - origin_x), static_cast<FT_Pos>(origin_y)};
+  FT_Outline_Render(glyph->library, &glyph->outline, &params);
 }
 
 // A band parallel to the baseline from `offset` to `offset + thickness` pixels below it, as long
@@ -107,9 +133,7 @@ double DrawGlyphs(Canvas& canvas, const MatchedFace& matched, const Baseline& ba
     if (FT_Load_Char(face, AnsiCodePoint(static_cast<uint8_t>(byte)), FT_LOAD_NO_BITMAP) != 0) continue;
     if (matched.embolden) FT_GlyphSlot_Embolden(face->glyph);
     if (matched.slant) FT_GlyphSlot_Oblique(face->glyph);
-    if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) continue;
-    DrawBitmap(canvas, face->glyph->bitmap, static_cast<int64_t>(whole.x) + face->glyph->bitmap_left,
-               static_cast<int64_t>(whole.y) - face->glyph->bitmap_top, colour);
+    RenderClipped(canvas, face->glyph, static_cast<int64_t>(whole.x), static_cast<int64_t>(whole.y), colour);
     pen.x += face->glyph->advance.x / kSubpixels;
     pen.y -= face->glyph->advance.y / kSubpixels;
   }

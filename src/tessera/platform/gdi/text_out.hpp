@@ -16,8 +16,10 @@
 
 namespace tessera::platform {
 
-// The largest character height drawn, in pixels; a larger font draws nothing.
-inline constexpr int32_t kMaxDrawnCharacterHeight = 4096;
+// The largest character height drawn, in pixels (FreeType's largest size); a larger font draws
+// nothing. Text of any height up to it is drawn clipped to the surface, at the cost of the part
+// that lands on it.
+inline constexpr int32_t kMaxDrawnCharacterHeight = 0xFFFF;
 
 // Draws `text` (ANSI bytes); false when the handle names no live surface, the font cannot be
 // found or opened, or it is larger than the largest drawn height.

@@ -22,22 +22,9 @@ void StoreOverride(std::optional<std::string> name) {
   override_name = std::move(name);
 }
 
-const char* CategoryVariable(LocaleCategory category) {
-  switch (category) {
-    case LocaleCategory::kTime:
-      return "LC_TIME";
-    case LocaleCategory::kMonetary:
-      return "LC_MONETARY";
-    case LocaleCategory::kNumeric:
-      break;
-  }
-  return "LC_NUMERIC";
-}
-
-// The first of LC_ALL, the category's variable and LANG that is set and not empty, as POSIX
-// resolves it.
-std::string_view EnvironmentLocaleName(LocaleCategory category) {
-  for (const char* variable : {"LC_ALL", CategoryVariable(category), "LANG"}) {
+// The first of LC_ALL, LC_TIME and LANG that is set and not empty.
+std::string_view EnvironmentLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
     const char* value = std::getenv(variable);
     if (value != nullptr && *value != '\0') return value;
   }
@@ -50,11 +37,11 @@ const LocaleData& HomeLocale() {
 
 }  // namespace
 
-const LocaleData& UserLocale(LocaleCategory category) {
+const LocaleData& UserLocale() {
   if (const auto forced = CurrentOverride()) return *locale_table::ByName(*forced);
   // "C", "POSIX", an unset environment and a locale the library does not know all mean the
   // product's home locale.
-  const LocaleData* found = locale_table::ByName(EnvironmentLocaleName(category));
+  const LocaleData* found = locale_table::ByName(EnvironmentLocaleName());
   return found != nullptr ? *found : HomeLocale();
 }
 

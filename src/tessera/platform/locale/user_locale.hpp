@@ -1,11 +1,13 @@
 // The user locale: which one is in force, and what the host's locale calls answer for it.
 //
-// The locale is taken from LC_ALL, then the category that fits the question (LC_NUMERIC for
-// numbers and Booleans, LC_TIME for dates and times, LC_MONETARY for the currency), then LANG.
-// Unset, "C" or "POSIX" means de-DE, the product's home locale. A host or a test can force one
-// locale for every category with SetUserLocaleOverride. Every question resolves the locale anew,
-// so a changed environment or override is seen at the next call; the data of each locale is
-// built once from ICU and kept.
+// There is one user locale for every member and every conversion (masks, numbers, currency,
+// dates, Booleans), as Windows has one format locale. It is taken from the first of LC_ALL,
+// LC_TIME and LANG that is set and not empty (the date and time category decides, as dates are
+// what most members ask the locale for; LC_NUMERIC and LC_MONETARY play no part). Unset, "C",
+// "POSIX" or a locale the library does not know means de-DE, the product's home locale. A host or
+// a test can force one locale with SetUserLocaleOverride. Every question resolves the locale
+// anew, so a changed environment or override is seen at the next call; the data of each locale
+// is built once from ICU and kept.
 #pragma once
 
 #include <array>
@@ -16,10 +18,6 @@
 #include <vector>
 
 namespace tessera::platform {
-
-// The locale category a question belongs to; it decides which environment variable is asked
-// after LC_ALL.
-enum class LocaleCategory { kNumeric, kTime, kMonetary };
 
 // What the library needs to know of one locale. Texts are UTF-8, in the forms that Windows
 // answers for the locale (pattern letters as GetLocaleInfo uses them).
@@ -44,8 +42,8 @@ struct LocaleData {
   std::array<std::string, 7> abbreviated_day_names;     // "So." ...
 };
 
-// The data of the locale in force for `category`.
-const LocaleData& UserLocale(LocaleCategory category = LocaleCategory::kNumeric);
+// The data of the locale in force.
+const LocaleData& UserLocale();
 
 // The data of a locale by name ("de-DE", "en_US.UTF-8", "de_AT@euro" ...), or nullopt when the
 // library does not know it.
@@ -84,7 +82,7 @@ inline constexpr uint32_t LOCALE_S2359 = 0x29;
 inline constexpr uint32_t LOCALE_STIMEFORMAT = 0x1003;
 inline constexpr uint32_t LOCALE_USER_DEFAULT = 0x0400;
 
-// The identifier of the user's locale (the numeric category's), as GetUserDefaultLCID.
+// The identifier of the user locale, as GetUserDefaultLCID.
 uint32_t GetUserDefaultLCID();
 
 // Copies the text of `lctype` for `lcid` into `buffer` in the ANSI code page, NUL-terminated.

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <new>
 
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
@@ -49,27 +48,20 @@ class FileSource : public ByteSource {
 
 }  // namespace
 
-std::vector<uint8_t> ByteSource::ReadAll() const {
-  std::vector<uint8_t> bytes;
-  try {
-    bytes.resize(static_cast<std::size_t>(size()));
-  } catch (const std::bad_alloc&) {
-    Raise(err::kOutOfMemory);
-  }
-  Read(0, bytes);
-  return bytes;
-}
-
 void MemorySource::Read(uint64_t offset, std::span<uint8_t> out) const {
   if (!InRange(offset, out.size(), bytes_.size())) Raise(err::kInvalidPicture);
   if (!out.empty()) std::memcpy(out.data(), bytes_.data() + offset, out.size());
 }
 
-std::unique_ptr<ByteSource> OpenFileSource(std::string_view path) {
+std::unique_ptr<ByteSource> OpenFileSource(std::string_view path, FileStamp* stamp) {
   struct stat info {};
   Descriptor file = OpenRegularFile(ToHostPath(path), O_RDONLY, info);
   if (!file) Raise(errno == ENOENT || errno == ENOTDIR ? err::kFileNotFound : err::kPathFileAccessError);
   auto source = std::make_unique<FileSource>(file.get(), static_cast<uint64_t>(info.st_size));
+  if (stamp != nullptr) {
+    *stamp = {static_cast<uint64_t>(info.st_size),
+              int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec};
+  }
   file.release();  // the source closes it from now on
   return source;
 }

@@ -16,8 +16,6 @@ class ByteSource {
   virtual uint64_t size() const = 0;
   // Fills `out` from `offset`; a range past the end is error 481 (the picture is cut short).
   virtual void Read(uint64_t offset, std::span<uint8_t> out) const = 0;
-  // Every byte; 7 when memory runs out.
-  std::vector<uint8_t> ReadAll() const;
 };
 
 class MemorySource : public ByteSource {
@@ -30,7 +28,15 @@ class MemorySource : public ByteSource {
   std::span<const uint8_t> bytes_;
 };
 
-// The file at the library path `path`: 53 when it is missing, 75 when it cannot be read.
-std::unique_ptr<ByteSource> OpenFileSource(std::string_view path);
+// What tells one version of a file from another without reading it.
+struct FileStamp {
+  uint64_t size = 0;
+  int64_t modified_ns = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The file at the library path `path`: 53 when it is missing, 75 when it cannot be read. Its
+// stamp as opened goes to `stamp` where given.
+std::unique_ptr<ByteSource> OpenFileSource(std::string_view path, FileStamp* stamp = nullptr);
 
 }  // namespace tessera::platform

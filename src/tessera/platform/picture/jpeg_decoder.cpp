@@ -9,6 +9,7 @@
 #include <csetjmp>
 #include <vector>
 
+#include "tessera/platform/picture/jpeg_source.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::platform {
@@ -101,13 +102,16 @@ void MonitorProgress(j_common_ptr common) {
 // Everything the decoding touches lives here, so that a jump back to Decode leaves no object of
 // a skipped frame behind: ReadImage keeps nothing of its own that needs destroying.
 struct Decoding {
-  explicit Decoding(const PictureLimits& limits) : budget(limits) {}
+  Decoding(const ByteSource& source, const PictureLimits& limits, const JpegScale& scale)
+      : source(source), budget(limits), scale(scale) {}
 
+  const ByteSource& source;
   jpeg_decompress_struct info{};
   ErrorManager errors{};
   Progress progress{};
+  JpegSource reader{};
   LoadBudget budget;
-  std::vector<uint8_t> bytes;
+  const JpegScale& scale;
   std::vector<uint8_t> cmyk_row;
   std::unique_ptr<Picture> picture;
   int raised = 0;  // a run-time error raised by our own code during the decoding
@@ -157,14 +161,14 @@ void CmykRowToBgr(const uint8_t* cmyk, uint8_t* bgr, int32_t width, bool inverte
 bool Afford(Decoding& d, PixelFormat format, bool cmyk) {
   jpeg_decompress_struct& info = d.info;
   const uint64_t per_byte = info.arith_code ? kMaxBlocksPerByte : kHuffmanBlocksPerByte;
-  if (Blocks(info) > per_byte * d.bytes.size()) {
+  if (Blocks(info) > per_byte * d.source.size()) {
     d.raised = err::kInvalidPicture;
     return false;
   }
   const uint64_t libjpeg = LibjpegBytes(info, jpeg_has_multiple_scans(&info));
   try {
-    d.budget.Take(PictureBytes(static_cast<int32_t>(info.image_width),
-                               static_cast<int32_t>(info.image_height), format));
+    d.budget.Take(PictureBytes(static_cast<int32_t>(info.output_width),
+                               static_cast<int32_t>(info.output_height), format));
     d.budget.Take(libjpeg);
     if (cmyk) d.budget.Take(uint64_t{4} * info.image_width);
   } catch (const RuntimeError& error) {
@@ -178,8 +182,11 @@ bool Afford(Decoding& d, PixelFormat format, bool cmyk) {
 
 void ReadImage(Decoding& d) {
   jpeg_decompress_struct& info = d.info;
-  jpeg_mem_src(&info, d.bytes.data(), static_cast<unsigned long>(d.bytes.size()));
   jpeg_read_header(&info, TRUE);
+  info.scale_num = 1;
+  info.scale_denom = static_cast<unsigned>(
+      d.scale(static_cast<int32_t>(info.image_width), static_cast<int32_t>(info.image_height)));
+  jpeg_calc_output_dimensions(&info);
   const bool grey = info.jpeg_color_space == JCS_GRAYSCALE;
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   const PixelFormat format = grey ? PixelFormat::kIndexed8 : PixelFormat::kBgr24;
@@ -220,22 +227,34 @@ bool Decode(Decoding& d) {
 
 }  // namespace
 
-std::unique_ptr<Picture> DecodeJpeg(const ByteSource& source, const PictureLimits& limits) {
-  auto d = std::make_unique<Decoding>(limits);
-  d->budget.Take(source.size());
-  d->bytes = source.ReadAll();
+ScaledJpeg DecodeJpegScaled(const ByteSource& source, const PictureLimits& limits, const JpegScale& scale) {
+  auto d = std::make_unique<Decoding>(source, limits, scale);
+  d->budget.Take(kJpegReadPiece);
   d->info.err = jpeg_std_error(&d->errors.base);
   d->errors.base.error_exit = ErrorExit;
   d->errors.base.emit_message = EmitMessage;
   jpeg_create_decompress(&d->info);
+  try {
+    UseJpegSource(d->info, d->reader, source);
+  } catch (...) {
+    jpeg_destroy_decompress(&d->info);
+    throw;
+  }
   d->progress.base.progress_monitor = MonitorProgress;
-  d->progress.block_limit = kMaxBlocksPerByte * d->bytes.size();
+  d->progress.block_limit = kMaxBlocksPerByte * source.size();
   d->info.progress = &d->progress.base;
   const bool decoded = Decode(*d);
+  const auto width = static_cast<int32_t>(d->info.image_width),
+             height = static_cast<int32_t>(d->info.image_height);
   jpeg_destroy_decompress(&d->info);
+  if (d->reader.failure != 0) Raise(d->reader.failure);
   if (!decoded) Raise(d->errors.code == JERR_OUT_OF_MEMORY ? err::kOutOfMemory : err::kInvalidPicture);
   if (d->raised != 0) Raise(d->raised);
-  return std::move(d->picture);
+  return {std::move(d->picture), width, height};
+}
+
+std::unique_ptr<Picture> DecodeJpeg(const ByteSource& source, const PictureLimits& limits) {
+  return DecodeJpegScaled(source, limits, [](int32_t, int32_t) { return 1; }).picture;
 }
 
 }  // namespace tessera::platform

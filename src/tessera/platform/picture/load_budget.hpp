@@ -8,28 +8,36 @@
 
 #include <cstdint>
 
-#include "tessera/platform/runtime/error.hpp"
-
 namespace tessera::platform {
+
+class PictureBudget;
 
 struct PictureLimits {
   // 2 GB: a 1-bit A0 scan at 1 200 dpi (280 MB), a 14 000 x 10 000 progressive colour JPEG (up
-  // to 1.3 GB with libjpeg's coefficients) and a 32-bit BMP of 536 million pixels fit.
+  // to 1.3 GB with libjpeg's coefficients when decoded whole) and a 32-bit BMP of 536 million
+  // pixels fit. As the process's shared budget (DefaultPictureLimits), it holds a building of
+  // colour scans shown fitted (6.6 MB each) with room for a few whole ones.
   uint64_t max_bytes = uint64_t{2} << 30;
+  // Where given, the load's counts are taken from this budget too, which the process's pictures
+  // share, for as long as the load runs.
+  PictureBudget* shared = nullptr;
 };
 
 class LoadBudget {
  public:
-  explicit LoadBudget(const PictureLimits& limits) noexcept : left_(limits.max_bytes) {}
+  explicit LoadBudget(const PictureLimits& limits) noexcept
+      : left_(limits.max_bytes), shared_(limits.shared) {}
+  ~LoadBudget();
+  LoadBudget(const LoadBudget&) = delete;
+  LoadBudget& operator=(const LoadBudget&) = delete;
 
   // Counts `bytes` that the load is about to allocate: 481 when they are more than is left.
-  void Take(uint64_t bytes) {
-    if (bytes > left_) Raise(err::kInvalidPicture);
-    left_ -= bytes;
-  }
+  void Take(uint64_t bytes);
 
  private:
   uint64_t left_;
+  PictureBudget* shared_;
+  uint64_t taken_ = 0;  // from the shared budget
 };
 
 }  // namespace tessera::platform

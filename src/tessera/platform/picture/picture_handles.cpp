@@ -9,11 +9,11 @@ namespace {
 
 struct Table {
   std::mutex guard;
-  std::map<int32_t, std::weak_ptr<Picture>> pictures;
+  std::map<int32_t, std::weak_ptr<LoadedPicture>> pictures;
   int32_t next = 0;
 
   // The next free handle, never 0; numbers are reused only after wrapping around.
-  int32_t Add(const std::shared_ptr<Picture>& picture) {
+  int32_t Add(const std::shared_ptr<LoadedPicture>& picture) {
     std::lock_guard lock(guard);
     do {
       next = next == INT32_MAX ? 1 : next + 1;
@@ -33,12 +33,16 @@ Table& Handles() {
 
 std::shared_ptr<Picture> PictureFromHandle(int32_t handle) {
   Table& table = Handles();
-  std::lock_guard lock(table.guard);
-  const auto found = table.pictures.find(handle);
-  return found == table.pictures.end() ? nullptr : found->second.lock();
+  std::shared_ptr<LoadedPicture> loaded;
+  {
+    std::lock_guard lock(table.guard);
+    const auto found = table.pictures.find(handle);
+    if (found != table.pictures.end()) loaded = found->second.lock();
+  }
+  return loaded ? loaded->Full() : nullptr;  // outside the lock: it may decode
 }
 
-HeldPicture::HeldPicture(std::shared_ptr<Picture> picture) : picture_(std::move(picture)) {
+HeldPicture::HeldPicture(std::shared_ptr<LoadedPicture> picture) : picture_(std::move(picture)) {
   if (picture_) handle_ = Handles().Add(picture_);
 }
 

@@ -7,31 +7,29 @@
 
 namespace tessera::platform {
 
-namespace {
-
-std::shared_ptr<Picture> Decode(const ByteSource& source) {
+PictureKind KindOf(const ByteSource& source) {
   std::array<uint8_t, 3> magic{};
   if (source.size() < magic.size()) Raise(err::kInvalidPicture);
   source.Read(0, magic);
-  if (magic[0] == 'B' && magic[1] == 'M') return DecodeBmp(source, DefaultPictureLimits());
-  if (magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF)
-    return DecodeJpeg(source, DefaultPictureLimits());
+  if (magic[0] == 'B' && magic[1] == 'M') return PictureKind::kBmp;
+  if (magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF) return PictureKind::kJpeg;
   Raise(err::kInvalidPicture);
 }
-
-}  // namespace
 
 PictureLimits& DefaultPictureLimits() noexcept {
   static PictureLimits limits;
   return limits;
 }
 
-std::shared_ptr<Picture> LoadPicture(std::string_view path) {
-  return Decode(*OpenFileSource(path));
+std::shared_ptr<LoadedPicture> LoadPicture(std::string_view path) {
+  return LoadedPicture::Load(path);
 }
 
 std::shared_ptr<Picture> DecodePicture(std::span<const uint8_t> bytes) {
-  return Decode(MemorySource(bytes));
+  const MemorySource source(bytes);
+  const PictureLimits& limits = DefaultPictureLimits();
+  if (KindOf(source) == PictureKind::kBmp) return DecodeBmp(source, limits);
+  return DecodeJpeg(source, limits);
 }
 
 }  // namespace tessera::platform

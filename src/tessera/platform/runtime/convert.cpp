@@ -18,10 +18,6 @@ namespace tessera::platform {
 
 namespace {
 
-const LocaleData& NumericLocale() {
-  return UserLocale(LocaleCategory::kNumeric);
-}
-
 // 15 significant digits as the C "%.15G" writes them, with the locale's decimal separator.
 std::string DoubleText(double value, const LocaleData& locale) {
   if (!std::isfinite(value)) Raise(err::kOverflow);
@@ -41,7 +37,7 @@ std::string DoubleText(double value, const LocaleData& locale) {
 }
 
 double NumberFromText(const std::string& text) {
-  const ParsedNumber parsed = ParseNumberText(text, NumericLocale());
+  const ParsedNumber parsed = ParseNumberText(text, UserLocale());
   if (parsed.status == NumberTextStatus::kOverflow) Raise(err::kOverflow);
   if (parsed.status == NumberTextStatus::kNotANumber) Raise(err::kTypeMismatch);
   return parsed.value;
@@ -56,7 +52,7 @@ int32_t CurrentYear() {
 }
 
 std::optional<Date> DateFromText(const std::string& text) {
-  return ParseDateText(text, UserLocale(LocaleCategory::kTime), CurrentYear());
+  return ParseDateText(text, UserLocale(), CurrentYear());
 }
 
 double RoundHalfToEven(double value) {
@@ -76,7 +72,7 @@ T RoundToInteger(const Variant& value) {
 }
 
 bool BooleanFromText(const std::string& text) {
-  const LocaleData& locale = NumericLocale();
+  const LocaleData& locale = UserLocale();
   if (EqualsIgnoringCase(text, locale.true_word) || EqualsIgnoringCase(text, "True")) return true;
   if (EqualsIgnoringCase(text, locale.false_word) || EqualsIgnoringCase(text, "False")) return false;
   return NumberFromText(text) != 0.0;
@@ -91,7 +87,7 @@ std::string CStr(const Variant& value) {
     case VarType::kNull:
       Raise(err::kInvalidUseOfNull);
     case VarType::kBoolean:
-      return value.AsBoolean() ? NumericLocale().true_word : NumericLocale().false_word;
+      return value.AsBoolean() ? UserLocale().true_word : UserLocale().false_word;
     case VarType::kByte:
       return std::to_string(value.AsByte());
     case VarType::kInteger:
@@ -99,11 +95,11 @@ std::string CStr(const Variant& value) {
     case VarType::kLong:
       return std::to_string(value.AsLong());
     case VarType::kDouble:
-      return DoubleText(value.AsDouble(), NumericLocale());
+      return DoubleText(value.AsDouble(), UserLocale());
     case VarType::kString:
       return value.AsString();
     case VarType::kDate:
-      return DateText(value.AsDate(), UserLocale(LocaleCategory::kTime));
+      return DateText(value.AsDate(), UserLocale());
     case VarType::kObject:
     case VarType::kMissing:
       break;
@@ -184,7 +180,7 @@ bool IsNumeric(const Variant& value) {
     case VarType::kDouble:
       return true;
     case VarType::kString:
-      return ParseNumberText(value.AsString(), NumericLocale()).status == NumberTextStatus::kNumber;
+      return ParseNumberText(value.AsString(), UserLocale()).status == NumberTextStatus::kNumber;
     case VarType::kNull:
     case VarType::kDate:
     case VarType::kObject:

@@ -1,30 +1,94 @@
 #include "tessera/platform/runtime/date_parse.hpp"
 
-#include <array>
 #include <vector>
 
 #include "tessera/platform/runtime/date_parts.hpp"
-#include "tessera/platform/runtime/text_case.hpp"
+#include "tessera/platform/runtime/date_tokens.hpp"
 
 namespace tessera::platform {
 namespace {
 
-// More digits than any part of a date has: such a number is refused before it can overflow.
-constexpr std::size_t kMaxDigits = 9;
-
-struct Number {
-  int32_t value = 0;
-  std::size_t digits = 0;
+struct DatePart {
+  int32_t value;
+  std::size_t digits;
+  bool month_name;
 };
 
 enum class Designator { kNone, kAm, kPm };
 
-// The pieces of a date text, in the order they came.
+// The date and the time of a text, as they came.
 struct DateTextParts {
-  std::vector<Number> date;
-  std::vector<Number> time;
+  std::vector<DatePart> date;
+  std::vector<int32_t> time;
   Designator designator = Designator::kNone;
-  bool dashes = false;  // the date was separated with "-"
+};
+
+// Groups the tokens into the date's parts, the time and the designator.
+class Reader {
+ public:
+  explicit Reader(const std::vector<DateToken>& tokens) : tokens_(tokens) {}
+
+  std::optional<DateTextParts> Read() {
+    while (at_ < tokens_.size()) {
+      if (!ReadOne()) return std::nullopt;
+    }
+    return parts_;
+  }
+
+ private:
+  bool Is(std::size_t at, DateTokenKind kind) const {
+    return at < tokens_.size() && tokens_[at].kind == kind;
+  }
+
+  bool ReadOne() {
+    switch (tokens_[at_].kind) {
+      case DateTokenKind::kAm:
+      case DateTokenKind::kPm:
+        return ReadDesignator();
+      case DateTokenKind::kNumber:
+        return Is(at_ + 1, DateTokenKind::kTimeSeparator) ? ReadTime() : ReadDatePart();
+      case DateTokenKind::kMonth:
+        return ReadDatePart();
+      case DateTokenKind::kDateSeparator:
+      case DateTokenKind::kTimeSeparator:
+        break;
+    }
+    return false;  // a separator with nothing before it
+  }
+
+  bool ReadDesignator() {
+    if (parts_.designator != Designator::kNone) return false;
+    parts_.designator = tokens_[at_++].kind == DateTokenKind::kAm ? Designator::kAm : Designator::kPm;
+    return true;
+  }
+
+  // "h:m" or "h:m:s", once; a date begun before it is complete.
+  bool ReadTime() {
+    if (!parts_.time.empty()) return false;
+    date_closed_ = !parts_.date.empty();
+    parts_.time.push_back(tokens_[at_++].value);
+    while (Is(at_, DateTokenKind::kTimeSeparator)) {
+      if (parts_.time.size() == 3 || !Is(at_ + 1, DateTokenKind::kNumber)) return false;
+      parts_.time.push_back(tokens_[at_ + 1].value);
+      at_ += 2;
+    }
+    return true;
+  }
+
+  // A number or month name of the date; a separator after it must lead to the next part.
+  bool ReadDatePart() {
+    if (date_closed_ || parts_.date.size() == 3) return false;
+    const DateToken& token = tokens_[at_++];
+    parts_.date.push_back({token.value, token.digits, token.kind == DateTokenKind::kMonth});
+    if (!Is(at_, DateTokenKind::kDateSeparator)) return true;
+    ++at_;
+    return Is(at_, DateTokenKind::kNumber) || Is(at_, DateTokenKind::kMonth);
+  }
+
+  const std::vector<DateToken>& tokens_;
+  std::size_t at_ = 0;
+  bool date_closed_ = false;
+  DateTextParts parts_;
 };
 
 enum class Order { kDayMonthYear, kMonthDayYear, kYearMonthDay };
@@ -37,187 +101,81 @@ Order LocaleOrder(const LocaleData& locale) {
   return month < day ? Order::kMonthDayYear : Order::kDayMonthYear;
 }
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t';
+// The readings of the date's parts in the order they are tried, each a role per part: 'D'ay,
+// 'M'onth or 'Y'ear. Three parts are read in the locale's order, then with day and month swapped,
+// then year first when the first part has three digits or more. Two parts are day and month in
+// the locale's order, then swapped, then a year and a month, then a month and a year.
+using Reading = std::string_view;
+
+std::vector<Reading> Readings(const std::vector<DatePart>& parts, Order order) {
+  const bool day_first = order == Order::kDayMonthYear;
+  if (parts.size() == 2) return {day_first ? "DM" : "MD", day_first ? "MD" : "DM", "YM", "MY"};
+  std::vector<Reading> readings{day_first ? "DMY" : "MDY", day_first ? "MDY" : "DMY"};
+  if (order == Order::kYearMonthDay || parts[0].digits > 2) readings.insert(readings.begin(), "YMD");
+  return readings;
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-class Scanner {
- public:
-  Scanner(std::string_view text, const LocaleData& locale) : text_(text), locale_(locale) {}
-
-  std::optional<DateTextParts> Scan() {
-    while (SkipSpaces(), pos_ < text_.size()) {
-      if (ScanDesignator()) continue;
-      if (!IsDigit(text_[pos_])) return std::nullopt;
-      const std::optional<Number> first = ScanNumber();
-      if (!first) return std::nullopt;
-      const bool ok = AtTimeSeparator() ? ScanTime(*first) : ScanDate(*first);
-      if (!ok) return std::nullopt;
-    }
-    return parts_;
-  }
-
- private:
-  void SkipSpaces() {
-    while (pos_ < text_.size() && IsSpace(text_[pos_])) ++pos_;
-  }
-
-  bool Consume(std::string_view what) {
-    if (what.empty() || text_.substr(pos_, what.size()) != what) return false;
-    pos_ += what.size();
-    return true;
-  }
-
-  bool ConsumeIgnoringCase(std::string_view what) {
-    if (what.empty() || !EqualsIgnoringCase(text_.substr(pos_, what.size()), what)) return false;
-    pos_ += what.size();
-    return true;
-  }
-
-  bool AtTimeSeparator() const {
-    return text_.substr(pos_, 1) == ":" ||
-           (!locale_.time_separator.empty() && text_.substr(pos_).starts_with(locale_.time_separator));
-  }
-
-  bool ConsumeTimeSeparator() { return Consume(":") || Consume(locale_.time_separator); }
-
-  // "-" is read everywhere, but outside locales that separate with it only the year-first form
-  // takes it (checked once the date is complete).
-  bool ConsumeDateSeparator() {
-    if (Consume(locale_.date_separator) || Consume("/")) return true;
-    if (!Consume("-")) return false;
-    parts_.dashes = true;
-    return true;
-  }
-
-  std::optional<Number> ScanNumber() {
-    Number number;
-    while (pos_ < text_.size() && IsDigit(text_[pos_])) {
-      if (++number.digits > kMaxDigits) return std::nullopt;
-      number.value = number.value * 10 + (text_[pos_++] - '0');
-    }
-    if (number.digits == 0) return std::nullopt;
-    return number;
-  }
-
-  bool ScanDesignator() {
-    if (parts_.designator != Designator::kNone) return false;
-    for (const auto& [word, designator] :
-         std::array<std::pair<std::string_view, Designator>, 4>{{{locale_.am_designator, Designator::kAm},
-                                                                 {locale_.pm_designator, Designator::kPm},
-                                                                 {"AM", Designator::kAm},
-                                                                 {"PM", Designator::kPm}}}) {
-      if (ConsumeIgnoringCase(word)) {
-        parts_.designator = designator;
-        return true;
-      }
-    }
-    return false;
-  }
-
-  // "h:m" or "h:m:s"; the time may come only once.
-  bool ScanTime(Number hour) {
-    if (!parts_.time.empty()) return false;
-    parts_.time.push_back(hour);
-    while (parts_.time.size() < 3 && ConsumeTimeSeparator()) {
-      const std::optional<Number> next = ScanNumber();
-      if (!next) return false;
-      parts_.time.push_back(*next);
-    }
-    return parts_.time.size() >= 2 && !AtTimeSeparator();
-  }
-
-  // Numbers joined by date separators or blanks; the date may come only once, in one piece.
-  bool ScanDate(Number first) {
-    if (date_closed_ || parts_.date.size() >= 3) return false;
-    parts_.date.push_back(first);
-    if (ConsumeDateSeparator()) {
-      SkipSpaces();
-      return pos_ < text_.size() && IsDigit(text_[pos_]);
-    }
-    if (pos_ < text_.size() && !IsSpace(text_[pos_])) return false;
-    SkipSpaces();
-    // A blank followed by a time or a designator ends the date.
-    if (pos_ < text_.size() && !IsDigit(text_[pos_])) date_closed_ = true;
-    if (pos_ < text_.size() && IsDigit(text_[pos_]) && LooksLikeTime()) date_closed_ = true;
-    return true;
-  }
-
-  bool LooksLikeTime() const {
-    std::size_t p = pos_;
-    while (p < text_.size() && IsDigit(text_[p])) ++p;
-    Scanner probe(text_, locale_);
-    probe.pos_ = p;
-    return probe.AtTimeSeparator();
-  }
-
-  std::string_view text_;
-  const LocaleData& locale_;
-  std::size_t pos_ = 0;
-  bool date_closed_ = false;
-  DateTextParts parts_;
-};
-
-int32_t WindowedYear(Number year) {
+int32_t WindowedYear(const DatePart& year) {
   if (year.digits > 2) return year.value;
   return year.value < 30 ? 2000 + year.value : 1900 + year.value;
 }
 
-// Day, month and year from two or three numbers of a date.
-DateParts DayMonthYear(const std::vector<Number>& numbers, Order order, int32_t current_year) {
-  if (numbers.size() == 2) {
-    if (numbers[1].digits > 2) return {WindowedYear(numbers[1]), numbers[0].value, 1};
-    if (order == Order::kDayMonthYear) return {current_year, numbers[1].value, numbers[0].value};
-    return {current_year, numbers[0].value, numbers[1].value};
+// The date of one reading with the time of `clock`; without a year, `current_year`, without a
+// day, the first. A month name must be read as the month.
+std::optional<Date> DateOfReading(const std::vector<DatePart>& parts, Reading reading, DateParts clock,
+                                  int32_t current_year) {
+  clock.year = current_year;
+  clock.day = 1;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (parts[i].month_name && reading[i] != 'M') return std::nullopt;
+    if (reading[i] == 'D') clock.day = parts[i].value;
+    if (reading[i] == 'M') clock.month = parts[i].value;
+    if (reading[i] == 'Y') clock.year = WindowedYear(parts[i]);
   }
-  if (numbers[0].digits > 2) order = Order::kYearMonthDay;
-  switch (order) {
-    case Order::kDayMonthYear:
-      return {WindowedYear(numbers[2]), numbers[1].value, numbers[0].value};
-    case Order::kMonthDayYear:
-      return {WindowedYear(numbers[2]), numbers[0].value, numbers[1].value};
-    case Order::kYearMonthDay:
-      break;
-  }
-  return {WindowedYear(numbers[0]), numbers[1].value, numbers[2].value};
+  Date date;
+  if (DateFromParts(clock, date)) return date;
+  return std::nullopt;
 }
 
-// Hours, minutes and seconds into `parts`; with a designator the hour counts 1 to 12.
-bool SetTime(const std::vector<Number>& time, Designator designator, DateParts& parts) {
-  parts.hour = time[0].value;
-  parts.minute = time.size() > 1 ? time[1].value : 0;
-  parts.second = time.size() > 2 ? time[2].value : 0;
-  if (designator == Designator::kNone) return true;
-  if (parts.hour > 12) return false;
-  parts.hour = parts.hour % 12 + (designator == Designator::kPm ? 12 : 0);
-  return true;
+std::optional<Date> FirstValidReading(const std::vector<DatePart>& parts, Order order, const DateParts& clock,
+                                      int32_t current_year) {
+  for (const Reading reading : Readings(parts, order)) {
+    if (const auto date = DateOfReading(parts, reading, clock, current_year)) return date;
+  }
+  return std::nullopt;
+}
+
+// The time of day on the zero date; PM adds 12 hours to an hour below 12, AM makes 12 midnight.
+DateParts Clock(const std::vector<int32_t>& time, Designator designator) {
+  DateParts clock;
+  if (time.empty()) return clock;
+  clock.hour = time[0];
+  clock.minute = time.size() > 1 ? time[1] : 0;
+  clock.second = time.size() > 2 ? time[2] : 0;
+  if (designator == Designator::kPm && clock.hour < 12) clock.hour += 12;
+  if (designator == Designator::kAm && clock.hour == 12) clock.hour = 0;
+  return clock;
 }
 
 }  // namespace
 
 std::optional<Date> ParseDateText(std::string_view text, const LocaleData& locale, int32_t current_year) {
-  const std::optional<DateTextParts> scanned = Scanner(text, locale).Scan();
-  if (!scanned) return std::nullopt;
-  std::vector<Number> date = scanned->date;
-  std::vector<Number> time = scanned->time;
-  const Designator designator = scanned->designator;
-  if (time.empty() && date.size() == 1 && designator != Designator::kNone) time.swap(date);  // "5 PM"
+  const std::optional<std::vector<DateToken>> tokens = DateTokens(text, locale);
+  if (!tokens) return std::nullopt;
+  std::optional<DateTextParts> parts = Reader(*tokens).Read();
+  if (!parts) return std::nullopt;
+  auto& [date, time, designator] = *parts;
+  const bool lone_hour = time.empty() && designator != Designator::kNone && date.size() == 1;
+  if (lone_hour && !date[0].month_name) {  // "5 PM"
+    time.push_back(date[0].value);
+    date.clear();
+  }
+  if (time.empty() && (date.size() < 2 || designator != Designator::kNone)) return std::nullopt;
   if (date.size() == 1) return std::nullopt;  // a lone number is not a date
-  if (time.empty() && (date.empty() || designator != Designator::kNone)) return std::nullopt;
-  const bool year_first = date.size() == 3 && date[0].digits > 2;
-  if (scanned->dashes && locale.date_separator != "-" && !year_first) return std::nullopt;
-  DateParts parts;
-  if (!date.empty()) parts = DayMonthYear(date, LocaleOrder(locale), current_year);
-  if (!time.empty() && !SetTime(time, designator, parts)) return std::nullopt;
+  const DateParts clock = Clock(time, designator);
+  if (!date.empty()) return FirstValidReading(date, LocaleOrder(locale), clock, current_year);
   Date result;
-  if (DateFromParts(parts, result)) return result;
-  // An impossible month swaps with the day when that makes a date.
-  std::swap(parts.day, parts.month);
-  if (parts.day > 12 && DateFromParts(parts, result)) return result;
+  if (DateFromParts(clock, result)) return result;
   return std::nullopt;
 }
 

@@ -1,19 +1,23 @@
 // Reading a date text the way the host runtime reads one under the user locale (CDate, IsDate).
 //
-// Accepted, with white space around and between the parts:
-// - a date of three numbers in the locale's day-month-year order ("5.3.2024" under de-DE,
-//   "3/5/2024" under en-US), or year first when the first number has three digits or more
-//   ("2024-03-05"); the separators are the locale's own and "/", or blanks, and "-" in the
-//   year-first form (so "1.1.2024" is no date under en-US, and "5-3-2024" none under de-DE);
-// - a date of two numbers: day and month in the locale's order in `current_year`, or month and
-//   year when the second number has three digits or more (day 1);
-// - a time "h:m" or "h:m:s" with ":" or the locale's time separator, optionally followed by the
-//   locale's or the English AM/PM designator, or a lone hour with a designator ("5 PM");
-// - a date followed or preceded by a time.
-// Years of one or two digits follow the runtime's window: 0-29 are 2000-2029, 30-99 1930-1999.
-// When the month is out of range and swapping day and month makes a valid date, the runtime
-// swaps them ("1.13.2024" under de-DE is 13 January 2024); a day the month does not have fails
-// ("29.2.2023"). Anything else, an empty text or one with a stray character, is not a date.
+// The text is read as tokens, with blanks and tabs around them skipped:
+// - numbers (up to nine digits);
+// - the locale's month names and abbreviations, without regard to case ("März", "Jan", "janv.");
+// - date separators: the locale's, "/" and "-"; a blank between two parts of a date separates
+//   them too ("1 2", "2 January 1970");
+// - time separators: ":", the locale's, and "." where the locale does not separate dates with
+//   it, so "5.3.24" is the time 05:03:24 under en-US;
+// - the locale's AM and PM designators, and the English ones.
+// A number followed by a time separator starts the time, "h:m" or "h:m:s"; every other number or
+// month name is a part of the date, which may come before or after the time, once and in one
+// piece. A designator follows the time or a lone hour ("5 PM"): PM adds 12 hours to an hour
+// below 12, AM makes 12 midnight, and an hour past 12 stays as it is ("13:00 AM" is 13:00).
+// The date's parts are read in the first order that makes a valid date: year first when the first
+// of three parts has three digits or more, the locale's order, then day and month swapped; a
+// month name is always the month. Two parts are a day and month of `current_year`, or when no day fits, a
+// month of a year, its first day ("30 2" is February 1930, "Jan 35" January 1935). A year of one or two
+// digits follows the runtime's window, 0-29 being 2000-2029 and 30-99 1930-1999. A lone number,
+// a designator without an hour, an empty text and one with a stray character are no date.
 #pragma once
 
 #include <cstdint>

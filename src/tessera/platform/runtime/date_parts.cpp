@@ -78,7 +78,9 @@ DateParts PartsOf(Date date) {
 
 bool DateFromParts(const DateParts& parts, Date& date) {
   using namespace std::chrono;
-  if (parts.year < 100 || parts.year > 9999 || parts.month < 1 || parts.month > 12) return false;
+  // std::chrono::day keeps only 0-255, so a day past 31 is refused before it could wrap.
+  if (parts.year < 100 || parts.year > 9999 || parts.month < 1 || parts.month > 12 || parts.day > 31)
+    return false;
   const year_month_day ymd(std::chrono::year{parts.year},
                            std::chrono::month{static_cast<unsigned>(parts.month)},
                            std::chrono::day{static_cast<unsigned>(std::max(parts.day, 0))});

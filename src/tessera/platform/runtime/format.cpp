@@ -78,7 +78,7 @@ bool IsNumberFormat(std::string_view format) {
 // A date pattern takes dates as they are, numbers as date serials and texts that read as dates
 // (before numbers: "5.3.2024" is a number too under de-DE); any other text comes back unchanged.
 std::string FormatAsDate(const Variant& expression, std::string_view format) {
-  const LocaleData& locale = UserLocale(LocaleCategory::kTime);
+  const LocaleData& locale = UserLocale();
   if (expression.kind() == VarType::kString && !IsDate(expression)) {
     if (!IsNumeric(expression)) return expression.AsString();
     return FormatDate(CheckedDate(CDbl(expression)), format, locale);
@@ -92,7 +92,7 @@ std::string Format(const Variant& expression, std::string_view format) {
   if (expression.IsEmpty() || expression.IsNull()) return "";
   if (format.empty()) return CStr(expression);
   if (!IsNumberFormat(format) && IsDateFormat(format)) return FormatAsDate(expression, format);
-  const LocaleData& locale = UserLocale(LocaleCategory::kNumeric);
+  const LocaleData& locale = UserLocale();
   const std::optional<double> number = NumberToFormat(expression, locale);
   if (!number) return expression.AsString();
   if (EqualsIgnoringCase(format, kGeneralNumber)) return CStr(*number);

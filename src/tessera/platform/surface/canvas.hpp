@@ -1,10 +1,12 @@
 // An in-memory 32-bit drawing surface with the picture control's pen, line operation and block
 // transfer: what the library draws on where the host would give it a picture control.
 //
-// Lines of width 1 touch every pixel of the segment exactly once, end points included; a box
-// outlines exactly the border pixels of the rectangle between its corners, each once, so drawing
-// any segment or box twice in mode 6 restores every pixel. Coordinates are rounded to whole
-// pixels. Clipping never changes which pixels inside the surface are touched.
+// Lines of width 1 touch every pixel of the segment exactly once, from the start point up to but
+// not including the end point, as the platform's line operation (a segment from a point to
+// itself draws nothing); a box outlines exactly the border pixels of the rectangle between its
+// corners, corners included, each once. So drawing any segment or box twice in mode 6 restores
+// every pixel. Coordinates are rounded to whole pixels. Clipping never changes which pixels
+// inside the surface are touched.
 //
 // Wider pens and draw styles are kept simple: a pen of width w draws w parallel one-pixel
 // segments side by side across the minor axis (a box: w nested outlines inwards), so each pixel is

@@ -1,6 +1,8 @@
 // Which pixels a one-pixel-wide segment covers, clipped to a surface.
 //
-// Along the major axis every step is one pixel, end points included; the minor coordinate at step
+// Along the major axis every step is one pixel from the start up to, but not including, the end
+// point, as the platform's line operation draws (so a segment from a point to itself covers
+// nothing, and segments joined end to start touch each pixel once); the minor coordinate at step
 // k is the start's plus k x (minor extent / major extent), rounded with halves upwards. The rule
 // depends only on the two end points, so the same segment always covers the same pixels, and
 // clipping only leaves out the pixels outside: the ones inside are those of the whole segment.
@@ -19,7 +21,8 @@ struct SegmentEnds {
 };
 
 // Calls visit(x, y, k) for every pixel of `segment` inside [0, width) x [0, height), k being its
-// step from the first end point. `offset` shifts the segment along its minor axis.
+// step from the first end point (0 <= k < the major extent). `offset` shifts the segment along its minor
+// axis.
 template <typename Visit>
 void RasteriseSegment(const SegmentEnds& segment, int64_t offset, int32_t width, int32_t height,
                       Visit&& visit) {
@@ -40,12 +43,10 @@ void RasteriseSegment(const SegmentEnds& segment, int64_t offset, int32_t width,
   int64_t first = major_sign > 0 ? -major1 : major1 - (major_limit - 1);
   int64_t last = major_sign > 0 ? major_limit - 1 - major1 : major1;
   first = std::max<int64_t>(first, 0);
-  last = std::min<int64_t>(last, steps);
+  last = std::min<int64_t>(last, steps - 1);
   for (int64_t k = first; k <= last; ++k) {
-    const int64_t along =
-        steps == 0
-            ? 0
-            : static_cast<int64_t>((2 * static_cast<LineProduct>(k) * minor_extent + steps) / (2 * steps));
+    const auto along =
+        static_cast<int64_t>((2 * static_cast<LineProduct>(k) * minor_extent + steps) / (2 * steps));
     const int64_t minor = minor1 + minor_sign * along;
     if (minor < 0 || minor >= minor_limit) continue;
     const int64_t major = major1 + major_sign * k;

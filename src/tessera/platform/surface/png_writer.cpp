@@ -1,6 +1,7 @@
 #include "tessera/platform/surface/png_writer.hpp"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <new>
 #include <vector>
@@ -45,7 +46,12 @@ std::string EncodePng(const Canvas& canvas) {
   png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()), static_cast<png_uint_32>(canvas.height()),
                8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
-  png_set_compression_level(png, 6);
+  // Fast: the noise of a drawn colour scan hardly compresses, and level 6 with every filter tried
+  // took half of a fitted render's time for files 15 % smaller. Runs of one colour, which plans
+  // are made of, still pack well: the left-neighbour filter turns them into zeros.
+  png_set_compression_level(png, 1);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+  png_set_compression_strategy(png, Z_RLE);
   png_write_info(png, info);
   for (int32_t y = 0; y < canvas.height(); ++y) {
     for (int32_t x = 0; x < canvas.width(); ++x) {

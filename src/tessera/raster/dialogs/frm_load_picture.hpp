@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "tessera/platform/picture/picture.hpp"
+#include "tessera/platform/picture/loaded_picture.hpp"
 
 namespace tessera {
 
@@ -34,7 +34,7 @@ class frmLoadPicture {
   struct PictureBox {
     // Loads the file at the library path `file`: 53, 75, 481 or 7 as the picture loader has them.
     void LoadPicture(const std::string& file);
-    std::shared_ptr<platform::Picture> Picture;
+    std::shared_ptr<platform::LoadedPicture> Picture;
     int32_t ScaleWidth() const { return Picture ? Picture->width() : 0; }
     int32_t ScaleHeight() const { return Picture ? Picture->height() : 0; }
   } MainPicture;

@@ -111,7 +111,7 @@ frmTrans::frmTrans()
 // In the keyboard's tab order, the tab control first.
 void frmTrans::Register() {
   for (platform::Control* control : std::initializer_list<platform::Control*>{
-           &SSTab1, &Label0, &Label1, &edFaktor, &edLaenge, &Label2, &pbScale, &txMoveY, &txMoveX, &edDx,
+           &SSTab1, &Label0, &Label1, &edFaktor, &edLaenge, &Label2, &pbScale, &txMoveX, &txMoveY, &edDx,
            &edDy, &Label4, &Label6, &pbShift, &cbMoveMode, &pbOk, &pbCancel}) {
     form.Add(*control);
   }
