@@ -9,6 +9,7 @@
 #include "batch_state.hpp"
 #include "call_answer.hpp"
 #include "json_values.hpp"
+#include "request_checks.hpp"
 #include "script_tables.hpp"
 #include "tessera/bindings/class_bindings.hpp"
 #include "tessera/frame/shared/shared_objects.hpp"
@@ -43,10 +44,6 @@ class BatchUi : public platform::HeadlessUi {
   Json boxes_ = Json::array();
 };
 
-[[noreturn]] void RaiseBadRequest(const std::string& what) {
-  platform::Raise(platform::err::kInvalidProcedureCall, what);
-}
-
 Json Done() {
   return Json{{"result", nullptr}, {"byref", Json::object()}};
 }
@@ -67,12 +64,17 @@ class Batch {
   ~Batch() {
     platform::SetFormObserver(nullptr);
     closing_ = true;
+    log_->DropAnswers();  // an answer may be the raster that asks: a cycle
     objects_.clear();
     platform::ClearUserLocaleOverride();
   }
 
   void Print(const std::string& line) {
-    out_ << Dump(Respond([&] { return Answer(Json::parse(line)); })) << '\n' << std::flush;
+    out_ << Dump(Respond([&] {
+      CheckNesting(line);
+      return Answer(Json::parse(line));
+    })) << '\n'
+         << std::flush;
   }
 
  private:
@@ -125,7 +127,10 @@ class Batch {
     if (is("MensPoint")) return std::make_shared<mensura::MensPoint>();
     if (is("Canvas")) {
       const Json& size = request.at("size");
-      return std::make_shared<platform::Canvas>(size.at(0).get<int32_t>(), size.at(1).get<int32_t>(), kWhite);
+      const auto width = IntegerOf<int32_t>(size.at(0));
+      const auto height = IntegerOf<int32_t>(size.at(1));
+      CheckCanvasSize(width, height);
+      return std::make_shared<platform::Canvas>(width, height, kWhite);
     }
     const ClassBinding* binding = FindClassBinding(class_name);
     if (binding == nullptr) platform::Raise(platform::err::kCannotCreateObject);
@@ -205,14 +210,16 @@ class Batch {
     if (request.contains("type")) {
       auto& field = ControlOf<platform::TextField>(form, request.at("into").get<std::string>());
       const std::string keys = request.at("type").get<std::string>();
-      field.SelStart(request.contains("caret") ? request.at("caret").get<int32_t>()
+      if (static_cast<std::size_t>(platform::Len(keys)) > kMaxTypedCharacters)
+        RaiseBadRequest("Type at most " + std::to_string(kMaxTypedCharacters) + " characters a request");
+      field.SelStart(request.contains("caret") ? IntegerOf<int32_t>(request.at("caret"))
                                                : platform::Len(field.Text()));
       for (std::size_t pos = 0; pos < keys.size();)
         field.TypeKey(static_cast<int32_t>(platform::NextCodePoint(keys, pos)));
     } else if (request.contains("click")) {
       Click(form, request.at("click").get<std::string>());
     } else if (request.contains("page")) {
-      dialog->SSTab1.ClickTab(request.at("page").get<int16_t>());
+      dialog->SSTab1.ClickTab(IntegerOf<int16_t>(request.at("page")));
     } else if (request.contains("key")) {
       const std::string key = request.at("key").get<std::string>();
       if (key != "Enter" && key != "Esc") RaiseBadRequest("\"key\" is \"Enter\" or \"Esc\"");
@@ -229,9 +236,21 @@ class Batch {
 
   template <typename Kind>
   static Kind& ControlOf(const platform::Form& form, const std::string& name) {
-    auto* control = dynamic_cast<Kind*>(form.Find(name));
+    platform::Control* control = form.Find(name);
     if (control == nullptr) RaiseBadRequest("No such control: " + name);
-    return *control;
+    auto* wanted = dynamic_cast<Kind*>(control);
+    if (wanted == nullptr) RaiseBadRequest(name + " is " + InputFor(*control));
+    return *wanted;
+  }
+
+  // What a control is and the input it takes.
+  static std::string InputFor(const platform::Control& control) {
+    if (dynamic_cast<const platform::TextField*>(&control) != nullptr) return "a text field: type into it";
+    if (dynamic_cast<const platform::CheckBox*>(&control) != nullptr) return "a check box: click it";
+    if (dynamic_cast<const platform::Button*>(&control) != nullptr) return "a button: click it";
+    if (dynamic_cast<const platform::TabControl*>(&control) != nullptr)
+      return "the tab control: choose a \"page\"";
+    return "a label: it takes no input";
   }
 
   static void Click(const platform::Form& form, const std::string& name) {
@@ -264,7 +283,7 @@ class Batch {
 
   static Json Resources(const Json& texts) {
     resbank::ResbankStrings& strings = frame::EnsureSharedResbankStrings();
-    for (const auto& [id, text] : texts.items()) strings.SetText(std::stoi(id), text.get<std::string>());
+    for (const auto& [id, text] : texts.items()) strings.SetText(ResourceId(id), text.get<std::string>());
     return Done();
   }
 
@@ -309,10 +328,14 @@ class Batch {
   platform::Variant Argument(const Json& arg) const {
     if (arg.is_string()) return platform::Variant(arg.get<std::string>());
     if (arg.is_boolean()) return platform::Variant(arg.get<bool>());
+    // A number past a Long's range is a Double, which the member's parameter type then refuses
+    // (Overflow) or takes as it is.
     if (arg.is_number_integer()) {
-      const int64_t value = arg.get<int64_t>();
-      if (value >= INT32_MIN && value <= INT32_MAX) return platform::Variant(static_cast<int32_t>(value));
-      return platform::Variant(static_cast<double>(value));
+      const bool is_long = arg.is_number_unsigned()
+                               ? arg.get<uint64_t>() <= INT32_MAX
+                               : arg.get<int64_t>() >= INT32_MIN && arg.get<int64_t>() <= INT32_MAX;
+      if (is_long) return platform::Variant(static_cast<int32_t>(arg.get<int64_t>()));
+      return platform::Variant(arg.get<double>());
     }
     if (arg.is_number()) return platform::Variant(arg.get<double>());
     if (arg.is_null()) return platform::Variant();

@@ -65,4 +65,8 @@ void EventLog::AnswerGetPbAndTrans(const std::shared_ptr<RasterBackground>& rast
   found->second->Answer(std::move(control), std::move(trans));
 }
 
+void EventLog::DropAnswers() {
+  for (const auto& [raster, sink] : sinks_) sink->Answer(nullptr, nullptr);
+}
+
 }  // namespace tessera::cli

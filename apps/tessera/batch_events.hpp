@@ -31,6 +31,8 @@ class EventLog : public platform::FormObserver {
   // From now on `raster`'s GetPbAndTrans is answered with this control and transformation.
   void AnswerGetPbAndTrans(const std::shared_ptr<RasterBackground>& raster, platform::ObjectRef control,
                            std::shared_ptr<mensura::MensTrans> trans);
+  // Forgets every answer, so that an answer that is the asking raster itself does not keep it.
+  void DropAnswers();
 
  private:
   class RasterSink;

@@ -4,8 +4,8 @@
 #include <type_traits>
 
 #include "tessera/bindings/class_bindings.hpp"
-#include "tessera/draw/reset_or_create.hpp"
-#include "tessera/frame/companions/mensura/mens_trans.hpp"
+#include "tessera/bindings/companion_dispatch.hpp"
+#include "tessera/bindings/dispatch_rows.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 #include "tessera/raster/dialogs/frm_trans.hpp"
 
@@ -21,34 +21,6 @@ using frame::Writer;
 using platform::Variant;
 
 namespace {
-
-// A property read and write over a pair of overloads named alike.
-template <typename C, typename T, Reader<C, T> read, Writer<C, T> write>
-std::vector<MemberRow> Property(std::string_view name) {
-  return {PropertyGet<read>(name), PropertyPut<write>(name, {"value"})};
-}
-
-// The companions take their fellow objects by reference, which a script passes as an object.
-template <auto member>
-Variant CallWithObject(platform::Object& self, std::span<Variant> args,
-                       std::span<const frame::ParamInfo> params) {
-  using Traits = frame::dispatch_detail::MemberTraits<member>;
-  using Arg = std::remove_cvref_t<std::tuple_element_t<0, typename Traits::Params>>;
-  frame::dispatch_detail::CheckArgumentCount(params, args.size());
-  if (args.empty()) frame::dispatch_detail::RaiseArgumentNotOptional();
-  const auto other = frame::ArgumentType<std::shared_ptr<Arg>>::From(args[0]);
-  (dynamic_cast<typename Traits::Class&>(self).*member)(Checked(other));
-  return {};
-}
-
-template <auto member>
-MemberRow ObjectMethod(std::string_view name, std::string_view param) {
-  return {name,
-          MemberKind::kMethod,
-          {{param, frame::ValueType::kObject, true, false}},
-          frame::ValueType::kNone,
-          &CallWithObject<member>};
-}
 
 // A public field of the dialog, read and written as a property.
 template <double frmTrans::*field>
@@ -73,54 +45,9 @@ std::vector<MemberRow> Field(std::string_view name) {
            +put}};
 }
 
-std::vector<MemberRow> Joined(std::initializer_list<std::vector<MemberRow>> parts) {
-  std::vector<MemberRow> rows;
-  for (const auto& part : parts) rows.insert(rows.end(), part.begin(), part.end());
-  return rows;
-}
-
-using mensura::MensPoint;
-using mensura::MensRect;
-using mensura::MensTrans;
 using platform::Canvas;
 
 }  // namespace
-
-const frame::DispatchTable& MensTransDispatch() {
-  static const frame::DispatchTable table(
-      "MensTrans",
-      {"Factor", "Dx", "Dy", "TransformPoint", "TransformRect", "InverseRect", "InverseDelta", "CopyFrom"},
-      Joined({Property<MensTrans, double, &MensTrans::Factor, &MensTrans::Factor>("Factor"),
-              Property<MensTrans, int32_t, &MensTrans::Dx, &MensTrans::Dx>("Dx"),
-              Property<MensTrans, int32_t, &MensTrans::Dy, &MensTrans::Dy>("Dy"),
-              {Method<&MensTrans::TransformPoint>("TransformPoint", {"x", "y"}),
-               ObjectMethod<&MensTrans::TransformRect>("TransformRect", "rect"),
-               ObjectMethod<&MensTrans::InverseRect>("InverseRect", "rect"),
-               Method<&MensTrans::InverseDelta>("InverseDelta", {"dx", "dy"}),
-               ObjectMethod<&MensTrans::CopyFrom>("CopyFrom", "other")}}));
-  return table;
-}
-
-const frame::DispatchTable& MensRectDispatch() {
-  static const frame::DispatchTable table(
-      "MensRect", {"Left", "Top", "Right", "Bottom", "Width", "Height", "Init", "CopyFrom"},
-      Joined({Property<MensRect, int32_t, &MensRect::Left, &MensRect::Left>("Left"),
-              Property<MensRect, int32_t, &MensRect::Top, &MensRect::Top>("Top"),
-              Property<MensRect, int32_t, &MensRect::Right, &MensRect::Right>("Right"),
-              Property<MensRect, int32_t, &MensRect::Bottom, &MensRect::Bottom>("Bottom"),
-              {PropertyGet<&MensRect::Width>("Width"), PropertyGet<&MensRect::Height>("Height"),
-               Method<&MensRect::Init>("Init"), ObjectMethod<&MensRect::CopyFrom>("CopyFrom", "other")}}));
-  return table;
-}
-
-const frame::DispatchTable& MensPointDispatch() {
-  static const frame::DispatchTable table(
-      "MensPoint", {"X", "Y", "Init", "CopyFrom"},
-      Joined({Property<MensPoint, int32_t, &MensPoint::X, &MensPoint::X>("X"),
-              Property<MensPoint, int32_t, &MensPoint::Y, &MensPoint::Y>("Y"),
-              {Method<&MensPoint::Init>("Init"), ObjectMethod<&MensPoint::CopyFrom>("CopyFrom", "other")}}));
-  return table;
-}
 
 const frame::DispatchTable& CanvasDispatch() {
   static const frame::DispatchTable table(

@@ -1,6 +1,6 @@
-// The dispatch tables of what a batch script reaches besides the library's public classes: the
-// geometry companions MensTrans, MensRect and MensPoint, the in-memory picture control (a
-// Canvas, "PictureBox"), and the transformation dialog its owner has open, as the owner calls it.
+// The dispatch tables of what a batch script reaches besides the library's public classes and the
+// geometry companions (companion_dispatch.hpp): the in-memory picture control (a Canvas,
+// "PictureBox"), and the transformation dialog its owner has open, as the owner calls it.
 #pragma once
 
 #include "tessera/frame/dispatch/dispatch_table.hpp"
@@ -8,9 +8,6 @@
 
 namespace tessera::cli {
 
-const frame::DispatchTable& MensTransDispatch();
-const frame::DispatchTable& MensRectDispatch();
-const frame::DispatchTable& MensPointDispatch();
 // A new member of the picture control is one more row here.
 const frame::DispatchTable& CanvasDispatch();
 const frame::DispatchTable& frmTransDispatch();

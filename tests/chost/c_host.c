@@ -9,6 +9,7 @@
 #define _POSIX_C_SOURCE 200809L
 
 #include <dlfcn.h>
+#include <pthread.h>
 #include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -355,6 +356,7 @@ typedef struct Sink {
   uint32_t references;
   int received[4];
   VARIANT_BOOL saved;
+  IUnknown* release_at_end; /* a careless host drops its raster in TransEnd */
 } Sink;
 
 static HRESULT SinkQueryInterface(IDispatch* self, const IID* iid, void** object) {
@@ -378,6 +380,11 @@ static HRESULT SinkInvoke(IDispatch* self, DISPID id, const IID* iid, LCID lcid,
   Sink* sink = (Sink*)self;
   if (id >= 1 && id <= 3) ++sink->received[id];
   if (id == 2 && params->cArgs == 1) sink->saved = params->rgvarg[0].boolVal;
+  if (id == 2 && sink->release_at_end != NULL) {
+    IUnknown* last = sink->release_at_end;
+    sink->release_at_end = NULL;
+    last->lpVtbl->Release(last);
+  }
   return S_OK;
 }
 static const IDispatchVtbl kSinkVtable = {SinkQueryInterface, SinkAddRef, SinkRelease, NULL, NULL, NULL,
@@ -393,14 +400,15 @@ static void WritePlan(const char* path) {
   WriteFile(path, bmp, sizeof bmp);
 }
 
-/* A raster object's events reach an advised sink: ending an open alignment with Init is a cancel. */
-static void CheckRasterEvents(const char* registry, const char* directory) {
+/* A raster object's events reach an advised sink: ending an open alignment with Init is a cancel.
+ * With `release_at_end` the sink drops the host's only reference in TransEnd, while Init runs. */
+static void CheckRasterEvents(const char* registry, const char* directory, int release_at_end) {
   _CRasterBgrd* raster = CreateObject(registry, "Tessera.CRasterBgrd", &IID__CRasterBgrd);
   CHECK(raster != NULL);
   if (raster == NULL) return;
   IConnectionPointContainer* container = NULL;
   IConnectionPoint* point = NULL;
-  Sink sink = {{&kSinkVtable}, 1, {0}, VARIANT_TRUE};
+  Sink sink = {{&kSinkVtable}, 1, {0}, VARIANT_TRUE, NULL};
   uint32_t cookie = 0;
   CHECK(raster->lpVtbl->QueryInterface(raster, &IID_IConnectionPointContainer, (void**)&container) == S_OK);
   CHECK(container->lpVtbl->FindConnectionPoint(container, &DIID___CRasterBgrd, &point) == S_OK);
@@ -416,16 +424,154 @@ static void CheckRasterEvents(const char* registry, const char* directory) {
   CHECK(loaded == VARIANT_TRUE);
   CHECK(raster->lpVtbl->SetTrans(raster, 100, -200, 2.5) == S_OK);
   CHECK(raster->lpVtbl->EditTrans(raster) == S_OK);
+  if (release_at_end) {
+    point->lpVtbl->Release(point);
+    container->lpVtbl->Release(container);
+    sink.release_at_end = (IUnknown*)raster;
+  }
   CHECK(raster->lpVtbl->Init(raster) == S_OK);
   CHECK(sink.received[2] == 1 && sink.saved == VARIANT_FALSE);
 
-  CHECK(point->lpVtbl->Unadvise(point, cookie) == S_OK);
-  CHECK(sink.references == 1);
-  point->lpVtbl->Release(point);
-  container->lpVtbl->Release(container);
-  raster->lpVtbl->Release(raster);
+  if (release_at_end) {
+    CHECK(sink.references == 1); /* the raster went at the end of Init, its sink with it */
+  } else {
+    CHECK(point->lpVtbl->Unadvise(point, cookie) == S_OK);
+    CHECK(sink.references == 1);
+    point->lpVtbl->Release(point);
+    container->lpVtbl->Release(container);
+    raster->lpVtbl->Release(raster);
+  }
   runtime.free(file);
   runtime.free(raster_directory);
+}
+
+/* A host's object with IUnknown's three slots and nothing after them. */
+static HRESULT ForeignQueryInterface(IUnknown* self, const IID* iid, void** object) {
+  (void)iid;
+  *object = NULL;
+  (void)self;
+  return E_NOINTERFACE;
+}
+static uint32_t ForeignAddRef(IUnknown* self) {
+  (void)self;
+  return 1;
+}
+static const IUnknownVtbl kForeignVtable = {ForeignQueryInterface, ForeignAddRef, ForeignAddRef};
+
+/* By-reference arguments that hold the host's only reference to the object called, a host's own
+ * object where one of the library's belongs (13), and another interface of a library object, which
+ * is the object itself. */
+static void CheckCarelessArguments(const char* registry) {
+  _GTool* tool = CreateObject(registry, "Tessera.GTool", &IID__GTool);
+  BSTR text = Text("abcabc"), wanted = Text("b"), found = NULL;
+  VARIANT position;
+  memset(&position, 0, sizeof position);
+  position.vt = VT_DISPATCH;
+  position.pdispVal = (IDispatch*)tool; /* the host's only reference */
+  tool->lpVtbl->RInStr(tool, text, wanted, &position, &found);
+  runtime.clear(&position);
+  runtime.free(found);
+
+  _CFont* font = CreateObject(registry, "Tessera.CFont", &IID__CFont);
+  IDispatch* dc = (IDispatch*)font; /* again the only reference, passed by reference */
+  VARIANT_BOOL changed = VARIANT_FALSE;
+  font->lpVtbl->ChangeFont(font, &dc, 12, 0, 0, 0, 0, 0, text, &changed);
+  if (dc != NULL) dc->lpVtbl->Release(dc);
+
+  IUnknown foreign = {&kForeignVtable};
+  _CDrawLine* line = CreateObject(registry, "Tessera.CDrawLine", &IID__CDrawLine);
+  _CDrawLine* other = CreateObject(registry, "Tessera.CDrawLine", &IID__CDrawLine);
+  CHECK(line->lpVtbl->CopyFrom(line, (IDispatch*)&foreign) == TESSERA_RUNTIME_ERROR_SCODE(13));
+  ISupportErrorInfo* other_part = NULL;
+  CHECK(other->lpVtbl->QueryInterface(other, &IID_ISupportErrorInfo, (void**)&other_part) == S_OK);
+  CHECK(line->lpVtbl->CopyFrom(line, (IDispatch*)other_part) == S_OK);
+  other_part->lpVtbl->Release(other_part);
+  other->lpVtbl->Release(other);
+  line->lpVtbl->Release(line);
+  runtime.free(text);
+  runtime.free(wanted);
+}
+
+/* CDrawRect.m_Rect leaves as the rectangle itself: what is written through it is the drawing's. */
+static void CheckCompanion(const char* registry) {
+  _CDrawRect* box = CreateObject(registry, "Tessera.CDrawRect", &IID__CDrawRect);
+  IDispatch* rect = NULL;
+  CHECK(box->lpVtbl->get_m_Rect(box, &rect) == S_OK && rect != NULL);
+  OLECHAR buffer[16];
+  OLECHAR* names[] = {Name("Right", buffer)};
+  DISPID right = 0, named = DISPID_PROPERTYPUT;
+  CHECK(rect->lpVtbl->GetIDsOfNames(rect, &IID_NULL, names, 1, 0, &right) == S_OK);
+  VARIANT value;
+  memset(&value, 0, sizeof value);
+  value.vt = VT_I4;
+  value.lVal = 110;
+  DISPPARAMS put = {&value, &named, 1, 1};
+  CHECK(rect->lpVtbl->Invoke(rect, right, &IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, NULL, NULL, NULL) ==
+        S_OK);
+  rect->lpVtbl->Release(rect);
+  CHECK(box->lpVtbl->get_m_Rect(box, &rect) == S_OK && rect != NULL);
+  VARIANT read;
+  memset(&read, 0, sizeof read);
+  CHECK(InvokeByName(rect, "Right", NULL, 0, &read) == S_OK && read.vt == VT_I4 && read.lVal == 110);
+  /* Nothing is read of a DISPID far from every member, nor of a name that is not there. */
+  DISPPARAMS none = {NULL, NULL, 0, 0};
+  CHECK(rect->lpVtbl->Invoke(rect, (DISPID)0x80000000, &IID_NULL, 0, DISPATCH_METHOD, &none, NULL, NULL,
+                             NULL) == DISP_E_MEMBERNOTFOUND);
+  names[0] = NULL;
+  CHECK(rect->lpVtbl->GetIDsOfNames(rect, &IID_NULL, names, 1, 0, &right) == DISP_E_UNKNOWNNAME);
+  rect->lpVtbl->Release(rect);
+  box->lpVtbl->Release(box);
+}
+
+/* Threads with a text file each write and read it back; an object is its thread's alone. */
+typedef struct TextJob {
+  const char* registry;
+  char path[4096];
+  int failed;
+  _CTextFile* foreign; /* another thread's object */
+} TextJob;
+
+static void* WriteAndRead(void* argument) {
+  TextJob* job = argument;
+  _CTextFile* file = CreateObject(job->registry, "Tessera.CTextFile", &IID__CTextFile);
+  BSTR path = Text(job->path);
+  VARIANT_BOOL done = VARIANT_FALSE;
+  int16_t number = 0;
+  job->failed |= job->foreign->lpVtbl->get_FileNr(job->foreign, &number) != RPC_E_WRONG_THREAD;
+  file->lpVtbl->put_FilePath(file, path);
+  for (int round = 0; round < 200; ++round) {
+    BSTR line = Text(job->path), back = NULL;
+    job->failed |= file->lpVtbl->OpenFile(file, 1, &done) != S_OK || done != VARIANT_TRUE;
+    job->failed |= file->lpVtbl->WriteLine(file, &line, &done) != S_OK || done != VARIANT_TRUE;
+    file->lpVtbl->CloseFile(file);
+    job->failed |= file->lpVtbl->OpenFile(file, 0, &done) != S_OK || done != VARIANT_TRUE;
+    job->failed |= file->lpVtbl->ReadLine(file, &back, &done) != S_OK || !TextIs(back, job->path);
+    file->lpVtbl->CloseFile(file);
+    runtime.free(line);
+    runtime.free(back);
+  }
+  runtime.free(path);
+  file->lpVtbl->Release(file);
+  return NULL;
+}
+
+static void CheckThreads(const char* registry, const char* directory) {
+  enum { kThreads = 4 };
+  _CTextFile* mine = CreateObject(registry, "Tessera.CTextFile", &IID__CTextFile);
+  TextJob jobs[kThreads];
+  pthread_t threads[kThreads];
+  for (int i = 0; i < kThreads; ++i) {
+    jobs[i].registry = registry;
+    snprintf(jobs[i].path, sizeof jobs[i].path, "%s/thread%d.txt", directory, i);
+    jobs[i].failed = 0;
+    jobs[i].foreign = mine;
+    CHECK(pthread_create(&threads[i], NULL, WriteAndRead, &jobs[i]) == 0);
+  }
+  for (int i = 0; i < kThreads; ++i) {
+    pthread_join(threads[i], NULL);
+    CHECK(!jobs[i].failed);
+  }
+  mine->lpVtbl->Release(mine);
 }
 
 int main(int argc, char** argv) {
@@ -458,7 +604,11 @@ int main(int argc, char** argv) {
     CheckIniSection(tool, argv[2]);
     tool->lpVtbl->Release(tool);
   }
-  CheckRasterEvents(registry, argv[2]);
+  CheckRasterEvents(registry, argv[2], 0);
+  CheckRasterEvents(registry, argv[2], 1);
+  CheckCarelessArguments(registry);
+  CheckCompanion(registry);
+  CheckThreads(registry, argv[2]);
   CHECK(runtime.can_unload() == S_OK);
   dlclose(library);
   if (failures == 0) printf("c_host: every check holds\n");

@@ -139,7 +139,11 @@ TEST(ComVariantTest, KindsTheLibraryCannotTakeAreErrors) {
   VARIANT array{};
   array.vt = 0x2000 | VT_I4;  // a SAFEARRAY
   EXPECT_EQ(ErrorNumberOf([&] { FromComVariant(array); }), platform::err::kUnsupportedAutomationType);
-  IDispatchVtbl foreign_table{};
+  IDispatchVtbl foreign_table{};  // a host's object: it answers none of the library's identities
+  foreign_table.QueryInterface = [](IDispatch*, const IID*, void** answer) {
+    *answer = nullptr;
+    return E_NOINTERFACE;
+  };
   IDispatch foreign{&foreign_table};
   VARIANT object{};
   object.vt = VT_DISPATCH;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "tessera/bindings/class_bindings.hpp"
+#include "tessera/bindings/companion_dispatch.hpp"
 #include "tessera/frame/component/class_factory.hpp"
 #include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/com_ids.hpp"
@@ -15,12 +16,6 @@
 namespace tessera {
 
 namespace {
-
-// Objects leave the library served as their class; collections the component route serves itself.
-const frame::ServedClass* ServedClassOf(const platform::Object& object) {
-  const ClassBinding* binding = FindClassBinding(object.TypeName());
-  return binding == nullptr ? nullptr : &binding->served;
-}
 
 // A change of the default registry as the entry points answer it.
 template <typename Change>
@@ -52,6 +47,11 @@ const ClassBinding* ServedBinding(const CLSID& class_id) {
 }
 
 }  // namespace
+
+const frame::ServedClass* ServedClassOf(const platform::Object& object) {
+  const ClassBinding* binding = FindClassBinding(object.TypeName());
+  return binding == nullptr ? CompanionServedClass(object) : &binding->served;
+}
 
 std::filesystem::path ServerFile() {
   Dl_info where{};

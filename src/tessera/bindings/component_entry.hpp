@@ -7,7 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "tessera/frame/component/served_class.hpp"
+
 namespace tessera {
+
+// How an object leaves the library: served as its class or as a companion; nullptr for any other
+// (collections the component route serves itself).
+const frame::ServedClass* ServedClassOf(const platform::Object& object);
 
 // The file this library was loaded from, as the dynamic loader names it, made absolute.
 std::filesystem::path ServerFile();

@@ -1,5 +1,7 @@
 #include "tessera/tool/gtool.hpp"
 
+#include <mutex>
+
 #include "tessera/frame/shared/shared_objects.hpp"
 
 namespace tessera {
@@ -16,7 +18,11 @@ std::unique_ptr<GTool>& SharedSlot() {
   return slot;
 }
 
+// A host that calls from several threads must not make two instances.
+std::mutex slots_guard;
+
 GTool& CreatedOnFirstUse(std::unique_ptr<GTool>& slot) {
+  const std::lock_guard lock(slots_guard);
   if (!slot) slot = std::make_unique<GTool>();
   return *slot;
 }
@@ -36,6 +42,7 @@ GTool& SharedGTool() {
 }
 
 void ReleaseGToolInstances() {
+  const std::lock_guard lock(slots_guard);
   ImplicitSlot().reset();
   SharedSlot().reset();
 }

@@ -11,6 +11,7 @@ namespace tessera::frame {
 namespace {
 
 struct ClassFactory : ComObject<ClassFactory, IClassFactory> {
+  static constexpr bool kBoundToThread = false;
   explicit ClassFactory(const FactoryRecipe& made_by);
   static void* InterfaceFor(const IID& id, ClassFactory& self) {
     return SameId(id, IID_IUnknown) || SameId(id, IID_IClassFactory) ? &self : nullptr;
@@ -45,7 +46,7 @@ HRESULT LockServer(IClassFactory*, int32_t lock) {
 }
 
 constexpr IClassFactoryVtbl kVtable{ClassFactory::QueryInterface, ClassFactory::AddRef, ClassFactory::Release,
-                                    CreateInstance, LockServer};
+                                    ClassFactory::Entry<CreateInstance>, ClassFactory::Entry<LockServer>};
 
 ClassFactory::ClassFactory(const FactoryRecipe& made_by) : ComObject(&kVtable), recipe(made_by) {}
 

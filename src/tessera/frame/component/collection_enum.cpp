@@ -11,6 +11,7 @@ namespace tessera::frame {
 namespace {
 
 struct CollectionEnum : ComObject<CollectionEnum, IEnumVARIANT> {
+  static constexpr bool kBoundToThread = true;
   CollectionEnum(std::shared_ptr<platform::Collection> walked, ClassFinder find_class, int32_t at);
   static void* InterfaceFor(const IID& id, CollectionEnum& self) {
     return SameId(id, IID_IUnknown) || SameId(id, IID_IEnumVARIANT) ? &self : nullptr;
@@ -70,13 +71,10 @@ HRESULT Clone(IEnumVARIANT* self, IEnumVARIANT** copy) {
   }
 }
 
-constexpr IEnumVARIANTVtbl kVtable{CollectionEnum::QueryInterface,
-                                   CollectionEnum::AddRef,
-                                   CollectionEnum::Release,
-                                   Next,
-                                   Skip,
-                                   Reset,
-                                   Clone};
+constexpr IEnumVARIANTVtbl kVtable{CollectionEnum::QueryInterface, CollectionEnum::AddRef,
+                                   CollectionEnum::Release,        CollectionEnum::Entry<Next>,
+                                   CollectionEnum::Entry<Skip>,    CollectionEnum::Entry<Reset>,
+                                   CollectionEnum::Entry<Clone>};
 
 CollectionEnum::CollectionEnum(std::shared_ptr<platform::Collection> walked, ClassFinder find_class,
                                int32_t at)

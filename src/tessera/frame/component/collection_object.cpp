@@ -24,9 +24,12 @@ using platform::Collection;
 using platform::Variant;
 
 struct CollectionObject : ComObject<CollectionObject, IDispatch> {
+  static constexpr bool kBoundToThread = true;
   CollectionObject(std::shared_ptr<Collection> held, ClassFinder find_class);
   static void* InterfaceFor(const IID& id, CollectionObject& self) {
-    return SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch) ? &self : nullptr;
+    const bool answers =
+        SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch) || SameId(id, kLibraryCollectionId);
+    return answers ? &self : nullptr;
   }
 
   std::shared_ptr<Collection> collection;
@@ -60,6 +63,7 @@ const Member* MemberWithId(DISPID id) {
 HRESULT GetIDsOfNames(IDispatch*, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
   for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  if (names[0] == nullptr) return DISP_E_UNKNOWNNAME;
   try {
     const std::string name = platform::FoldCase(Utf8FromUtf16(std::u16string_view(names[0])));
     for (const Member& member : kMembers)
@@ -146,13 +150,10 @@ HRESULT NoTypeInfo(IDispatch*, uint32_t index, LCID, ITypeInfo** type_info) {
   return TypeInfoAt(nullptr, index, type_info);
 }
 
-constexpr IDispatchVtbl kVtable{CollectionObject::QueryInterface,
-                                CollectionObject::AddRef,
-                                CollectionObject::Release,
-                                NoTypeInfoCount,
-                                NoTypeInfo,
-                                GetIDsOfNames,
-                                Invoke};
+constexpr IDispatchVtbl kVtable{CollectionObject::QueryInterface,    CollectionObject::AddRef,
+                                CollectionObject::Release,           CollectionObject::Entry<NoTypeInfoCount>,
+                                CollectionObject::Entry<NoTypeInfo>, CollectionObject::Entry<GetIDsOfNames>,
+                                CollectionObject::Entry<Invoke>};
 
 CollectionObject::CollectionObject(std::shared_ptr<Collection> held, ClassFinder find_class)
     : ComObject(&kVtable), collection(std::move(held)), finder(find_class) {}
@@ -163,9 +164,12 @@ IDispatch* NewCollectionObject(std::shared_ptr<Collection> collection, ClassFind
   return new CollectionObject(std::move(collection), finder);
 }
 
-std::shared_ptr<Collection> CollectionBehind(IDispatch* dispatch) {
-  if (dispatch == nullptr || dispatch->lpVtbl != &kVtable) return nullptr;
-  return Self(dispatch).collection;
+std::shared_ptr<Collection> CollectionBehind(IUnknown* unknown) {
+  auto* ours = static_cast<IDispatch*>(QueryPrivate(unknown, kLibraryCollectionId));
+  if (ours == nullptr) return nullptr;
+  std::shared_ptr<Collection> collection = Self(ours).collection;
+  ours->lpVtbl->Release(ours);
+  return collection;
 }
 
 }  // namespace tessera::frame

@@ -20,7 +20,10 @@ inline constexpr DISPID kCollectionRemoveId = 3;
 // objects leave as `finder` serves them.
 IDispatch* NewCollectionObject(std::shared_ptr<platform::Collection> collection, ClassFinder finder);
 
-// The collection behind `dispatch`, or nullptr when it is not one of the library's collections.
-std::shared_ptr<platform::Collection> CollectionBehind(IDispatch* dispatch);
+// The collection behind `unknown`, or nullptr when it is not one of the library's collections.
+std::shared_ptr<platform::Collection> CollectionBehind(IUnknown* unknown);
+inline std::shared_ptr<platform::Collection> CollectionBehind(IDispatch* dispatch) {
+  return CollectionBehind(reinterpret_cast<IUnknown*>(dispatch));
+}
 
 }  // namespace tessera::frame

@@ -5,7 +5,14 @@
  * first three are QueryInterface, AddRef and Release. Strings are length-counted UTF-16 (BSTR: a
  * 32-bit byte count in front of the characters, a NUL after them), Booleans are -1 and 0, and an
  * optional argument that was left out is VT_ERROR with DISP_E_PARAMNOTFOUND. Plain C, so that a
- * host in any language with a C foreign-function interface can use it. */
+ * host in any language with a C foreign-function interface can use it.
+ *
+ * Threads: the objects live on the host's user-interface thread. Each object belongs to the thread
+ * that made it; a call through any function past IUnknown's three from another thread answers
+ * RPC_E_WRONG_THREAD and touches nothing. AddRef, Release and QueryInterface may be called from
+ * any thread, and the tables objects share are safe under threads, so that objects made and called
+ * on different threads work side by side. An object stays alive for the whole of any call into it,
+ * whatever the host releases meanwhile. */
 #ifndef TESSERA_FRAME_COMPONENT_COM_ABI_H
 #define TESSERA_FRAME_COMPONENT_COM_ABI_H
 
@@ -54,6 +61,7 @@ typedef double DATE; /* days since 30 December 1899, the time as the fraction */
 #define DISP_E_EXCEPTION ((HRESULT)0x80020009)
 #define DISP_E_BADINDEX ((HRESULT)0x8002000B)
 #define DISP_E_BADPARAMCOUNT ((HRESULT)0x8002000E)
+#define RPC_E_WRONG_THREAD ((HRESULT)0x8001010E)
 #define TYPE_E_LIBNOTREGISTERED ((HRESULT)0x8002801D)
 #define TYPE_E_ELEMENTNOTFOUND ((HRESULT)0x8002802B)
 /* A run-time error n of the library arrives in EXCEPINFO.scode as this facility with code n. */

@@ -16,8 +16,8 @@ using platform::VarType;
 
 constexpr VARTYPE kTypeMask = static_cast<VARTYPE>(~VT_BYREF);
 
-platform::ObjectRef ObjectFrom(IDispatch* dispatch) {
-  auto object = LibraryObjectOf(dispatch);
+platform::ObjectRef ObjectFrom(IUnknown* unknown) {
+  auto object = LibraryObjectOf(unknown);
   if (!object) Raise(platform::err::kTypeMismatch);
   return *object;
 }
@@ -116,10 +116,10 @@ Variant FromComVariant(const VARIANT& value) {
       return Variant(value.boolVal != VARIANT_FALSE);
     case VT_BSTR:
       return Variant(Utf8FromBstr(value.bstrVal));
-    case VT_DISPATCH:
-      return Variant(ObjectFrom(value.pdispVal));
-    case VT_UNKNOWN:  // the library's objects answer IUnknown with the same pointer
-      return Variant(ObjectFrom(reinterpret_cast<IDispatch*>(value.punkVal)));
+    case VT_DISPATCH:  // every interface begins with IUnknown's
+      return Variant(ObjectFrom(reinterpret_cast<IUnknown*>(value.pdispVal)));
+    case VT_UNKNOWN:
+      return Variant(ObjectFrom(value.punkVal));
     case VT_ERROR:
       if (value.scode == DISP_E_PARAMNOTFOUND) return Variant::Missing();
       break;

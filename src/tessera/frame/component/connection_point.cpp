@@ -9,6 +9,7 @@ namespace tessera::frame {
 namespace {
 
 struct ConnectionPoint : ComObject<ConnectionPoint, IConnectionPoint> {
+  static constexpr bool kBoundToThread = true;
   ConnectionPoint(IDispatch* owned_by, const EventBridge& bridged_by, ClassFinder find_class);
   ~ConnectionPoint() { owner->lpVtbl->Release(owner); }
   static void* InterfaceFor(const IID& id, ConnectionPoint& self) {
@@ -73,11 +74,11 @@ HRESULT EnumConnections(IConnectionPoint*, void** connections) {
 constexpr IConnectionPointVtbl kVtable{ConnectionPoint::QueryInterface,
                                        ConnectionPoint::AddRef,
                                        ConnectionPoint::Release,
-                                       GetConnectionInterface,
-                                       GetConnectionPointContainer,
-                                       Advise,
-                                       Unadvise,
-                                       EnumConnections};
+                                       ConnectionPoint::Entry<GetConnectionInterface>,
+                                       ConnectionPoint::Entry<GetConnectionPointContainer>,
+                                       ConnectionPoint::Entry<Advise>,
+                                       ConnectionPoint::Entry<Unadvise>,
+                                       ConnectionPoint::Entry<EnumConnections>};
 
 ConnectionPoint::ConnectionPoint(IDispatch* owned_by, const EventBridge& bridged_by, ClassFinder find_class)
     : ComObject(&kVtable), owner(owned_by), bridge(bridged_by), finder(find_class) {

@@ -25,6 +25,8 @@ struct Part : Interface {
   Owner* owner;
 
   static Owner& OwnerOf(Interface* self) { return *static_cast<Part*>(self)->owner; }
+  template <auto function>
+  static constexpr auto Entry = &BoundaryEntry<Part, function>::Call;
   static HRESULT QueryInterface(Interface* self, const IID* id, void** object) {
     return Owner::QueryInterface(&OwnerOf(self), id, object);
   }
@@ -37,6 +39,7 @@ using EventsPart = Part<DispatchObject, IConnectionPointContainer>;
 using ErrorsPart = Part<DispatchObject, ISupportErrorInfo>;
 
 struct DispatchObject : ComObject<DispatchObject, IDispatch> {
+  static constexpr bool kBoundToThread = true;
   DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class);
   static void* InterfaceFor(const IID& id, DispatchObject& self);
 
@@ -59,7 +62,7 @@ bool IsDefaultInterface(const DispatchTable& table, const IID& id) {
 }
 
 void* DispatchObject::InterfaceFor(const IID& id, DispatchObject& self) {
-  if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch)) return &self;
+  if (SameId(id, IID_IUnknown) || SameId(id, IID_IDispatch) || SameId(id, kLibraryObjectId)) return &self;
   if (SameId(id, IID_IConnectionPointContainer))
     return self.events() != nullptr ? &self.events_part : nullptr;
   if (SameId(id, IID_ISupportErrorInfo)) return &self.errors_part;
@@ -73,7 +76,8 @@ HRESULT InterfaceSupportsErrorInfo(ISupportErrorInfo* self, const IID* id) {
 }
 
 constexpr ISupportErrorInfoVtbl kErrorsVtable{ErrorsPart::QueryInterface, ErrorsPart::AddRef,
-                                              ErrorsPart::Release, InterfaceSupportsErrorInfo};
+                                              ErrorsPart::Release,
+                                              ErrorsPart::Entry<InterfaceSupportsErrorInfo>};
 
 HRESULT EnumConnectionPoints(IConnectionPointContainer*, void** points) {
   if (points != nullptr) *points = nullptr;
@@ -92,16 +96,18 @@ HRESULT FindConnectionPoint(IConnectionPointContainer* self, const IID* id, ICon
   });
 }
 
-constexpr IConnectionPointContainerVtbl kContainerVtable{EventsPart::QueryInterface, EventsPart::AddRef,
-                                                         EventsPart::Release, EnumConnectionPoints,
-                                                         FindConnectionPoint};
+constexpr IConnectionPointContainerVtbl kContainerVtable{
+    EventsPart::QueryInterface, EventsPart::AddRef, EventsPart::Release,
+    EventsPart::Entry<EnumConnectionPoints>, EventsPart::Entry<FindConnectionPoint>};
 
 HRESULT GetIDsOfNames(IDispatch* self, const IID*, OLECHAR** names, uint32_t count, LCID, DISPID* ids) {
   return MemberIdsOfNames(Self(self).table(), names, count, ids);
 }
 
 const MemberRow* RowFor(const DispatchTable& table, DISPID id, uint16_t flags) {
-  const int slot = id - kFirstMemberId;
+  const int64_t from_first = int64_t{id} - kFirstMemberId;
+  if (from_first < 0 || from_first >= static_cast<int64_t>(table.members().size())) return nullptr;
+  const int slot = static_cast<int>(from_first);
   if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
     return table.Find(slot, MemberKind::kPropertyPut);
   const MemberRow* row = (flags & DISPATCH_METHOD) ? table.Find(slot, MemberKind::kMethod) : nullptr;
@@ -130,6 +136,7 @@ void TakeEmptyAsNothing(const MemberRow& row, std::vector<platform::Variant>& ar
 
 // Runs `row` with the arguments in call order and writes by-reference results back.
 void Call(DispatchObject& self, const MemberRow& row, DISPPARAMS& params, VARIANT* result) {
+  dispatch_detail::CheckArgumentCount(row.params, params.cArgs);  // before reading any of them
   std::vector<platform::Variant> args;
   args.reserve(params.cArgs);
   for (uint32_t i = params.cArgs; i-- > 0;) args.push_back(FromComVariant(params.rgvarg[i]));
@@ -151,16 +158,21 @@ HRESULT Invoke(IDispatch* self, DISPID id, const IID*, LCID, uint16_t flags, DIS
   return InvokeRow(self, *row, *params, result, exception);
 }
 
-constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,
-                                DispatchObject::AddRef,
-                                DispatchObject::Release,
-                                GetTypeInfoCount,
-                                GetTypeInfo,
-                                GetIDsOfNames,
-                                Invoke};
+HRESULT TypeInfoCountOf(IDispatch* self, uint32_t* count) {
+  return TypeInfoCount(&Self(self).served, count);
+}
+
+HRESULT TypeInfoOf(IDispatch* self, uint32_t index, LCID, ITypeInfo** type_info) {
+  return TypeInfoAt(&Self(self).served, index, type_info);
+}
+
+constexpr IDispatchVtbl kVtable{DispatchObject::QueryInterface,    DispatchObject::AddRef,
+                                DispatchObject::Release,           DispatchObject::Entry<TypeInfoCountOf>,
+                                DispatchObject::Entry<TypeInfoOf>, DispatchObject::Entry<GetIDsOfNames>,
+                                DispatchObject::Entry<Invoke>};
 
 DispatchObject::DispatchObject(platform::ObjectRef held, const ServedClass& served_as, ClassFinder find_class)
-    : ComObject(&DualVtableFor(served_as.table(), kVtable)),
+    : ComObject(&DualVtableFor(served_as.table(), kVtable, DispatchObject::Entry<CallRow>)),
       object(std::move(held)),
       served(served_as),
       finder(find_class),
@@ -181,14 +193,6 @@ HRESULT InvokeRow(IDispatch* self, const MemberRow& row, DISPPARAMS& params, VAR
   } catch (...) {
     return ReportException(exception);
   }
-}
-
-HRESULT GetTypeInfoCount(IDispatch* self, uint32_t* count) {
-  return TypeInfoCount(&Self(self).served, count);
-}
-
-HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID, ITypeInfo** type_info) {
-  return TypeInfoAt(&Self(self).served, index, type_info);
 }
 
 HRESULT ReportException(EXCEPINFO* exception) {
@@ -212,12 +216,14 @@ std::optional<Guid> InterfaceIdOf(const DispatchTable& table) {
   return info->interface_id;
 }
 
-std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {
-  if (dispatch == nullptr) return platform::ObjectRef();
-  if (auto collection = CollectionBehind(dispatch)) return platform::ObjectRef(std::move(collection));
-  // Every class has its own vtable; they share their IDispatch functions.
-  if (dispatch->lpVtbl->Invoke != &Invoke) return std::nullopt;
-  return Self(dispatch).object;
+std::optional<platform::ObjectRef> LibraryObjectOf(IUnknown* unknown) {
+  if (unknown == nullptr) return platform::ObjectRef();
+  if (auto collection = CollectionBehind(unknown)) return platform::ObjectRef(std::move(collection));
+  auto* ours = static_cast<IDispatch*>(QueryPrivate(unknown, kLibraryObjectId));
+  if (ours == nullptr) return std::nullopt;
+  platform::ObjectRef object = Self(ours).object;
+  ours->lpVtbl->Release(ours);
+  return object;
 }
 
 }  // namespace tessera::frame

@@ -29,11 +29,6 @@ IDispatch* NewDispatchObject(platform::ObjectRef object, const ServedClass& serv
 HRESULT InvokeRow(IDispatch* self, const MemberRow& row, DISPPARAMS& params, VARIANT* result,
                   EXCEPINFO* exception);
 
-// The object's type information: one, its class's interface (ServedClass::type_info), or none for a
-// class outside every type library.
-HRESULT GetTypeInfoCount(IDispatch* self, uint32_t* count);
-HRESULT GetTypeInfo(IDispatch* self, uint32_t index, LCID locale, ITypeInfo** type_info);
-
 // DISP_E_EXCEPTION for the run-time error being handled, described in `exception` if given.
 HRESULT ReportException(EXCEPINFO* exception);
 
@@ -41,7 +36,11 @@ HRESULT ReportException(EXCEPINFO* exception);
 // catalogue.
 std::optional<Guid> InterfaceIdOf(const DispatchTable& table);
 
-// The library object behind `dispatch` (nullptr for Nothing), or nullopt for a foreign interface.
-std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch);
+// The library object behind any interface of one of the library's objects (nullptr for Nothing), or
+// nullopt for a host's object; recognised through QueryInterface alone.
+std::optional<platform::ObjectRef> LibraryObjectOf(IUnknown* unknown);
+inline std::optional<platform::ObjectRef> LibraryObjectOf(IDispatch* dispatch) {
+  return LibraryObjectOf(reinterpret_cast<IUnknown*>(dispatch));
+}
 
 }  // namespace tessera::frame

@@ -73,6 +73,8 @@ HRESULT Failed(IDispatch* self, EXCEPINFO& exception) {
   return exception.scode;
 }
 
+}  // namespace
+
 HRESULT CallRow(IDispatch* self, AbiEntryPointer entry, void* const* args, void* out) {
   ForgetErrorInfo();
   const MemberRow& row = *RowOf(self, entry);
@@ -97,6 +99,8 @@ HRESULT CallRow(IDispatch* self, AbiEntryPointer entry, void* const* args, void*
   return StoreResult(row.result, result, out);
 }
 
+namespace {
+
 HRESULT NotOffered(IDispatch* self) {
   ForgetErrorInfo();
   EXCEPINFO exception{};
@@ -108,10 +112,11 @@ HRESULT NotOffered(IDispatch* self) {
   return Failed(self, exception);
 }
 
-std::unique_ptr<DualVtable> NewDualVtable(const DispatchTable& table, const IDispatchVtbl& dispatch) {
+std::unique_ptr<DualVtable> NewDualVtable(const DispatchTable& table, const IDispatchVtbl& dispatch,
+                                          DualCall call) {
   const auto rows = table.vtable();
   if (rows.size() > kMaxVtableEntries) throw std::logic_error("interface too long for its vtable");
-  auto vtable = std::make_unique<DualVtable>(DualVtable{&CallRow, &table, dispatch, {}});
+  auto vtable = std::make_unique<DualVtable>(DualVtable{call, &table, dispatch, {}});
   std::transform(rows.begin(), rows.end(), vtable->entries.begin(), [](const MemberRow* row) {
     const bool offered = row != nullptr && row->abi_entry != nullptr;
     return offered ? row->abi_entry : reinterpret_cast<AbiEntryPointer>(&NotOffered);
@@ -121,12 +126,12 @@ std::unique_ptr<DualVtable> NewDualVtable(const DispatchTable& table, const IDis
 
 }  // namespace
 
-const IDispatchVtbl& DualVtableFor(const DispatchTable& table, const IDispatchVtbl& dispatch) {
+const IDispatchVtbl& DualVtableFor(const DispatchTable& table, const IDispatchVtbl& dispatch, DualCall call) {
   static std::mutex guard;
   static std::map<const DispatchTable*, std::unique_ptr<DualVtable>> built;
   const std::lock_guard lock(guard);
   auto& vtable = built[&table];
-  if (!vtable) vtable = NewDualVtable(table, dispatch);
+  if (!vtable) vtable = NewDualVtable(table, dispatch, call);
   return vtable->dispatch;
 }
 

@@ -13,8 +13,14 @@
 
 namespace tessera::frame {
 
-// The vtable of `table`'s class whose first seven slots are `dispatch`'s; built on first use and
-// kept while the library is loaded.
-const IDispatchVtbl& DualVtableFor(const DispatchTable& table, const IDispatchVtbl& dispatch);
+using DualCall = decltype(DualVtable::call);
+
+// Runs the member behind `entry` on `self` as IDispatch::Invoke does (DualVtable::call); the
+// dispatch object puts it into its vtables wrapped as its other entries are.
+HRESULT CallRow(IDispatch* self, AbiEntryPointer entry, void* const* args, void* out);
+
+// The vtable of `table`'s class whose first seven slots are `dispatch`'s and whose entries run
+// through `call`; built on first use and kept while the library is loaded.
+const IDispatchVtbl& DualVtableFor(const DispatchTable& table, const IDispatchVtbl& dispatch, DualCall call);
 
 }  // namespace tessera::frame

@@ -23,6 +23,7 @@ struct KeptError {
 thread_local std::optional<KeptError> kept;
 
 struct ErrorInfoObject : ComObject<ErrorInfoObject, IErrorInfo> {
+  static constexpr bool kBoundToThread = false;
   explicit ErrorInfoObject(KeptError what);
   static void* InterfaceFor(const IID& id, ErrorInfoObject& self) {
     return SameId(id, IID_IUnknown) || SameId(id, IID_IErrorInfo) ? &self : nullptr;
@@ -70,11 +71,11 @@ HRESULT GetHelpContext(IErrorInfo*, uint32_t* help_context) {
 constexpr IErrorInfoVtbl kVtable{ErrorInfoObject::QueryInterface,
                                  ErrorInfoObject::AddRef,
                                  ErrorInfoObject::Release,
-                                 GetGUID,
-                                 GetSource,
-                                 GetDescription,
-                                 GetHelpFile,
-                                 GetHelpContext};
+                                 ErrorInfoObject::Entry<GetGUID>,
+                                 ErrorInfoObject::Entry<GetSource>,
+                                 ErrorInfoObject::Entry<GetDescription>,
+                                 ErrorInfoObject::Entry<GetHelpFile>,
+                                 ErrorInfoObject::Entry<GetHelpContext>};
 
 ErrorInfoObject::ErrorInfoObject(KeptError what) : ComObject(&kVtable), error(std::move(what)) {}
 

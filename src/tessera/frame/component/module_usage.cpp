@@ -23,8 +23,10 @@ void CountServerLock(bool lock) noexcept {
   // An unlock without a lock is the host's mistake; it must not let the library unload early.
   if (lock) {
     ++server_locks;
-  } else if (server_locks > 0) {
-    --server_locks;
+    return;
+  }
+  long held = server_locks;
+  while (held > 0 && !server_locks.compare_exchange_weak(held, held - 1)) {
   }
 }
 

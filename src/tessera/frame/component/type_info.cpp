@@ -15,6 +15,7 @@ namespace tessera::frame {
 namespace {
 
 struct TypeInfo : ComObject<TypeInfo, ITypeInfo> {
+  static constexpr bool kBoundToThread = false;
   TypeInfo(const LibraryDescription& in, std::size_t at, TypeView as);
   static void* InterfaceFor(const IID& id, TypeInfo& self) {
     return SameId(id, IID_IUnknown) || SameId(id, IID_ITypeInfo) ? &self : nullptr;
@@ -207,22 +208,22 @@ void ReleaseVarDesc(ITypeInfo*, VARDESC*) {}  // GetVarDesc hands out none
 constexpr ITypeInfoVtbl kVtable{TypeInfo::QueryInterface,
                                 TypeInfo::AddRef,
                                 TypeInfo::Release,
-                                GetTypeAttr,
-                                GetTypeComp,
-                                GetFuncDesc,
-                                GetVarDesc,
-                                GetNames,
-                                GetRefTypeOfImplType,
-                                GetImplTypeFlags,
-                                GetIDsOfNames,
-                                Invoke,
-                                GetDocumentation,
-                                GetDllEntry,
-                                GetRefTypeInfo,
-                                AddressOfMember,
-                                CreateInstance,
-                                GetMops,
-                                GetContainingTypeLib,
+                                TypeInfo::Entry<GetTypeAttr>,
+                                TypeInfo::Entry<GetTypeComp>,
+                                TypeInfo::Entry<GetFuncDesc>,
+                                TypeInfo::Entry<GetVarDesc>,
+                                TypeInfo::Entry<GetNames>,
+                                TypeInfo::Entry<GetRefTypeOfImplType>,
+                                TypeInfo::Entry<GetImplTypeFlags>,
+                                TypeInfo::Entry<GetIDsOfNames>,
+                                TypeInfo::Entry<Invoke>,
+                                TypeInfo::Entry<GetDocumentation>,
+                                TypeInfo::Entry<GetDllEntry>,
+                                TypeInfo::Entry<GetRefTypeInfo>,
+                                TypeInfo::Entry<AddressOfMember>,
+                                TypeInfo::Entry<CreateInstance>,
+                                TypeInfo::Entry<GetMops>,
+                                TypeInfo::Entry<GetContainingTypeLib>,
                                 ReleaseTypeAttr,
                                 ReleaseFuncDesc,
                                 ReleaseVarDesc};
@@ -239,6 +240,7 @@ ITypeInfo* NewTypeInfo(const LibraryDescription& library, std::size_t index, Typ
 HRESULT MemberIdsOfNames(const DispatchTable& table, OLECHAR** names, uint32_t count, DISPID* ids) {
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
   for (uint32_t i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  if (names[0] == nullptr) return DISP_E_UNKNOWNNAME;
   return AnswerUnlessOutOfMemory([&] {
     const int slot = table.SlotOf(Utf8FromUtf16(std::u16string_view(names[0])));
     if (slot < 0) return DISP_E_UNKNOWNNAME;

@@ -16,6 +16,7 @@ namespace tessera::frame {
 namespace {
 
 struct TypeLibrary : ComObject<TypeLibrary, ITypeLib> {
+  static constexpr bool kBoundToThread = false;
   explicit TypeLibrary(const LibraryDescription& of);
   static void* InterfaceFor(const IID& id, TypeLibrary& self) {
     return SameId(id, IID_IUnknown) || SameId(id, IID_ITypeLib) ? &self : nullptr;
@@ -164,14 +165,14 @@ constexpr ITypeLibVtbl kVtable{TypeLibrary::QueryInterface,
                                TypeLibrary::AddRef,
                                TypeLibrary::Release,
                                GetTypeInfoCount,
-                               GetTypeInfo,
-                               GetTypeInfoType,
-                               GetTypeInfoOfGuid,
-                               GetLibAttr,
-                               GetTypeComp,
-                               GetDocumentation,
-                               IsName,
-                               FindName,
+                               TypeLibrary::Entry<GetTypeInfo>,
+                               TypeLibrary::Entry<GetTypeInfoType>,
+                               TypeLibrary::Entry<GetTypeInfoOfGuid>,
+                               TypeLibrary::Entry<GetLibAttr>,
+                               TypeLibrary::Entry<GetTypeComp>,
+                               TypeLibrary::Entry<GetDocumentation>,
+                               TypeLibrary::Entry<IsName>,
+                               TypeLibrary::Entry<FindName>,
                                ReleaseTLibAttr};
 
 TypeLibrary::TypeLibrary(const LibraryDescription& of) : ComObject(&kVtable), library(of) {}

@@ -1,8 +1,17 @@
 #include "tessera/frame/shared/shared_objects.hpp"
 
+#include <mutex>
+
 namespace tessera::frame {
 
 namespace {
+
+// The classes live on the host's user-interface thread, but a host that makes objects on several
+// threads must not make two shared objects.
+std::mutex& SlotsGuard() {
+  static std::mutex guard;
+  return guard;
+}
 
 std::shared_ptr<resbank::ResbankStrings>& ResbankSlot() {
   static std::shared_ptr<resbank::ResbankStrings> slot;
@@ -17,6 +26,7 @@ std::shared_ptr<mensura::MensGlobal>& MensGlobalSlot() {
 }  // namespace
 
 resbank::ResbankStrings& EnsureSharedResbankStrings() {
+  const std::lock_guard lock(SlotsGuard());
   auto& slot = ResbankSlot();
   if (!slot) {
     auto strings = std::make_shared<resbank::ResbankStrings>();
@@ -27,16 +37,19 @@ resbank::ResbankStrings& EnsureSharedResbankStrings() {
 }
 
 std::shared_ptr<resbank::ResbankStrings> SharedResbankStringsIfAny() {
+  const std::lock_guard lock(SlotsGuard());
   return ResbankSlot();
 }
 
 mensura::MensGlobal& SharedMensGlobal() {
+  const std::lock_guard lock(SlotsGuard());
   auto& slot = MensGlobalSlot();
   if (!slot) slot = std::make_shared<mensura::MensGlobal>();
   return *slot;
 }
 
 void ReleaseSharedObjects() {
+  const std::lock_guard lock(SlotsGuard());
   ResbankSlot().reset();
   MensGlobalSlot().reset();
 }

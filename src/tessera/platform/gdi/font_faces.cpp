@@ -79,7 +79,13 @@ const FontFile& CachedMatch(const LogicalFont& font) {
 
 }  // namespace
 
+std::recursive_mutex& TypefaceGuard() {
+  static std::recursive_mutex guard;
+  return guard;
+}
+
 MatchedFace FaceFor(const LogicalFont& font) {
+  const std::lock_guard lock(TypefaceGuard());
   const FontFile& file = CachedMatch(font);
   return {Open(file), font.weight >= kBoldWeight && !file.bold, font.italic && !file.italic};
 }

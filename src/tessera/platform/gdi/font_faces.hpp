@@ -6,6 +6,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <mutex>
+
 #include "tessera/platform/gdi/gdi_objects.hpp"
 
 namespace tessera::platform {
@@ -18,5 +20,9 @@ struct MatchedFace {
 
 // The face for `font`; 5 when fontconfig finds no font file at all or FreeType cannot open it.
 MatchedFace FaceFor(const LogicalFont& font);
+
+// Faces are shared by every caller: whoever draws with one holds this for as long, as FreeType
+// faces take one thread at a time.
+std::recursive_mutex& TypefaceGuard();
 
 }  // namespace tessera::platform

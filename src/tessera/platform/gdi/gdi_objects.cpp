@@ -1,6 +1,7 @@
 #include "tessera/platform/gdi/gdi_objects.hpp"
 
 #include <cmath>
+#include <mutex>
 #include <unordered_map>
 
 #include "tessera/platform/runtime/codepage.hpp"
@@ -27,6 +28,12 @@ LogicalFont StockFont() {
   font.weight = 700;
   font.face_name = "System";
   return font;
+}
+
+// Handles are the process's; a host may make fonts on several threads.
+std::recursive_mutex& TablesGuard() {
+  static std::recursive_mutex guard;
+  return guard;
 }
 
 GdiTables& Tables() {
@@ -67,6 +74,7 @@ int32_t CreateFontA(int32_t cHeight, int32_t cWidth, int32_t cEscapement, int32_
                          iCharSet,        iOutPrecision,
                          iClipPrecision,  iQuality,
                          iPitchAndFamily, FromAnsi(pszFaceName.substr(0, kMaxFaceNameBytes))};
+  const std::lock_guard lock(TablesGuard());
   GdiTables& tables = Tables();
   const int32_t handle = NewGdiHandle();
   tables.fonts.emplace(handle, font);
@@ -74,6 +82,7 @@ int32_t CreateFontA(int32_t cHeight, int32_t cWidth, int32_t cEscapement, int32_
 }
 
 int32_t SelectObject(int32_t hdc, int32_t object) {
+  const std::lock_guard lock(TablesGuard());
   const int32_t previous = SelectedFont(hdc);
   if (previous == 0 || !Tables().fonts.contains(object)) return 0;
   Tables().selected[hdc] = object;
@@ -81,6 +90,7 @@ int32_t SelectObject(int32_t hdc, int32_t object) {
 }
 
 bool DeleteObject(int32_t object) {
+  const std::lock_guard lock(TablesGuard());
   GdiTables& tables = Tables();
   if (object == tables.stock_font) return true;
   if (!tables.fonts.contains(object)) return false;
@@ -116,6 +126,7 @@ int32_t GetDeviceCaps(int32_t hdc, int32_t index) {
 }
 
 int32_t SelectedFont(int32_t hdc) {
+  const std::lock_guard lock(TablesGuard());
   GdiTables& tables = Tables();
   if (CanvasOfDeviceContext(hdc) == nullptr) {
     tables.selected.erase(hdc);
@@ -126,11 +137,13 @@ int32_t SelectedFont(int32_t hdc) {
 }
 
 const LogicalFont* FontRecord(int32_t font) {
+  const std::lock_guard lock(TablesGuard());
   const auto found = Tables().fonts.find(font);
   return found == Tables().fonts.end() ? nullptr : &found->second;
 }
 
 std::size_t LiveFontCount() {
+  const std::lock_guard lock(TablesGuard());
   return Tables().fonts.size() - 1;
 }
 

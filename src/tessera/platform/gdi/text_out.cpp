@@ -163,6 +163,7 @@ bool TextOutA(int32_t hdc, int32_t x, int32_t y, std::string_view text) {
   const LogicalFont* font = FontRecord(SelectedFont(hdc));
   if (canvas == nullptr || font == nullptr) return false;
   try {
+    const std::lock_guard faces(TypefaceGuard());
     const MatchedFace matched = FaceFor(*font);
     const int32_t dpi = GetDeviceCaps(hdc, LOGPIXELSY);
     const uint32_t ppem = PixelsPerEm(*font, matched.face, dpi);

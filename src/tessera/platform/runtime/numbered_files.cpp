@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <limits>
+#include <mutex>
 #include <system_error>
 
 #include "tessera/platform/runtime/codepage.hpp"
@@ -56,6 +57,38 @@ std::array<std::optional<NumberedFile>, kMaxFileNumber + 1>& Table() {
   static std::array<std::optional<NumberedFile>, kMaxFileNumber + 1> table;
   return table;
 }
+
+// The table is the process's, and a host may call from several threads: every public call holds
+// this for its whole length.
+std::recursive_mutex& TableGuard() {
+  static std::recursive_mutex guard;
+  return guard;
+}
+
+// FreeFile's answer stays the asking thread's until it opens that number or asks again, so that
+// two threads asking at once are not given the same number.
+std::array<bool, kMaxFileNumber + 1>& Promised() {
+  static std::array<bool, kMaxFileNumber + 1> promised{};
+  return promised;
+}
+
+struct Promise {
+  int16_t number = 0;
+  void Keep(int16_t kept) {
+    Drop();
+    number = kept;
+    Promised()[static_cast<std::size_t>(number)] = true;
+  }
+  void Drop() {
+    if (number != 0) Promised()[static_cast<std::size_t>(number)] = false;
+    number = 0;
+  }
+  ~Promise() {
+    const std::lock_guard lock(TableGuard());
+    Drop();
+  }
+};
+thread_local Promise promise;
 
 struct DiskSpace {
   int64_t free_bytes = 0;
@@ -301,14 +334,21 @@ int32_t ToLong(int64_t value) {
 }  // namespace
 
 int16_t FreeFile() {
+  const std::lock_guard lock(TableGuard());
+  promise.Drop();
   for (int16_t number = 1; number <= kMaxFileNumber; ++number) {
-    if (!Table()[static_cast<std::size_t>(number)]) return number;
+    const auto at = static_cast<std::size_t>(number);
+    if (Table()[at] || Promised()[at]) continue;
+    promise.Keep(number);
+    return number;
   }
   Raise(err::kTooManyFiles);
 }
 
 void OpenFile(std::string_view path, FileMode mode, int16_t number, FileAccess access,
               int32_t record_length) {
+  const std::lock_guard lock(TableGuard());
+  if (promise.number == number) promise.Drop();
   if (!InRange(number)) Raise(err::kBadFileNameOrNumber);
   if (Table()[static_cast<std::size_t>(number)]) Raise(err::kFileAlreadyOpen);
   if (record_length < 1) Raise(err::kBadRecordNumber);
@@ -325,6 +365,7 @@ void OpenFile(std::string_view path, FileMode mode, int16_t number, FileAccess a
 }
 
 void CloseFile(int16_t number) {
+  const std::lock_guard lock(TableGuard());
   if (!InRange(number) || !Table()[static_cast<std::size_t>(number)]) return;
   NumberedFile file = std::move(*Table()[static_cast<std::size_t>(number)]);
   Table()[static_cast<std::size_t>(number)].reset();
@@ -340,10 +381,12 @@ void CloseFile(int16_t number) {
 }
 
 void CloseAllFiles() {
+  const std::lock_guard lock(TableGuard());
   for (int16_t number = 1; number <= kMaxFileNumber; ++number) CloseFile(number);
 }
 
 std::string LineInput(int16_t number) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
   Refresh(file);
   if (file.position >= file.size) Raise(err::kInputPastEndOfFile);
@@ -363,6 +406,7 @@ std::string LineInput(int16_t number) {
 }
 
 std::string InputChars(int32_t count, int16_t number) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
   if (count < 0) Raise(err::kInvalidProcedureCall);
   Refresh(file);
@@ -372,6 +416,7 @@ std::string InputChars(int32_t count, int16_t number) {
 }
 
 std::string InputUntil(int16_t number, std::string_view stops, int32_t count) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kInput, FileMode::kBinary});
   if (count < 0) Raise(err::kInvalidProcedureCall);
   Refresh(file);
@@ -388,11 +433,13 @@ std::string InputUntil(int16_t number, std::string_view stops, int32_t count) {
 }
 
 void PrintLine(int16_t number, std::string_view text) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kOutput, FileMode::kAppend});
   Write(file, ToAnsi(text) + "\r\n");
 }
 
 std::string GetBytes(int16_t number, std::size_t count) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kBinary});
   if (!file.can_read) Raise(err::kPathFileAccessError);
   Refresh(file);
@@ -400,18 +447,21 @@ std::string GetBytes(int16_t number, std::size_t count) {
 }
 
 void PutBytes(int16_t number, std::string_view bytes) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number, {FileMode::kBinary});
   if (!file.can_write) Raise(err::kPathFileAccessError);
   Write(file, bytes);
 }
 
 int32_t Seek(int16_t number) {
+  const std::lock_guard lock(TableGuard());
   const NumberedFile& file = OpenNumber(number);
   if (file.mode == FileMode::kRandom) return ToLong(file.position / file.record_length + 1);
   return ToLong(file.position + 1);
 }
 
 void Seek(int16_t number, int32_t position) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number);
   if (position < 1) Raise(err::kBadRecordNumber);
   const int64_t unit = file.mode == FileMode::kRandom ? file.record_length : 1;
@@ -419,24 +469,28 @@ void Seek(int16_t number, int32_t position) {
 }
 
 int32_t LOF(int16_t number) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number);
   Refresh(file);
   return ToLong(file.size);
 }
 
 bool Eof(int16_t number) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number);
   Refresh(file);
   return file.position >= file.size;
 }
 
 OneLook::OneLook(int16_t number) : number_(number) {
+  const std::lock_guard lock(TableGuard());
   NumberedFile& file = OpenNumber(number);
   Refresh(file);
   file.in_one_look = true;
 }
 
 OneLook::~OneLook() {
+  const std::lock_guard lock(TableGuard());
   if (InRange(number_) && Table()[static_cast<std::size_t>(number_)])
     Table()[static_cast<std::size_t>(number_)]->in_one_look = false;
 }
