@@ -212,10 +212,13 @@ class Batch {
       const std::string keys = request.at("type").get<std::string>();
       if (static_cast<std::size_t>(platform::Len(keys)) > kMaxTypedCharacters)
         RaiseBadRequest("Type at most " + std::to_string(kMaxTypedCharacters) + " characters a request");
-      field.SelStart(request.contains("caret") ? IntegerOf<int32_t>(request.at("caret"))
-                                               : platform::Len(field.Text()));
+      Select(field, request);
       for (std::size_t pos = 0; pos < keys.size();)
         field.TypeKey(static_cast<int32_t>(platform::NextCodePoint(keys, pos)));
+    } else if (request.contains("delete")) {
+      auto& field = ControlOf<platform::TextField>(form, request.at("delete").get<std::string>());
+      Select(field, request);
+      field.PressDelete();
     } else if (request.contains("click")) {
       Click(form, request.at("click").get<std::string>());
     } else if (request.contains("page")) {
@@ -229,9 +232,18 @@ class Batch {
     } else if (request.value("activate", false)) {
       form.Activate();
     } else {
-      RaiseBadRequest("Dialog input needs \"type\", \"click\", \"page\", \"key\", \"close\" or \"activate\"");
+      RaiseBadRequest(
+          "Dialog input needs \"type\", \"delete\", \"click\", \"page\", \"key\", \"close\" or \"activate\"");
     }
     return Done();
+  }
+
+  // Where typing or Delete acts, as a user places the caret and drags a selection: from `caret`
+  // (else the end), `select` characters.
+  static void Select(platform::TextField& field, const Json& request) {
+    field.SelStart(request.contains("caret") ? IntegerOf<int32_t>(request.at("caret"))
+                                             : platform::Len(field.Text()));
+    if (request.contains("select")) field.SelLength(IntegerOf<int32_t>(request.at("select")));
   }
 
   template <typename Kind>
