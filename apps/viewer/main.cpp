@@ -1,6 +1,6 @@
 // tessera-view: a desktop host that shows the floors of a raster directory with their plans.
 //
-//   tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH]
+//   tessera-view [RASTERDIR] [--width W] [--height H] [--floor SECTION] [--size WxH]
 //                [--screenshot OUT.png] [--screenshot-align OUT.png]
 //   tessera-view --help | --version
 //
@@ -10,6 +10,8 @@
 // floor and moves the mouse away from it, and writes the window with the dialog over it. Arguments
 // it cannot use are named on stderr and end it with status 2 before any window opens.
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -35,12 +37,13 @@ using tessera::viewer::Size;
 
 constexpr int kUsageError = 2;
 constexpr std::string_view kUsage =
-    "usage: tessera-view RASTERDIR [--width W] [--height H] [--floor SECTION] [--size WxH] "
+    "usage: tessera-view [RASTERDIR] [--width W] [--height H] [--floor SECTION] [--size WxH] "
     "[--screenshot OUT.png] [--screenshot-align OUT.png]\n"
     "       tessera-view --help | --version\n";
 constexpr std::string_view kHelp =
     "Shows the floors of a raster directory with their plans, and aligns a plan.\n\n"
-    "  RASTERDIR               the directory whose \"Raster.ini\" places the plans\n"
+    "  RASTERDIR               the directory whose \"Raster.ini\" places the plans (asked for\n"
+    "                          when left out)\n"
     "  --width W, --height H   every floor's size in world units (42000 x 29700)\n"
     "  --floor SECTION         the floor (\"5\") or level (\"So1\") to open at start\n"
     "  --size WxH              the window's size in pixels (1280x800)\n"
@@ -118,7 +121,8 @@ Options Parse(int argc, char** argv) {
       throw UsageError{"one raster directory only, not also '" + std::string(arg) + "'"};
     }
   }
-  if (options.raster_dir.empty()) throw UsageError{"the raster directory is missing"};
+  if (options.raster_dir.empty() && !options.screenshot.isEmpty())
+    throw UsageError{"a screenshot needs the raster directory"};
   return options;
 }
 
@@ -192,6 +196,13 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   TakeScreenMetrics();
+  // Started from the desktop's menu there is no directory yet: the user chooses one.
+  if (options.raster_dir.empty()) {
+    const QString chosen =
+        QFileDialog::getExistingDirectory(nullptr, "Open raster directory", QDir::homePath());
+    if (chosen.isEmpty()) return 0;
+    options.raster_dir = chosen.toStdString();
+  }
   // Installed before the first library call, so that what the library reports shows as a message box.
   const tessera::platform::ScopedUiServices ui(std::make_shared<tessera::qt::QtUiServices>(nullptr));
   tessera::viewer::ViewerWindow window(tessera::platform::ToLibraryPath(options.raster_dir), options.floor);
