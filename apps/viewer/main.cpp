@@ -209,7 +209,10 @@ int main(int argc, char** argv) {
   window.resize(options.window);
   window.show();
   if (options.floor_entry) window.OpenFloor(*options.floor_entry);
-  window.view().setFocus();  // the arrow keys pan at once
+  // The keyboard reaches the window at once (its shortcuts, the arrow keys panning the view), also
+  // where no window manager hands the new window the focus.
+  window.activateWindow();
+  window.view().setFocus();
   if (!options.screenshot.isEmpty()) Screenshot(window, options.screenshot, options.aligning);
   return QApplication::exec();
 }
