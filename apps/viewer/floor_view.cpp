@@ -33,6 +33,12 @@ void FloorView::ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, 
   FitFloor();
 }
 
+void FloorView::ShowRaster(std::shared_ptr<RasterBackground> raster, double plan_factor) {
+  raster_ = std::move(raster);
+  plan_factor_ = plan_factor;
+  Redraw();
+}
+
 void FloorView::FitFloor() {
   view_.Fit(floor_, {static_cast<double>(width()), static_cast<double>(height())});
   Moved();

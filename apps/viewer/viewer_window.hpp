@@ -13,7 +13,9 @@
 
 #include "floor_list.hpp"
 #include "floor_view.hpp"
+#include "placement_history.hpp"
 #include "plan_alignment.hpp"
+#include "two_point_alignment.hpp"
 
 namespace tessera::viewer {
 
@@ -27,11 +29,19 @@ class ViewerWindow : public QMainWindow {
   const std::vector<FloorEntry>& floors() const { return floors_; }
   FloorView& view() { return *view_; }
   PlanAlignment& alignment() { return *alignment_; }
+  TwoPointAlignment& two_points() { return *two_points_; }
 
   // The commands of the menus.
   void LoadPlan();
+  // Loads `file` as the open floor's plan, fitted and saved; "" asks the user for it.
+  void LoadPlanFile(const std::string& file);
   void ToggleVisible();
   void Align();
+  void AlignByTwoPoints();
+  // Writes the open floor's placement back as it was before its last change, or after the last
+  // undone one, and shows it.
+  void UndoPlacement();
+  void RedoPlacement();
   void Print();
 
  protected:
@@ -44,6 +54,9 @@ class ViewerWindow : public QMainWindow {
   void ShowPlacement();
   void ShowCursor(Point world);
   void Report(const QString& message);
+  void StepPlacement(bool redo);
+  // True when no alignment runs, or the user agrees to cancel the running one.
+  bool MayCancelAlignment(const QString& question);
 
   std::string raster_dir_;
   Size floor_;
@@ -56,11 +69,16 @@ class ViewerWindow : public QMainWindow {
   QAction* load_ = nullptr;
   QAction* show_hide_ = nullptr;
   QAction* align_ = nullptr;
+  QAction* align_two_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   QAction* print_ = nullptr;
   QLabel* cursor_ = nullptr;
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
   std::unique_ptr<PlanAlignment> alignment_;
+  std::unique_ptr<TwoPointAlignment> two_points_;
+  PlacementHistory history_;
 };
 
 }  // namespace tessera::viewer
