@@ -240,6 +240,7 @@ void ViewerWindow::ToggleVisible() {
 }
 
 void ViewerWindow::Align() {
+  if (two_points_->active()) return;
   if (current_) history_.Begin(*current_);
   alignment_->Start();
   UpdateCommands();
