@@ -175,8 +175,11 @@ void TwoPointAlignment::Start() {
   markers_ = new TwoPointMarkers(view_);
   Update();
   dialog_->show();
-  QWidget* window = dialog_->parentWidget();
-  dialog_->move(window->mapToGlobal(QPoint(window->width() - dialog_->width() - 24, 48)));
+  if (!placed_) {  // first over the main window's top-right corner, clear of the floor list
+    QWidget* window = dialog_->parentWidget();
+    dialog_->move(window->mapToGlobal(QPoint(window->width() - dialog_->width() - 24, 48)));
+    placed_ = true;
+  }
   Pick(Picking::kPlan, 0);
 }
 

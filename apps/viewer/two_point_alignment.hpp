@@ -81,6 +81,7 @@ class TwoPointAlignment {
   std::optional<TwoPointFit> fit_;
   Picking picking_ = Picking::kNothing;
   int picked_point_ = 0;
+  bool placed_ = false;  // the dialog was placed once; later, it stays where the user put it
 };
 
 }  // namespace tessera::viewer

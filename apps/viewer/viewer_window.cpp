@@ -234,6 +234,7 @@ void ViewerWindow::ToggleVisible() {
     history_.Begin(*current_);
     raster->Visible(!raster->Visible());
     history_.Commit();
+    if (alignment_->active()) history_.Begin(*current_);  // the alignment's end is a step of its own
     view_->Redraw();
     alignment_->ViewRepainted();
   }

@@ -76,9 +76,9 @@ class ViewerWindow : public QMainWindow {
   QLabel* cursor_ = nullptr;
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
+  PlacementHistory history_;  // before the sessions, whose ends it records while they go
   std::unique_ptr<PlanAlignment> alignment_;
   std::unique_ptr<TwoPointAlignment> two_points_;
-  PlacementHistory history_;
 };
 
 }  // namespace tessera::viewer
