@@ -117,6 +117,12 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   if (unreadable_) statusBar()->showMessage(Text(*unreadable_));
 }
 
+// A running session ends while every part of the window that its end reaches is still there.
+ViewerWindow::~ViewerWindow() {
+  alignment_->Cancel();
+  two_points_->Cancel();
+}
+
 void ViewerWindow::BuildMenus() {
   QMenu* plan = menuBar()->addMenu("&Plan");
   load_ = plan->addAction("&Load plan...", QKeySequence::Open, this, [this] { LoadPlan(); });

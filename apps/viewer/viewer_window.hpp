@@ -23,6 +23,7 @@ class ViewerWindow : public QMainWindow {
  public:
   // Lists the floors of `raster_dir`; each floor is `floor` world units large.
   ViewerWindow(std::string raster_dir, Size floor);
+  ~ViewerWindow() override;
 
   // Opens the floor or level of `entry` with the raster its section holds, if any.
   void OpenFloor(const FloorEntry& entry);
