@@ -272,9 +272,9 @@ void ViewerWindow::RedoPlacement() {
 // stays where it looks.
 void ViewerWindow::StepPlacement(bool redo) {
   if (!current_ || unreadable_ || alignment_->active() || two_points_->active()) return;
+  if (!(redo ? history_.CanRedo(*current_) : history_.CanUndo(*current_))) return;
   if (!(redo ? history_.Redo(*current_) : history_.Undo(*current_)))
-    return Report(tr("Nothing to undo or redo, or '%1' cannot be written")
-                      .arg(Text(platform::ToHostPath(RasterIniPath(raster_dir_)).string())));
+    return Report(tr("Placement not changed: %1").arg(Text(WhyNotWritable(raster_dir_))));
   stored_factor_ = StoredFactor(*current_, raster_dir_);
   view_->ShowRaster(OpenRaster(*current_, static_cast<int32_t>(floor_.height), raster_dir_), stored_factor_);
   Report(redo ? tr("Placement change redone") : tr("Placement change undone"));
@@ -304,7 +304,7 @@ void ViewerWindow::Print() {
 // The factor in force: the previewed one while aligning by two points, else the stored one,
 // unless scaling has made the raster's rounded factor another one.
 void ViewerWindow::ShowPlacement() {
-  if (two_points_ && two_points_->active()) {
+  if (two_points_->active()) {
     view_->PlanFactor(two_points_->factor());
   } else if (const auto& raster = view_->raster()) {
     try {

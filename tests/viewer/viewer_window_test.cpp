@@ -107,6 +107,18 @@ TEST(ViewerWindowTest, UndoAndRedoWriteTheFloorsSectionBackAsItWas) {
   window.UndoPlacement();
   EXPECT_EQ(SharedGTool().GetIniString(RasterIniPath(dir.path()), "7", "Datei", ""), "");
   EXPECT_EQ(window.view().raster(), nullptr);
+
+  // A file that does not take the step keeps it for later.
+  const std::filesystem::path file = platform::ToHostPath(RasterIniPath(dir.path()));
+  const std::string undone = ini();
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  window.RedoPlacement();
+  EXPECT_EQ(ini(), undone);
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("Placement not changed: "));
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  window.RedoPlacement();
+  EXPECT_NE(window.view().raster(), nullptr);
 }
 
 }  // namespace
