@@ -42,13 +42,6 @@ TEST(TwoPointFitTest, ScaleFromTheDistancesShiftFromTheFirstPointResidualAtTheSe
   EXPECT_FALSE(FitTwoPoints({0, 0}, {1, 0}, {1e4, 0}, {1e4, 1e-6}));  // a shift beyond 32 bits
 }
 
-TEST(TwoPointFitTest, TypedPointsAreMetresUpFromTheFloorsBottom) {
-  EXPECT_EQ(FloorPointOfTyped({6, 4}, 20000).x, 6000);
-  EXPECT_EQ(FloorPointOfTyped({6, 4}, 20000).y, 16000);
-  EXPECT_EQ(FloorPointOfTyped({-1.5, -2}, 20000).y, 22000);
-  EXPECT_EQ(TypedOfFloorPoint({6000, 16000}, 20000).y, 4);
-}
-
 // Floor 5 of the plan directory (20 x 10 m, 100 units a plan pixel), aligned by two points.
 class TwoPointAlignmentTest : public ::testing::Test {
  protected:
@@ -61,7 +54,8 @@ class TwoPointAlignmentTest : public ::testing::Test {
     window_.AlignByTwoPoints();
   }
 
-  // Plan pixels (20, 30) and (120, 30) to (1, 9) m and (6, 9) m: 50 units a pixel, shifted.
+  // Plan pixels (20, 30) and (120, 30) to (1, 9) m and (6, 9) m, Y up from the floor's bottom:
+  // 50 units a pixel, shifted.
   void PickAndType() {
     ASSERT_TRUE(two().MousePressed({2000, 3000}));
     ASSERT_TRUE(two().MousePressed({12000, 3000}));
