@@ -362,11 +362,8 @@ def check_undo_redo(binary, raster_dir):
         for keys, placed, seen, name in [("ctrl+z", before, seen_before, "undo"),
                                          ("ctrl+shift+z", aligned, seen_aligned, "redo")]:
             viewer.key(keys)
-            settle(0.5)
-            if placement(read_ini(ini_path)) != placed:
-                raise Failure(f"{name}: Raster.ini holds {placement(read_ini(ini_path))}, not {placed}")
-            if view_pixels(viewer.main) != seen:
-                raise Failure(f"{name}: the view does not show the placement it restored")
+            wait_for(f"{name}: Raster.ini to hold {placed}", lambda: placement(read_ini(ini_path)) == placed)
+            wait_for(f"{name}: the view to show what it restored", lambda: view_pixels(viewer.main) == seen)
         viewer.check_alive("undo and redo")
         print("ok: a saved alignment undone and redone")
     finally:
@@ -401,13 +398,11 @@ def check_two_points(binary, raster_dir):
         xdo("windowactivate", "--sync", dialog)
         settle(0.2)
         viewer.type(f"{typed[0][0]}\t{typed[0][1]}\t{typed[1][0]}\t{typed[1][1]}")
-        settle(0.3)
-        if view_pixels(viewer.main) == unmoved:
-            raise Failure("two points: the view shows no preview")
+        wait_for("two points: the preview", lambda: view_pixels(viewer.main) != unmoved)
         if placement(read_ini(ini_path)) != before:
             raise Failure("two points: the preview was saved before OK")
         viewer.key("Return")
-        wait_for("the two-point dialog to close", lambda: window_of(viewer.process.pid, TWO_POINTS) is None)
+        wait_for("two points: the placement saved on OK", lambda: placement(read_ini(ini_path)) != before)
         stored = placement(read_ini(ini_path))
         got = float(stored["Faktor"].replace(",", ".")), int(stored["DX"]), int(stored["DY"])
         expected = math.dist(*target) / math.dist(*plan)
@@ -419,8 +414,7 @@ def check_two_points(binary, raster_dir):
                           f"{expected:.3f} with point 1 at {target[0]}, not at {landed}")
         viewer.activate_main()
         viewer.key("ctrl+z")
-        if placement(read_ini(ini_path)) != before:
-            raise Failure("two points: undo did not restore Raster.ini")
+        wait_for("two points: undo to restore Raster.ini", lambda: placement(read_ini(ini_path)) == before)
         viewer.check_alive("two points")
         print("ok: aligned by two points with typed floor points, and undone")
     finally:
@@ -437,8 +431,8 @@ def check_switch_asks(binary, raster_dir):
             raise Failure("declining the switch left the alignment or floor 5")
         switch_floor(viewer, yes=True)
         wait_for("the dialog to close", viewer.dialog_gone, timeout=3)
-        if " Floor 5 " in xdo("getwindowname", viewer.main):
-            raise Failure("agreeing to the switch left floor 5 open")
+        wait_for("agreeing to the switch to open another floor",
+                 lambda: " Floor 5 " not in xdo("getwindowname", viewer.main))
         print("ok: a floor switch while aligning asks first")
     finally:
         viewer.quit()
