@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "plan_directory.hpp"
 #include "qt/test_application.hpp"
+#include "tessera/platform/runtime/convert.hpp"
 #include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
 #include "two_point_fit.hpp"
@@ -89,8 +91,19 @@ TEST_F(TwoPointAlignmentTest, PreviewIsSavedOnOkAndUndone) {
   EXPECT_EQ(window_.view().plan_factor(), 100);
 }
 
-TEST_F(TwoPointAlignmentTest, CancelPutsThePlacementBack) {
+TEST_F(TwoPointAlignmentTest, FloorPointIsPickedInMetresAndCancelPutsThePlacementBack) {
   PickAndType();
+  for (QPushButton* pick : two().dialog().findChildren<QPushButton*>())
+    if (pick->toolTip() == "Click where the point lies on the floor") {
+      pick->click();  // point 1's
+      break;
+    }
+  ASSERT_TRUE(two().MousePressed({1500, 2500}));
+  const auto metres = [](const QLineEdit& field) {
+    return platform::CDbl(platform::Variant(field.text().toStdString()));
+  };
+  EXPECT_EQ(metres(two().FloorX(0)), 1.5);
+  EXPECT_EQ(metres(two().FloorY(0)), 7.5);  // up from the bottom of a floor 10 m high
   two().dialog().reject();
   EXPECT_EQ(window_.view().raster()->Dy(), 0);
   EXPECT_EQ(window_.view().raster()->Zoom(), 100);
