@@ -10,9 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chosen_file.hpp"
 #include "directory_checks.hpp"
-#include "print_floor.hpp"
+#include "plan_drop.hpp"
+#include "print_preview.hpp"
+#include "recent_directories.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/ui.hpp"
@@ -45,33 +46,28 @@ std::optional<std::string> PlanProblem(const FloorEntry& entry, const RasterBack
 
 // "Dx -40  Dy -25  Factor 30", or what stands in for a floor without a placed plan.
 QString PlacementText(const RasterBackground* raster, double factor) {
-  if (raster == nullptr) return "no plan";
+  if (raster == nullptr) return ViewerWindow::tr("no plan");
   try {
-    return QString("Dx %1  Dy %2  Factor %3%4")
+    return ViewerWindow::tr("Dx %1  Dy %2  Factor %3%4")
         .arg(raster->Dx())
         .arg(raster->Dy())
         .arg(factor)
-        .arg(raster->Visible() ? "" : "  (hidden)");
+        .arg(raster->Visible() ? "" : ViewerWindow::tr("  (hidden)"));
   } catch (const platform::RuntimeError&) {
-    return "plan not placed";
+    return ViewerWindow::tr("plan not placed");
   }
+}
+
+// The filter of the plan picker: both kinds at once first, then each.
+QString PlanFilter() {
+  return ViewerWindow::tr("All plan files (*.bmp *.jpg)") + "|*.bmp;*.jpg|" +
+         ViewerWindow::tr("Windows bitmap (*.bmp)") + "|*.bmp|" + ViewerWindow::tr("JPEG (*.jpg)") + "|*.jpg";
 }
 
 }  // namespace
 
-ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
-    : raster_dir_(std::move(raster_dir)), floor_(floor) {
-  // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names
-  // it, and opens floors without reading it.
-  unreadable_ = ListingProblem(raster_dir_);
-  if (unreadable_) {
-    platform::MsgBox(*unreadable_, platform::vbCritical, kTitle);
-  } else {
-    floors_ = ListFloors(raster_dir_);
-  }
-  setWindowTitle(Text(std::string(kTitle) + " - " + UserPath(raster_dir_)));
+ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor) {
   floor_list_ = new QListWidget(this);
-  for (const FloorEntry& entry : floors_) floor_list_->addItem(Text(entry.Label()));
   floor_list_->setMaximumWidth(160);
   view_ = new FloorView(this);
   auto* central = new QWidget(this);
@@ -82,8 +78,9 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   setCentralWidget(central);
   BuildMenus();
   BuildStatusBar();
-  alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
-                                               [this](const QString& message) { Report(message); });
+  new PlanDrop(
+      *view_, [this] { return load_->isEnabled(); },
+      [this](const QString& file) { LoadPlanFile(platform::ToLibraryPath(file.toStdString())); });
   connect(floor_list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) OpenFloor(floors_[static_cast<std::size_t>(row)]);
   });
@@ -97,27 +94,84 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
     alignment_->MouseMoved(world);
   });
   view_->OnLeftPress([this](Point world) { return alignment_->MousePressed(world); });
+  OpenDirectory(std::move(raster_dir));
+}
+
+void ViewerWindow::OpenDirectory(std::string raster_dir) {
+  if (alignment_) alignment_->Cancel();
+  raster_dir_ = std::move(raster_dir);
+  floors_.clear();
+  // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names
+  // it, and opens floors without reading it.
+  unreadable_ = ListingProblem(raster_dir_);
+  if (unreadable_) {
+    platform::MsgBox(*unreadable_, platform::vbCritical, kTitle);
+  } else {
+    floors_ = ListFloors(raster_dir_);
+  }
+  setWindowTitle(Text(std::string(kTitle) + " - " + UserPath(raster_dir_)));
+  {
+    const QSignalBlocker quiet(floor_list_);
+    floor_list_->clear();
+    for (const FloorEntry& entry : floors_) floor_list_->addItem(Text(entry.Label()));
+  }
+  alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
+                                               [this](const QString& message) { Report(message); });
+  if (current_) {
+    current_.reset();
+    view_->ShowFloor(nullptr, {}, 1);
+  }
   UpdateCommands();
-  if (unreadable_) statusBar()->showMessage(Text(*unreadable_));
+  statusBar()->showMessage(unreadable_ ? Text(*unreadable_) : QString());
+}
+
+void ViewerWindow::ChooseDirectory() {
+  const QString chosen = QFileDialog::getExistingDirectory(this, ViewerWindow::tr("Open raster directory"),
+                                                           Text(UserPath(raster_dir_)));
+  if (!chosen.isEmpty()) SwitchDirectory(chosen);
+}
+
+// A directory the user chose, from the dialog or the recent ones; kept as recent when its floors
+// could be listed.
+void ViewerWindow::SwitchDirectory(const QString& directory) {
+  OpenDirectory(platform::ToLibraryPath(directory.toStdString()));
+  if (!unreadable_) RememberDirectory(directory);
+}
+
+void ViewerWindow::FillRecent() {
+  recent_->clear();
+  for (const QString& directory : RecentDirectories())
+    recent_->addAction(directory, this, [this, directory] { SwitchDirectory(directory); });
+  recent_->setEnabled(!recent_->isEmpty());
 }
 
 void ViewerWindow::BuildMenus() {
-  QMenu* plan = menuBar()->addMenu("&Plan");
-  load_ = plan->addAction("&Load plan...", QKeySequence::Open, this, [this] { LoadPlan(); });
-  show_hide_ =
-      plan->addAction("&Show/hide", QKeySequence(Qt::CTRL | Qt::Key_H), this, [this] { ToggleVisible(); });
-  align_ = plan->addAction("&Align...", QKeySequence(Qt::CTRL | Qt::Key_T), this, [this] { Align(); });
-  plan->addSeparator();
-  print_ = plan->addAction("&Print...", QKeySequence::Print, this, [this] { Print(); });
-  plan->addSeparator();
-  plan->addAction("&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+  QMenu* file = menuBar()->addMenu(ViewerWindow::tr("&File"));
+  file->addAction(ViewerWindow::tr("&Open raster directory..."), QKeySequence::Open, this,
+                  [this] { ChooseDirectory(); });
+  recent_ = file->addMenu(ViewerWindow::tr("&Recent directories"));
+  connect(recent_, &QMenu::aboutToShow, this, [this] { FillRecent(); });
+  FillRecent();
+  file->addSeparator();
+  print_ = file->addAction(ViewerWindow::tr("&Print..."), QKeySequence::Print, this, [this] { Print(); });
+  file->addSeparator();
+  file->addAction(ViewerWindow::tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
 
-  QMenu* zoom = menuBar()->addMenu("&View");
-  zoom->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->FitFloor(); });
+  QMenu* plan = menuBar()->addMenu(ViewerWindow::tr("&Plan"));
+  load_ = plan->addAction(ViewerWindow::tr("&Load plan..."), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                          [this] { LoadPlan(); });
+  show_hide_ = plan->addAction(ViewerWindow::tr("&Show/hide"), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                               [this] { ToggleVisible(); });
+  align_ = plan->addAction(ViewerWindow::tr("&Align..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                           [this] { Align(); });
+
+  QMenu* zoom = menuBar()->addMenu(ViewerWindow::tr("&View"));
+  zoom->addAction(ViewerWindow::tr("&Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                  [this] { view_->FitFloor(); });
   zoom->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->ZoomToPlan(1); });
-  QAction* in = zoom->addAction("Zoom &in", this, [this] { view_->ZoomSteps(1); });
+  QAction* in = zoom->addAction(ViewerWindow::tr("Zoom &in"), this, [this] { view_->ZoomSteps(1); });
   in->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-  QAction* out = zoom->addAction("Zoom &out", this, [this] { view_->ZoomSteps(-1); });
+  QAction* out = zoom->addAction(ViewerWindow::tr("Zoom &out"), this, [this] { view_->ZoomSteps(-1); });
   out->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)});
 }
 
@@ -161,18 +215,30 @@ void ViewerWindow::OpenFloor(const FloorEntry& entry) {
   if (const auto problem = PlanProblem(entry, view_->raster().get(), raster_dir_)) Report(Text(*problem));
 }
 
+// The file is asked for through the UI services the library asks through, in the raster
+// directory, as the library's own picker would.
+void ViewerWindow::LoadPlan() {
+  if (!current_) return;
+  platform::FileOpenRequest request;
+  request.filter = PlanFilter().toStdString();
+  request.default_extension = ".bmp";
+  request.initial_directory = raster_dir_;
+  request.flags = platform::kFileMustExist;
+  const std::string file = platform::CurrentUiServices()->ShowFileOpen(request);
+  if (!file.empty()) LoadPlanFile(file);
+}
+
 // The plan loads into a raster object of its own, so that a refused file leaves the floor's
 // plan loaded and drawn.
-void ViewerWindow::LoadPlan() {
+void ViewerWindow::LoadPlanFile(const std::string& file) {
   if (!current_) return;
   alignment_->Cancel();
   const auto raster = NewRaster(*current_);
   std::string directory = raster_dir_;
-  const ChosenFile chosen;
-  if (!raster->LoadRasterFile("", current_->id, static_cast<int32_t>(floor_.height), true, directory)) {
-    if (!chosen.file().empty())
-      Report("The plan '" + Text(UserPath(chosen.file())) + "' did not load; the floor keeps " +
-             (view_->raster() ? "its plan" : "no plan"));
+  if (!raster->LoadRasterFile(file, current_->id, static_cast<int32_t>(floor_.height), true, directory)) {
+    Report((view_->raster() ? ViewerWindow::tr("The plan '%1' did not load; the floor keeps its plan")
+                            : ViewerWindow::tr("The plan '%1' did not load; the floor keeps no plan"))
+               .arg(Text(UserPath(file))));
     view_->Redraw();
     return;
   }
@@ -181,8 +247,10 @@ void ViewerWindow::LoadPlan() {
     raster->GenTrans(static_cast<int32_t>(floor_.width));
   } catch (const platform::RuntimeError& error) {
     // The fitted placement could not be saved, and GenTrans dropped it: the plan shows unplaced.
-    unsaved = "cannot write '" + platform::ToHostPath(RasterIniPath(raster_dir_)).string() +
-              "': " + error.description();
+    unsaved =
+        ViewerWindow::tr("cannot write '%1': %2")
+            .arg(Text(platform::ToHostPath(RasterIniPath(raster_dir_)).string()), Text(error.description()))
+            .toStdString();
   }
   stored_factor_ = StoredFactor(*current_, raster_dir_);
   view_->ShowFloor(raster, floor_, stored_factor_);
@@ -208,16 +276,24 @@ void ViewerWindow::Align() {
 
 void ViewerWindow::Print() {
   if (!current_) return;
-  const QString suggested = QDir(QString::fromStdString(platform::ToHostPath(raster_dir_).string()))
-                                .filePath(Text(current_->Label()).replace(' ', '-') + ".pdf");
-  const QString file = QFileDialog::getSaveFileName(this, "Print floor to PDF", suggested, "PDF (*.pdf)");
-  if (file.isEmpty()) return;
-  try {
-    PrintFloorToPdf(file, view_->raster().get(), floor_);
-    statusBar()->showMessage("Printed to " + file, 5000);
-  } catch (const platform::RuntimeError& error) {
-    platform::MsgBox(error.description(), platform::vbCritical, kTitle);
+  alignment_->Cancel();  // the page shows the placement that is stored
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>();
+    SetUpPage(*printer_, floor_);
+    printer_->setDocName(Text(current_->Label()));
   }
+  ShowPrintPreview(this, *printer_, print_scale_, [this](int scale) { return Printing(scale); });
+}
+
+PrintJob ViewerWindow::Printing(int scale) const {
+  const Point centre = view_->view().ToWorld({view_->width() / 2.0, view_->height() / 2.0});
+  return {view_->raster().get(),
+          floor_,
+          scale,
+          centre,
+          Text(UserPath(raster_dir_)),
+          current_ ? Text(current_->Label()) : QString(),
+          QDate::currentDate()};
 }
 
 // The factor in force: the stored one, unless scaling has made the raster's rounded factor
@@ -233,7 +309,7 @@ void ViewerWindow::ShowPlacement() {
       // not placed yet
     }
   }
-  zoom_->setText(QString("Zoom %1 %").arg(view_->PlanZoom() * 100, 0, 'f', 1));
+  zoom_->setText(ViewerWindow::tr("Zoom %1 %").arg(view_->PlanZoom() * 100, 0, 'f', 1));
   placement_->setText(PlacementText(view_->raster().get(), view_->plan_factor()));
 }
 
