@@ -276,12 +276,11 @@ void ViewerWindow::Align() {
 
 void ViewerWindow::Print() {
   if (!current_) return;
-  alignment_->Cancel();  // the page shows the placement that is stored
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>();
     SetUpPage(*printer_, floor_);
-    printer_->setDocName(Text(current_->Label()));
   }
+  printer_->setDocName(Text(current_->Label()));
   ShowPrintPreview(this, *printer_, print_scale_, [this](int scale) { return Printing(scale); });
 }
 
