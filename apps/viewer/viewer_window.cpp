@@ -142,7 +142,7 @@ void ViewerWindow::FillRecent() {
   recent_->clear();
   for (const QString& directory : RecentDirectories())
     recent_->addAction(directory, this, [this, directory] { SwitchDirectory(directory); });
-  recent_->setEnabled(!recent_->isEmpty());
+  if (recent_->isEmpty()) recent_->addAction(ViewerWindow::tr("No recent directories"))->setEnabled(false);
 }
 
 void ViewerWindow::BuildMenus() {
@@ -151,7 +151,6 @@ void ViewerWindow::BuildMenus() {
                   [this] { ChooseDirectory(); });
   recent_ = file->addMenu(ViewerWindow::tr("&Recent directories"));
   connect(recent_, &QMenu::aboutToShow, this, [this] { FillRecent(); });
-  FillRecent();
   file->addSeparator();
   print_ = file->addAction(ViewerWindow::tr("&Print..."), QKeySequence::Print, this, [this] { Print(); });
   file->addSeparator();

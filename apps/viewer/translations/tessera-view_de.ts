@@ -182,5 +182,9 @@
         <source>JPEG (*.jpg)</source>
         <translation>JPEG (*.jpg)</translation>
     </message>
+    <message>
+        <source>No recent directories</source>
+        <translation>Keine zuletzt geöffneten Verzeichnisse</translation>
+    </message>
 </context>
 </TS>
