@@ -1,5 +1,6 @@
 # The Debian package (scripts/package): the library, its headers, the command-line tool and the
-# viewer, with the viewer's desktop entry, its icon and both manual pages.
+# viewer, with the viewer's desktop entry, its icon, its translations (installed with the viewer)
+# and both manual pages.
 set(_packaging ${PROJECT_SOURCE_DIR}/packaging)
 foreach(_page tessera.1 tessera-view.1)
   # Debian installs manual pages compressed; the version is filled in first.
@@ -28,5 +29,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs (file, print, preview) in the user's language beside the viewer's texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 include(CPack)

@@ -1,5 +1,6 @@
 #include "floor_list.hpp"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <filesystem>
 
@@ -23,7 +24,9 @@ std::optional<int32_t> WholeNumber(std::string_view text) {
 }  // namespace
 
 std::string FloorEntry::Label() const {
-  return second_kind ? "Level So" + std::to_string(id) : "Floor " + std::to_string(id);
+  const char* label = second_kind ? QT_TRANSLATE_NOOP("tessera::viewer::FloorEntry", "Level So%1")
+                                  : QT_TRANSLATE_NOOP("tessera::viewer::FloorEntry", "Floor %1");
+  return QCoreApplication::translate("tessera::viewer::FloorEntry", label).arg(id).toStdString();
 }
 
 std::optional<FloorEntry> EntryOfSection(std::string_view section) {
@@ -35,6 +38,9 @@ std::optional<FloorEntry> EntryOfSection(std::string_view section) {
 }
 
 std::vector<FloorEntry> ListFloors(const std::string& raster_dir) {
+  // A directory without floors yet: the library would report the missing file.
+  std::error_code error;
+  if (!std::filesystem::exists(platform::ToHostPath(RasterIniPath(raster_dir)), error)) return {};
   auto headers = std::make_shared<platform::Collection>();
   SharedGTool().GetIniTopics(RasterIniPath(raster_dir), headers);
   std::vector<FloorEntry> floors;

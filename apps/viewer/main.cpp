@@ -2,12 +2,14 @@
 //
 //   tessera-view [RASTERDIR] [--width W] [--height H] [--floor SECTION] [--size WxH]
 //                [--screenshot OUT.png] [--screenshot-align OUT.png]
+//                [--print-to OUT.pdf|OUT.png [--print-scale N|fit]]
 //   tessera-view --help | --version
 //
 // Every floor is W x H world units (42000 x 29700 unless given: A3 in millimetres). --floor opens
 // the floor or level of a section ("5", "So1") at start; --screenshot then writes the window to
 // a PNG file and quits; --screenshot-align first starts aligning the plan, picks a point in the
-// floor and moves the mouse away from it, and writes the window with the dialog over it. Arguments
+// floor and moves the mouse away from it, and writes the window with the dialog over it. --print-to
+// prints the --floor to a PDF file (or a PNG picture of the page) at 1:N or fitted, and quits. Arguments
 // it cannot use are named on stderr and end it with status 2 before any window opens.
 #include <QApplication>
 #include <QDir>
@@ -22,12 +24,16 @@
 #include <optional>
 #include <string>
 
+#include "print_floor.hpp"
+#include "recent_directories.hpp"
 #include "tessera/platform/picture/picture_loader.hpp"
+#include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/qt/qt_ui_services.hpp"
 #include "tessera/version.hpp"
+#include "translations.hpp"
 #include "viewer_window.hpp"
 
 namespace {
@@ -38,7 +44,7 @@ using tessera::viewer::Size;
 constexpr int kUsageError = 2;
 constexpr std::string_view kUsage =
     "usage: tessera-view [RASTERDIR] [--width W] [--height H] [--floor SECTION] [--size WxH] "
-    "[--screenshot OUT.png] [--screenshot-align OUT.png]\n"
+    "[--screenshot OUT.png] [--screenshot-align OUT.png] [--print-to OUT.pdf|OUT.png [--print-scale N|fit]]\n"
     "       tessera-view --help | --version\n";
 constexpr std::string_view kHelp =
     "Shows the floors of a raster directory with their plans, and aligns a plan.\n\n"
@@ -48,7 +54,10 @@ constexpr std::string_view kHelp =
     "  --floor SECTION         the floor (\"5\") or level (\"So1\") to open at start\n"
     "  --size WxH              the window's size in pixels (1280x800)\n"
     "  --screenshot OUT.png    writes the window to a PNG file and quits\n"
-    "  --screenshot-align OUT.png  the same while a plan is aligned\n";
+    "  --screenshot-align OUT.png  the same while a plan is aligned\n"
+    "  --print-to OUT.pdf      prints the --floor onto an A4 page with its footer into a PDF\n"
+    "                          file, or a PNG picture for a name ending in .png, and quits\n"
+    "  --print-scale N|fit     prints at 1:N, centred on the floor, or fitted to the page (fit)\n";
 
 struct Options {
   std::string raster_dir;
@@ -57,6 +66,8 @@ struct Options {
   std::optional<FloorEntry> floor_entry;
   QString screenshot;
   bool aligning = false;
+  QString print_to;
+  int print_scale = 0;  // fitted
 };
 
 // An argument that cannot be used, named in `what`.
@@ -96,6 +107,11 @@ void Take(Options& options, std::string_view name, std::string_view value) {
     options.floor_entry = tessera::viewer::EntryOfSection(value);
     if (!options.floor_entry)
       throw UsageError{"--floor: '" + std::string(value) + "' is not a floor (5) or level (So1)"};
+  } else if (name == "--print-to") {
+    options.print_to = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    if (value.empty()) throw UsageError{"--print-to: the file name is empty"};
+  } else if (name == "--print-scale") {
+    options.print_scale = value == "fit" ? 0 : Extent(name, value);
   } else if (name == "--screenshot" || name == "--screenshot-align") {
     options.aligning = name == "--screenshot-align";
     options.screenshot = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
@@ -120,6 +136,8 @@ Options Parse(int argc, char** argv) {
   }
   if (options.raster_dir.empty() && !options.screenshot.isEmpty())
     throw UsageError{"a screenshot needs the raster directory"};
+  if (!options.print_to.isEmpty() && (options.raster_dir.empty() || !options.floor_entry))
+    throw UsageError{"--print-to needs the raster directory and --floor"};
   return options;
 }
 
@@ -180,6 +198,19 @@ void Screenshot(tessera::viewer::ViewerWindow& window, const QString& file, bool
   });
 }
 
+// Prints the open floor as the window shows it, once the window has its size, and quits.
+void PrintAndQuit(tessera::viewer::ViewerWindow& window, const QString& file, int scale) {
+  QTimer::singleShot(0, &window, [&window, file, scale] {
+    try {
+      tessera::viewer::PrintToFile(file, window.Printing(scale));
+      QCoreApplication::exit(0);
+    } catch (const tessera::platform::RuntimeError& error) {
+      std::cerr << "tessera-view: " << file.toStdString() << ": " << error.description() << '\n';
+      QCoreApplication::exit(1);
+    }
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -192,17 +223,23 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   QApplication application(argc, argv);
+  QCoreApplication::setOrganizationName("tessera");  // where the recent directories are kept
+  QCoreApplication::setApplicationName("tessera-view");
+  const auto translations =
+      tessera::viewer::InstallTranslations(QLocale(), tessera::viewer::TranslationsDir());
   TakeScreenMetrics();
   // Started from the desktop's menu there is no directory yet: the user chooses one.
   if (options.raster_dir.empty()) {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(nullptr, "Open raster directory", QDir::homePath());
+    const QString chosen = QFileDialog::getExistingDirectory(
+        nullptr, tessera::viewer::ViewerWindow::tr("Open raster directory"), QDir::homePath());
     if (chosen.isEmpty()) return 0;
     options.raster_dir = chosen.toStdString();
   }
   // Installed before the first library call, so that what the library reports shows as a message box.
   const tessera::platform::ScopedUiServices ui(std::make_shared<tessera::qt::QtUiServices>(nullptr));
   tessera::viewer::ViewerWindow window(tessera::platform::ToLibraryPath(options.raster_dir), options.floor);
+  // Opened from the command line or the desktop's menu as from the window's.
+  if (!window.unreadable()) tessera::viewer::RememberDirectory(QString::fromStdString(options.raster_dir));
   window.resize(options.window);
   window.show();
   if (options.floor_entry) window.OpenFloor(*options.floor_entry);
@@ -211,5 +248,6 @@ int main(int argc, char** argv) {
   window.activateWindow();
   window.view().setFocus();
   if (!options.screenshot.isEmpty()) Screenshot(window, options.screenshot, options.aligning);
+  if (!options.print_to.isEmpty()) PrintAndQuit(window, options.print_to, options.print_scale);
   return QApplication::exec();
 }

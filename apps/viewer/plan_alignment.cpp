@@ -1,5 +1,6 @@
 #include "plan_alignment.hpp"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "directory_checks.hpp"
@@ -17,6 +18,11 @@ constexpr double kProbeReach = 10;  // pixels
 int32_t Logical(double world) {
   return static_cast<int32_t>(std::lround(world));
 }
+
+// The context of this file's texts in the viewer's catalogues.
+struct AlignmentTexts {
+  Q_DECLARE_TR_FUNCTIONS(tessera::viewer::PlanAlignment)
+};
 
 Point Rounded(Point world) {
   return {static_cast<double>(Logical(world.x)), static_cast<double>(Logical(world.y))};
@@ -53,7 +59,7 @@ void PlanAlignment::Start() {
     raster_->EditTrans();
   } catch (const platform::RuntimeError& error) {
     Detach();  // the raster has closed what it opened
-    report_("Alignment failed: " + QString::fromStdString(error.description()));
+    report_(AlignmentTexts::tr("Alignment failed: %1").arg(QString::fromStdString(error.description())));
     return;
   }
   if (!active()) return;  // ended already, while EditTrans let pending events run
@@ -62,7 +68,7 @@ void PlanAlignment::Start() {
     window_->setAttribute(Qt::WA_QuitOnClose, false);  // the viewer ends with its main window
     window_->show();
   }
-  report_("Aligning: pick points in the floor, type in the dialog");
+  report_(AlignmentTexts::tr("Aligning: pick points in the floor, type in the dialog"));
 }
 
 void PlanAlignment::Cancel() {
@@ -146,9 +152,11 @@ void PlanAlignment::Ended(bool saved) {
   if (window_) window_->Refresh();
   view_.Redraw();
   if (on_ended_) on_ended_();
-  if (saved) return report_("Alignment saved");
-  if (finished) return report_("Alignment not saved: " + QString::fromStdString(WhyNotWritable(raster_dir_)));
-  report_("Alignment cancelled");
+  if (saved) return report_(AlignmentTexts::tr("Alignment saved"));
+  if (finished)
+    return report_(AlignmentTexts::tr("Alignment not saved: %1")
+                       .arg(QString::fromStdString(WhyNotWritable(raster_dir_))));
+  report_(AlignmentTexts::tr("Alignment cancelled"));
 }
 
 }  // namespace tessera::viewer

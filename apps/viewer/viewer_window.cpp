@@ -11,9 +11,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chosen_file.hpp"
 #include "directory_checks.hpp"
-#include "print_floor.hpp"
+#include "plan_drop.hpp"
+#include "print_preview.hpp"
+#include "recent_directories.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/ui.hpp"
@@ -46,33 +47,28 @@ std::optional<std::string> PlanProblem(const FloorEntry& entry, const RasterBack
 
 // "Dx -40  Dy -25  Factor 30", or what stands in for a floor without a placed plan.
 QString PlacementText(const RasterBackground* raster, double factor) {
-  if (raster == nullptr) return "no plan";
+  if (raster == nullptr) return ViewerWindow::tr("no plan");
   try {
-    return QString("Dx %1  Dy %2  Factor %3%4")
+    return ViewerWindow::tr("Dx %1  Dy %2  Factor %3%4")
         .arg(raster->Dx())
         .arg(raster->Dy())
         .arg(factor)
-        .arg(raster->Visible() ? "" : "  (hidden)");
+        .arg(raster->Visible() ? "" : ViewerWindow::tr("  (hidden)"));
   } catch (const platform::RuntimeError&) {
-    return "plan not placed";
+    return ViewerWindow::tr("plan not placed");
   }
+}
+
+// The filter of the plan picker: both kinds at once first, then each.
+QString PlanFilter() {
+  return ViewerWindow::tr("All plan files (*.bmp *.jpg)") + "|*.bmp;*.jpg|" +
+         ViewerWindow::tr("Windows bitmap (*.bmp)") + "|*.bmp|" + ViewerWindow::tr("JPEG (*.jpg)") + "|*.jpg";
 }
 
 }  // namespace
 
-ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
-    : raster_dir_(std::move(raster_dir)), floor_(floor), history_(raster_dir_) {
-  // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names
-  // it, and opens floors without reading it.
-  unreadable_ = ListingProblem(raster_dir_);
-  if (unreadable_) {
-    platform::MsgBox(*unreadable_, platform::vbCritical, kTitle);
-  } else {
-    floors_ = ListFloors(raster_dir_);
-  }
-  setWindowTitle(Text(std::string(kTitle) + " - " + UserPath(raster_dir_)));
+ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor), history_(std::string()) {
   floor_list_ = new QListWidget(this);
-  for (const FloorEntry& entry : floors_) floor_list_->addItem(Text(entry.Label()));
   floor_list_->setMaximumWidth(160);
   view_ = new FloorView(this);
   auto* central = new QWidget(this);
@@ -83,9 +79,6 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   setCentralWidget(central);
   BuildMenus();
   BuildStatusBar();
-  alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
-                                               [this](const QString& message) { Report(message); });
-  alignment_->OnEnded([this] { history_.Commit(); });
   two_points_ = std::make_unique<TwoPointAlignment>(
       *view_, this, [this](const QString& message) { Report(message); },
       [this](bool applied) {
@@ -94,6 +87,9 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
         Report(saved ? tr("Alignment by two points saved")
                      : tr("Alignment by two points not saved: %1").arg(Text(WhyNotWritable(raster_dir_))));
       });
+  new PlanDrop(
+      *view_, [this] { return load_->isEnabled(); },
+      [this](const QString& file) { LoadPlanFile(platform::ToLibraryPath(file.toStdString())); });
   connect(floor_list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0) return;
     if (MayCancelAlignment(tr("The plan is being aligned. Cancel the alignment and switch floor?")))
@@ -113,8 +109,60 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   });
   view_->OnLeftPress(
       [this](Point world) { return alignment_->MousePressed(world) || two_points_->MousePressed(world); });
+  OpenDirectory(std::move(raster_dir));
+}
+
+void ViewerWindow::OpenDirectory(std::string raster_dir) {
+  if (alignment_) alignment_->Cancel();
+  two_points_->Cancel();
+  raster_dir_ = std::move(raster_dir);
+  history_ = PlacementHistory(raster_dir_);
+  floors_.clear();
+  // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names
+  // it, and opens floors without reading it.
+  unreadable_ = ListingProblem(raster_dir_);
+  if (unreadable_) {
+    platform::MsgBox(*unreadable_, platform::vbCritical, kTitle);
+  } else {
+    floors_ = ListFloors(raster_dir_);
+  }
+  setWindowTitle(Text(std::string(kTitle) + " - " + UserPath(raster_dir_)));
+  {
+    const QSignalBlocker quiet(floor_list_);
+    floor_list_->clear();
+    for (const FloorEntry& entry : floors_) floor_list_->addItem(Text(entry.Label()));
+  }
+  alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
+                                               [this](const QString& message) { Report(message); });
+  alignment_->OnEnded([this] { history_.Commit(); });
+  if (current_) {
+    current_.reset();
+    view_->ShowFloor(nullptr, {}, 1);
+  }
   UpdateCommands();
-  if (unreadable_) statusBar()->showMessage(Text(*unreadable_));
+  statusBar()->showMessage(unreadable_ ? Text(*unreadable_) : QString());
+}
+
+void ViewerWindow::ChooseDirectory() {
+  const QString chosen = QFileDialog::getExistingDirectory(this, ViewerWindow::tr("Open raster directory"),
+                                                           Text(UserPath(raster_dir_)));
+  if (!chosen.isEmpty()) SwitchDirectory(chosen);
+}
+
+// A directory the user chose, from the dialog or the recent ones; kept as recent when its floors
+// could be listed.
+void ViewerWindow::SwitchDirectory(const QString& directory) {
+  if (!MayCancelAlignment(tr("The plan is being aligned. Cancel the alignment and open another directory?")))
+    return;
+  OpenDirectory(platform::ToLibraryPath(directory.toStdString()));
+  if (!unreadable_) RememberDirectory(directory);
+}
+
+void ViewerWindow::FillRecent() {
+  recent_->clear();
+  for (const QString& directory : RecentDirectories())
+    recent_->addAction(directory, this, [this, directory] { SwitchDirectory(directory); });
+  if (recent_->isEmpty()) recent_->addAction(ViewerWindow::tr("No recent directories"))->setEnabled(false);
 }
 
 // A running session ends while every part of the window that its end reaches is still there.
@@ -124,29 +172,38 @@ ViewerWindow::~ViewerWindow() {
 }
 
 void ViewerWindow::BuildMenus() {
-  QMenu* plan = menuBar()->addMenu("&Plan");
-  load_ = plan->addAction("&Load plan...", QKeySequence::Open, this, [this] { LoadPlan(); });
-  show_hide_ =
-      plan->addAction("&Show/hide", QKeySequence(Qt::CTRL | Qt::Key_H), this, [this] { ToggleVisible(); });
-  align_ = plan->addAction("&Align...", QKeySequence(Qt::CTRL | Qt::Key_T), this, [this] { Align(); });
+  QMenu* file = menuBar()->addMenu(ViewerWindow::tr("&File"));
+  file->addAction(ViewerWindow::tr("&Open raster directory..."), QKeySequence::Open, this,
+                  [this] { ChooseDirectory(); });
+  recent_ = file->addMenu(ViewerWindow::tr("&Recent directories"));
+  connect(recent_, &QMenu::aboutToShow, this, [this] { FillRecent(); });
+  file->addSeparator();
+  print_ = file->addAction(ViewerWindow::tr("&Print..."), QKeySequence::Print, this, [this] { Print(); });
+  file->addSeparator();
+  file->addAction(ViewerWindow::tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+
+  QMenu* plan = menuBar()->addMenu(ViewerWindow::tr("&Plan"));
+  load_ = plan->addAction(ViewerWindow::tr("&Load plan..."), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                          [this] { LoadPlan(); });
+  show_hide_ = plan->addAction(ViewerWindow::tr("&Show/hide"), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                               [this] { ToggleVisible(); });
+  align_ = plan->addAction(ViewerWindow::tr("&Align..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                           [this] { Align(); });
   align_two_ = plan->addAction(tr("Align by &two points..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
                                this, [this] { AlignByTwoPoints(); });
-  plan->addSeparator();
-  print_ = plan->addAction("&Print...", QKeySequence::Print, this, [this] { Print(); });
-  plan->addSeparator();
-  plan->addAction("&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   undo_ = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, [this] { UndoPlacement(); });
   redo_ = edit->addAction(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this,
                           [this] { RedoPlacement(); });
 
-  QMenu* zoom = menuBar()->addMenu("&View");
-  zoom->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->FitFloor(); });
+  QMenu* zoom = menuBar()->addMenu(ViewerWindow::tr("&View"));
+  zoom->addAction(ViewerWindow::tr("&Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                  [this] { view_->FitFloor(); });
   zoom->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->ZoomToPlan(1); });
-  QAction* in = zoom->addAction("Zoom &in", this, [this] { view_->ZoomSteps(1); });
+  QAction* in = zoom->addAction(ViewerWindow::tr("Zoom &in"), this, [this] { view_->ZoomSteps(1); });
   in->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-  QAction* out = zoom->addAction("Zoom &out", this, [this] { view_->ZoomSteps(-1); });
+  QAction* out = zoom->addAction(ViewerWindow::tr("Zoom &out"), this, [this] { view_->ZoomSteps(-1); });
   out->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)});
 }
 
@@ -196,24 +253,32 @@ void ViewerWindow::OpenFloor(const FloorEntry& entry) {
   if (const auto problem = PlanProblem(entry, view_->raster().get(), raster_dir_)) Report(Text(*problem));
 }
 
-// The plan loads into a raster object of its own, so that a refused file leaves the floor's
-// plan loaded and drawn.
+// The file is asked for through the UI services the library asks through, in the raster
+// directory, as the library's own picker would.
 void ViewerWindow::LoadPlan() {
-  LoadPlanFile("");
+  if (!current_) return;
+  platform::FileOpenRequest request;
+  request.filter = PlanFilter().toStdString();
+  request.default_extension = ".bmp";
+  request.initial_directory = raster_dir_;
+  request.flags = platform::kFileMustExist;
+  const std::string file = platform::CurrentUiServices()->ShowFileOpen(request);
+  if (!file.empty()) LoadPlanFile(file);
 }
 
+// The plan loads into a raster object of its own, so that a refused file leaves the floor's
+// plan loaded and drawn.
 void ViewerWindow::LoadPlanFile(const std::string& file) {
   if (!current_) return;
   alignment_->Cancel();
   two_points_->Cancel();
   const auto raster = NewRaster(*current_);
   std::string directory = raster_dir_;
-  const ChosenFile chosen;
   history_.Begin(*current_);
   if (!raster->LoadRasterFile(file, current_->id, static_cast<int32_t>(floor_.height), true, directory)) {
-    if (!chosen.file().empty())
-      Report("The plan '" + Text(UserPath(chosen.file())) + "' did not load; the floor keeps " +
-             (view_->raster() ? "its plan" : "no plan"));
+    Report((view_->raster() ? ViewerWindow::tr("The plan '%1' did not load; the floor keeps its plan")
+                            : ViewerWindow::tr("The plan '%1' did not load; the floor keeps no plan"))
+               .arg(Text(UserPath(file))));
     view_->Redraw();
     return;
   }
@@ -222,8 +287,10 @@ void ViewerWindow::LoadPlanFile(const std::string& file) {
     raster->GenTrans(static_cast<int32_t>(floor_.width));
   } catch (const platform::RuntimeError& error) {
     // The fitted placement could not be saved, and GenTrans dropped it: the plan shows unplaced.
-    unsaved = "cannot write '" + platform::ToHostPath(RasterIniPath(raster_dir_)).string() +
-              "': " + error.description();
+    unsaved =
+        ViewerWindow::tr("cannot write '%1': %2")
+            .arg(Text(platform::ToHostPath(RasterIniPath(raster_dir_)).string()), Text(error.description()))
+            .toStdString();
   }
   history_.Commit();
   stored_factor_ = StoredFactor(*current_, raster_dir_);
@@ -289,16 +356,23 @@ bool ViewerWindow::MayCancelAlignment(const QString& question) {
 
 void ViewerWindow::Print() {
   if (!current_) return;
-  const QString suggested = QDir(QString::fromStdString(platform::ToHostPath(raster_dir_).string()))
-                                .filePath(Text(current_->Label()).replace(' ', '-') + ".pdf");
-  const QString file = QFileDialog::getSaveFileName(this, "Print floor to PDF", suggested, "PDF (*.pdf)");
-  if (file.isEmpty()) return;
-  try {
-    PrintFloorToPdf(file, view_->raster().get(), floor_);
-    statusBar()->showMessage("Printed to " + file, 5000);
-  } catch (const platform::RuntimeError& error) {
-    platform::MsgBox(error.description(), platform::vbCritical, kTitle);
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>();
+    SetUpPage(*printer_, floor_);
   }
+  printer_->setDocName(Text(current_->Label()));
+  ShowPrintPreview(this, *printer_, print_scale_, [this](int scale) { return Printing(scale); });
+}
+
+PrintJob ViewerWindow::Printing(int scale) const {
+  const Point centre = view_->view().ToWorld({view_->width() / 2.0, view_->height() / 2.0});
+  return {view_->raster().get(),
+          floor_,
+          scale,
+          centre,
+          Text(UserPath(raster_dir_)),
+          current_ ? Text(current_->Label()) : QString(),
+          QDate::currentDate()};
 }
 
 // The factor in force: the previewed one while aligning by two points, else the stored one,
@@ -316,7 +390,7 @@ void ViewerWindow::ShowPlacement() {
       // not placed yet
     }
   }
-  zoom_->setText(QString("Zoom %1 %").arg(view_->PlanZoom() * 100, 0, 'f', 1));
+  zoom_->setText(ViewerWindow::tr("Zoom %1 %").arg(view_->PlanZoom() * 100, 0, 'f', 1));
   placement_->setText(PlacementText(view_->raster().get(), view_->plan_factor()));
 }
 

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPrinter>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,26 +18,37 @@
 #include "floor_view.hpp"
 #include "placement_history.hpp"
 #include "plan_alignment.hpp"
+#include "print_floor.hpp"
 #include "two_point_alignment.hpp"
 
 namespace tessera::viewer {
 
 class ViewerWindow : public QMainWindow {
+  Q_DECLARE_TR_FUNCTIONS(tessera::viewer::ViewerWindow)
+
  public:
   // Lists the floors of `raster_dir`; each floor is `floor` world units large.
   ViewerWindow(std::string raster_dir, Size floor);
   ~ViewerWindow() override;
 
+  // Switches the window to the floors of `raster_dir`, with the checks it made at start; the
+  // open floor is closed.
+  void OpenDirectory(std::string raster_dir);
+
   // Opens the floor or level of `entry` with the raster its section holds, if any.
   void OpenFloor(const FloorEntry& entry);
   const std::vector<FloorEntry>& floors() const { return floors_; }
+  // Why the directory's floors could not be listed; nullopt when they were.
+  const std::optional<std::string>& unreadable() const { return unreadable_; }
   FloorView& view() { return *view_; }
   PlanAlignment& alignment() { return *alignment_; }
   TwoPointAlignment& two_points() { return *two_points_; }
 
   // The commands of the menus.
+  void ChooseDirectory();
   void LoadPlan();
-  // Loads `file` as the open floor's plan, fitted and saved; "" asks the user for it.
+  // Loads the plan file `file` (a library path) as the open floor's plan, fitted to the floor; a
+  // file the library refuses leaves the floor's plan as it was.
   void LoadPlanFile(const std::string& file);
   void ToggleVisible();
   void Align();
@@ -44,12 +58,16 @@ class ViewerWindow : public QMainWindow {
   void UndoPlacement();
   void RedoPlacement();
   void Print();
+  // The open floor to print at 1:`scale` (0: fitted to the page), centred where the view is.
+  PrintJob Printing(int scale) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
+  void SwitchDirectory(const QString& directory);
+  void FillRecent();
   void BuildStatusBar();
   void UpdateCommands();
   void ShowPlacement();
@@ -74,12 +92,15 @@ class ViewerWindow : public QMainWindow {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* print_ = nullptr;
+  QMenu* recent_ = nullptr;
   QLabel* cursor_ = nullptr;
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
   PlacementHistory history_;  // before the sessions, whose ends it records while they go
   std::unique_ptr<PlanAlignment> alignment_;
   std::unique_ptr<TwoPointAlignment> two_points_;
+  std::unique_ptr<QPrinter> printer_;  // made on the first print, keeping its page setup
+  int print_scale_ = 0;
 };
 
 }  // namespace tessera::viewer

@@ -2,7 +2,8 @@
 # check_package.sh <build dir> <scratch dir>
 # Builds the Debian package from the build tree, unpacks it into a scratch root as dpkg would
 # install it, and checks what a user meets: the control data, the desktop entry, the manual pages,
-# and the installed tool and viewer answering --version from that root.
+# the viewer's German texts where it looks for them, and the installed tool and viewer answering
+# --version from that root.
 set -euo pipefail
 build=$1 scratch=$2
 fail() { echo "check_package: $*" >&2; exit 1; }
@@ -22,6 +23,7 @@ for page in tessera tessera-view; do
   gzip -t "$root/usr/share/man/man1/$page.1.gz" || fail "manual page $page(1) missing"
 done
 [ -f "$root/usr/include/tessera/tessera.hpp" ] || fail "headers missing"
+[ -f "$root/usr/share/tessera-view/translations/tessera-view_de.qm" ] || fail "no German texts for the viewer"
 
 # The binaries find the library of their own root through their run path.
 "$root/usr/bin/tessera" --version | grep -q '^tessera [0-9]' || fail "installed tessera does not run"

@@ -7,7 +7,9 @@ run (or, after quitting, have ended cleanly) and "Raster.ini" must hold the plac
 restored. A dialog the user moved stays where it is; a pending rubber band, a wheel zoom and a
 second click leave the view as a fresh repaint draws it. A saved alignment is undone and redone,
 "Raster.ini" and the view following; a plan is aligned by two points with typed floor points; a
-floor switch while aligning asks first.
+floor switch while aligning asks first. A plan file dragged from another program
+(TESSERA_DRAG_SOURCE, a small Qt drag source) and dropped onto the view becomes the floor's plan;
+under a German locale the window and its menus speak German.
 
 usage: gui_session_test.py TESSERA_VIEW MAKE_EXAMPLE
 Exits 77 (skipped) when Xvfb, openbox, xdotool, xwd or xwininfo is missing or no X server starts.
@@ -152,9 +154,9 @@ def floor_frame(window):
 
 
 class Viewer:
-    def __init__(self, binary, raster_dir, floor="5"):
+    def __init__(self, binary, raster_dir, floor="5", env=None):
         self.process = subprocess.Popen([binary, raster_dir, "--floor", floor, "--size", "1000x700"],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, env=env)
         self.main = wait_for("the main window", lambda: window_of(self.process.pid, "^tessera-view"))
         xdo("windowmove", "--sync", self.main, "560", "120")
         settle(0.5)
@@ -438,6 +440,60 @@ def check_switch_asks(binary, raster_dir):
         viewer.quit()
 
 
+def check_dropped_plan(binary, raster_dir):
+    source_binary = os.environ.get("TESSERA_DRAG_SOURCE")
+    if not source_binary:
+        print("skipped: dropping a plan (TESSERA_DRAG_SOURCE names no drag source)")
+        return
+    ini_path = os.path.join(raster_dir, "Raster.ini")
+    plan = os.path.join(raster_dir, "Farbe", "plan.jpg")
+    viewer = Viewer(binary, raster_dir)
+    source = subprocess.Popen([source_binary, plan], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        window = wait_for("the drag source", lambda: window_of(source.pid, "^drag source$"))
+        xdo("windowmove", "--sync", window, "100", "100")
+        settle(0.3)
+        x, y, width, height = geometry(window)
+        xdo("mousemove", str(x + width // 2), str(y + height // 2))
+        settle(0.2)
+        xdo("mousedown", "1")
+        settle(0.3)
+        target = viewer.view_point(0.6, 0.5)
+        for step in range(1, 6):  # a drag moves on its way; the target sees it enter and move
+            xdo("mousemove", str(x + (int(target[0]) - x) * step // 5), str(y + (int(target[1]) - y) * step // 5))
+            settle(0.15)
+        xdo("mouseup", "1")
+        if source.wait(timeout=10) != 0:
+            raise Failure("the viewer did not take the dropped plan")
+        wait_for("the dropped plan to be stored",
+                 lambda: placement(read_ini(ini_path)).get("Datei", "").endswith("plan.jpg"))
+        viewer.check_alive("dropped plan")
+        print("ok: a dropped plan is loaded and stored")
+    finally:
+        source.kill()
+        viewer.quit()
+
+
+def check_german(binary, raster_dir):
+    env = dict(os.environ, LANG="de_DE.UTF-8")
+    for name in ("LC_ALL", "LC_MESSAGES", "LANGUAGE"):
+        env.pop(name, None)
+    viewer = Viewer(binary, raster_dir, env=env)
+    try:
+        title = xdo("getwindowname", viewer.main).strip()
+        if "Geschoss 5" not in title:
+            raise Failure(f"the German window title is {title!r}")
+        viewer.key("alt+d")  # "&Datei" opens; no English menu title has the D
+        menu = wait_for("the Datei menu", lambda: [w for w in xdo("search", "--all", "--onlyvisible", "--pid",
+                                                                  str(viewer.process.pid), "--name", "").split()
+                                                   if w != viewer.main], timeout=3)
+        viewer.key("Escape")
+        viewer.check_alive("German")
+        print(f"ok: German title and menu ({title}, {len(menu)} menu)")
+    finally:
+        viewer.quit()
+
+
 def main():
     if len(sys.argv) != 3:
         print(__doc__.strip().splitlines()[-2], file=sys.stderr)
@@ -465,6 +521,8 @@ def main():
             check_undo_redo(binary, raster_dir)
             check_two_points(binary, raster_dir)
             check_switch_asks(binary, raster_dir)
+            check_dropped_plan(binary, raster_dir)
+            check_german(binary, raster_dir)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1

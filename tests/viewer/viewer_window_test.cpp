@@ -2,18 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QUrl>
 #include <filesystem>
 #include <fstream>
 
 #include "plan_directory.hpp"
 #include "qt/test_application.hpp"
+#include "recent_directories.hpp"
 #include "tessera/platform/runtime/convert.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
+#include "translations.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -34,6 +40,7 @@ TEST(ViewerWindowTest, LoadPlanAsksForTheFileFitsItToTheFloorAndShowHideIsStored
   window.LoadPlan();
   ASSERT_EQ(ui->file_dialogs().size(), 1u);
   EXPECT_EQ(ui->file_dialogs()[0].initial_directory, dir.path());
+  EXPECT_TRUE(ui->file_dialogs()[0].filter.starts_with("All plan files (*.bmp *.jpg)|*.bmp;*.jpg|"));
   EXPECT_EQ(stored("Faktor"), "300");  // as wide as the floor: 60 000 / 200 pixels
   EXPECT_EQ(window.view().plan_factor(), 300);
 
@@ -119,6 +126,71 @@ TEST(ViewerWindowTest, UndoAndRedoWriteTheFloorsSectionBackAsItWas) {
   std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
   window.RedoPlacement();
   EXPECT_NE(window.view().raster(), nullptr);
+}
+
+// Drops `file` onto the view as a file manager would, and lets the window load it.
+void Drop(ViewerWindow& window, const std::string& file) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window.view(), &enter);
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window.view(), &drop);
+  QCoreApplication::processEvents();
+}
+
+TEST(ViewerWindowTest, ADroppedFileLoadsAsLoadPlanAndAnotherDirectoryReplacesTheFloors) {
+  qt::testing::TestApplication();
+  testing::PlanDirectory dir, other;
+  auto ui = std::make_shared<platform::RecordingUi>();
+  const platform::ScopedUiServices scoped(ui);
+  ViewerWindow window(dir.path(), {60000, 30000});
+  Drop(window, dir.File("plan.bmp"));  // no floor open: nothing to load into
+  EXPECT_EQ(window.view().raster(), nullptr);
+
+  window.OpenFloor({false, 7});
+  Drop(window, dir.File("plan.bmp"));
+  ASSERT_NE(window.view().raster(), nullptr);
+  EXPECT_EQ(window.view().plan_factor(), 300);
+  std::ofstream(dir.File("plan.png")) << "not a plan";
+  Drop(window, dir.File("plan.png"));  // the library refuses it with its own message
+  EXPECT_EQ(ui->message_boxes().size(), 1u);
+  EXPECT_EQ(window.view().plan_factor(), 300);
+
+  std::filesystem::remove(platform::ToHostPath(RasterIniPath(other.path())));
+  window.OpenDirectory(other.path());  // no "Raster.ini" yet: no floors, nothing open, no message
+  EXPECT_TRUE(window.floors().empty());
+  EXPECT_EQ(ui->message_boxes().size(), 1u);
+  EXPECT_EQ(window.view().raster(), nullptr);
+  window.OpenDirectory(other.path() + "\\missing");
+  EXPECT_TRUE(window.unreadable().has_value());
+  EXPECT_EQ(ui->message_boxes().size(), 2u);
+  window.OpenDirectory(dir.path());
+  EXPECT_EQ(window.floors(), (std::vector<FloorEntry>{{false, 5}, {false, 7}}));
+}
+
+TEST(ViewerWindowTest, RecentDirectoriesPutTheLatestFirstOnce) {
+  struct Case {
+    QStringList before;
+    QString opened;
+    QStringList after;
+  };
+  for (const Case& c : {Case{{}, "/a/", {"/a"}}, Case{{"/a", "/b", "/c"}, "/c", {"/c", "/a", "/b"}},
+                        Case{{"/a", "/b", "/c"}, "/d", {"/d", "/a", "/b"}}})
+    EXPECT_EQ(WithRecent(c.before, c.opened, 3), c.after) << c.opened.toStdString();
+}
+
+TEST(ViewerWindowTest, GermanCataloguesTranslateTheMenus) {
+  qt::testing::TestApplication();
+  testing::PlanDirectory dir;
+  const auto german = InstallTranslations(QLocale(QLocale::German, QLocale::Germany), TESSERA_VIEW_QM_DIR);
+  ASSERT_FALSE(german.empty());
+  ViewerWindow window(dir.path(), {60000, 30000});
+  QStringList titles;
+  for (const QAction* menu : window.menuBar()->actions()) titles << menu->text();
+  EXPECT_TRUE(titles.startsWith("&Datei")) << titles.join(' ').toStdString();
+  EXPECT_TRUE(titles.contains("&Ansicht")) << titles.join(' ').toStdString();
+  EXPECT_EQ(FloorEntry({false, 5}).Label(), "Geschoss 5");
 }
 
 }  // namespace
