@@ -33,7 +33,13 @@ class PlanAlignment {
   // The dialog's window; after the session it stays, hidden, until the next one starts.
   qt::TransDialogWindow* window() const { return window_.get(); }
 
-  // True when the press went to the raster: a session is running.
+  // Whether a click in the view picks a point for the dialog; not while the relative shift is typed.
+  bool PicksPoints() const;
+  // The first point of a pending rubber band, if any.
+  const std::optional<Point>& pending() const { return anchor_; }
+
+  // True when the press went to the raster: a session is running. A click that picks nothing, and
+  // the length that a second click measured, are said through `report`.
   bool MousePressed(Point world);
   void MouseMoved(Point world);
   // The view was repainted for a pan, a zoom or Show/hide: the pending rubber band went with the
@@ -45,7 +51,8 @@ class PlanAlignment {
   void Detach();
   void Changed();
   void Ended(bool saved);
-  void AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans) const;
+  void AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans);
+  void ReportMeasured(Point from, Point to);
   void Move(Point world, const platform::ObjectRef& control,
             const std::shared_ptr<mensura::MensTrans>& trans);
   bool BandPending();

@@ -80,14 +80,16 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   layout->addWidget(floor_list_);
   layout->addWidget(view_, 1);
   setCentralWidget(central);
-  BuildMenus();
-  BuildStatusBar();
   alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
                                                [this](const QString& message) { Report(message); });
+  tools_ = std::make_unique<ViewTools>(*view_, *alignment_, *statusBar());
+  BuildMenus();
+  BuildStatusBar();
   connect(floor_list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) OpenFloor(floors_[static_cast<std::size_t>(row)]);
   });
   view_->OnViewChanged([this] {
+    tools_->Repainted();
     ShowPlacement();
     UpdateCommands();
   });
@@ -95,8 +97,12 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   view_->OnCursorMoved([this](Point world) {
     ShowCursor(world);
     alignment_->MouseMoved(world);
+    tools_->Moved(world);
   });
-  view_->OnLeftPress([this](Point world) { return alignment_->MousePressed(world); });
+  // A tool the user chose takes the press before an alignment does.
+  view_->OnLeftPress(
+      [this](Point world) { return tools_->Pressed(world) || alignment_->MousePressed(world); });
+  view_->OnLeftRelease([this](Point world) { tools_->Released(world); });
   UpdateCommands();
   if (unreadable_) statusBar()->showMessage(Text(*unreadable_));
 }
@@ -116,16 +122,19 @@ void ViewerWindow::BuildMenus() {
   zoom->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->FitFloor(); });
   zoom->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->ZoomToPlan(1); });
   QAction* in = zoom->addAction("Zoom &in", this, [this] { view_->ZoomSteps(1); });
-  in->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+  in->setShortcuts(
+      {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::Key_PageUp)});
   QAction* out = zoom->addAction("Zoom &out", this, [this] { view_->ZoomSteps(-1); });
-  out->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  out->setShortcuts(
+      {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(Qt::Key_PageDown)});
+  tools_->AddTo(*zoom);
 }
 
 void ViewerWindow::BuildStatusBar() {
   cursor_ = new QLabel(this);
   zoom_ = new QLabel(this);
   placement_ = new QLabel(this);
-  statusBar()->addWidget(cursor_, 1);
+  statusBar()->addPermanentWidget(cursor_);  // the pointer's position stays beside any message
   statusBar()->addPermanentWidget(zoom_);
   statusBar()->addPermanentWidget(placement_);
 }
@@ -137,12 +146,14 @@ void ViewerWindow::UpdateCommands() {
   show_hide_->setEnabled(has_plan);
   align_->setEnabled(has_plan && view_->raster()->picture() != nullptr && !alignment_->active());
   print_->setEnabled(open);
+  tools_->Update();
 }
 
 // A floor that "Raster.ini" does not hold yet joins the list, so that the list's current row is
 // always the open floor; the list would otherwise open its first one when it takes the focus.
 void ViewerWindow::OpenFloor(const FloorEntry& entry) {
   alignment_->Cancel();  // a plan is aligned only while its floor is shown
+  tools_->Stop();
   current_ = entry;
   if (std::find(floors_.begin(), floors_.end(), entry) == floors_.end()) {
     floors_.push_back(entry);
@@ -203,6 +214,7 @@ void ViewerWindow::ToggleVisible() {
 
 void ViewerWindow::Align() {
   alignment_->Start();
+  if (alignment_->active()) statusBar()->clearMessage();  // for the hint of what a click does
   UpdateCommands();
 }
 
@@ -252,7 +264,7 @@ void ViewerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ViewerWindow::ShowCursor(Point world) {
-  cursor_->setText(QString("x %1  y %2").arg(std::lround(world.x)).arg(std::lround(world.y)));
+  cursor_->setText(tools_->PointerText(world));
 }
 
 }  // namespace tessera::viewer

@@ -14,6 +14,7 @@
 #include "floor_list.hpp"
 #include "floor_view.hpp"
 #include "plan_alignment.hpp"
+#include "view_tools.hpp"
 
 namespace tessera::viewer {
 
@@ -60,6 +61,8 @@ class ViewerWindow : public QMainWindow {
   QLabel* cursor_ = nullptr;
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
+  // The tools follow an alignment to its end, also when the window goes.
+  std::unique_ptr<ViewTools> tools_;
   std::unique_ptr<PlanAlignment> alignment_;
 };
 
