@@ -35,6 +35,12 @@ void FloorView::ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, 
   Fit();
 }
 
+void FloorView::ShowRaster(std::shared_ptr<RasterBackground> raster, double plan_factor) {
+  raster_ = std::move(raster);
+  plan_factor_ = plan_factor;
+  Redraw();
+}
+
 void FloorView::FitFloor() {
   history_.Push(view_);
   Fit();

@@ -24,6 +24,8 @@ class FloorView : public qt::PictureWidget {
   // Shows `floor` (world units) with `raster` (nullptr for none) placed at `plan_factor` world
   // units per raster pixel, fitted.
   void ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, double plan_factor);
+  // Shows the same floor with another raster, where the view looks now.
+  void ShowRaster(std::shared_ptr<RasterBackground> raster, double plan_factor);
   const std::shared_ptr<RasterBackground>& raster() const { return raster_; }
   Size floor() const { return floor_; }
   double plan_factor() const { return plan_factor_; }

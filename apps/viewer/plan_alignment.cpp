@@ -163,6 +163,7 @@ void PlanAlignment::Ended(bool saved) {
   const bool finished = window_ && window_->dialog().Ok();
   if (window_) window_->Refresh();
   view_.Redraw();
+  if (on_ended_) on_ended_();
   if (saved) return report_("Alignment saved");
   if (finished) return report_("Alignment not saved: " + QString::fromStdString(WhyNotWritable(raster_dir_)));
   report_("Alignment cancelled");

@@ -30,6 +30,8 @@ class PlanAlignment {
   // Ends a running session as Cancel does.
   void Cancel();
   bool active() const { return raster_ != nullptr; }
+  // Runs at the end of each session, saved or not, before its end is reported.
+  void OnEnded(std::function<void()> handler) { on_ended_ = std::move(handler); }
   // The dialog's window; after the session it stays, hidden, until the next one starts.
   qt::TransDialogWindow* window() const { return window_.get(); }
 
@@ -60,6 +62,7 @@ class PlanAlignment {
   FloorView& view_;
   std::string raster_dir_;
   std::function<void(const QString&)> report_;
+  std::function<void()> on_ended_;
   std::shared_ptr<RasterBackground> raster_;
   frame::EventSource<RasterEvents>::Cookie cookie_ = 0;
   // Owned here and deleted only when the next session starts: a session ends inside the window's

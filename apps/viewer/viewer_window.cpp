@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <algorithm>
@@ -60,7 +61,7 @@ QString PlacementText(const RasterBackground* raster, double factor) {
 }  // namespace
 
 ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
-    : raster_dir_(std::move(raster_dir)), floor_(floor) {
+    : raster_dir_(std::move(raster_dir)), floor_(floor), history_(raster_dir_) {
   // A FIFO or a loop as "Raster.ini" would hang or fail the library's reading: the viewer names
   // it, and opens floors without reading it.
   unreadable_ = ListingProblem(raster_dir_);
@@ -82,11 +83,25 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
   setCentralWidget(central);
   alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
                                                [this](const QString& message) { Report(message); });
+  alignment_->OnEnded([this] { history_.Commit(); });
+  two_points_ = std::make_unique<TwoPointAlignment>(
+      *view_, this, [this](const QString& message) { Report(message); },
+      [this](bool applied) {
+        const bool saved = history_.Commit();
+        if (!applied) return Report(tr("Alignment by two points ended without a change"));
+        Report(saved ? tr("Alignment by two points saved")
+                     : tr("Alignment by two points not saved: %1").arg(Text(WhyNotWritable(raster_dir_))));
+      });
   tools_ = std::make_unique<ViewTools>(*view_, *alignment_, *statusBar());
   BuildMenus();
   BuildStatusBar();
   connect(floor_list_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) OpenFloor(floors_[static_cast<std::size_t>(row)]);
+    if (row < 0) return;
+    if (MayCancelAlignment(tr("The plan is being aligned. Cancel the alignment and switch floor?")))
+      return OpenFloor(floors_[static_cast<std::size_t>(row)]);
+    const QSignalBlocker quiet(floor_list_);  // the open floor stays the list's current row
+    floor_list_->setCurrentRow(
+        static_cast<int>(std::find(floors_.begin(), floors_.end(), *current_) - floors_.begin()));
   });
   view_->OnViewChanged([this] {
     tools_->Repainted();
@@ -100,11 +115,18 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor)
     tools_->Moved(world);
   });
   // A tool the user chose takes the press before an alignment does.
-  view_->OnLeftPress(
-      [this](Point world) { return tools_->Pressed(world) || alignment_->MousePressed(world); });
+  view_->OnLeftPress([this](Point world) {
+    return tools_->Pressed(world) || alignment_->MousePressed(world) || two_points_->MousePressed(world);
+  });
   view_->OnLeftRelease([this](Point world) { tools_->Released(world); });
   UpdateCommands();
   if (unreadable_) statusBar()->showMessage(Text(*unreadable_));
+}
+
+// A running session ends while every part of the window that its end reaches is still there.
+ViewerWindow::~ViewerWindow() {
+  alignment_->Cancel();
+  two_points_->Cancel();
 }
 
 void ViewerWindow::BuildMenus() {
@@ -113,10 +135,17 @@ void ViewerWindow::BuildMenus() {
   show_hide_ =
       plan->addAction("&Show/hide", QKeySequence(Qt::CTRL | Qt::Key_H), this, [this] { ToggleVisible(); });
   align_ = plan->addAction("&Align...", QKeySequence(Qt::CTRL | Qt::Key_T), this, [this] { Align(); });
+  align_two_ = plan->addAction(tr("Align by &two points..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
+                               this, [this] { AlignByTwoPoints(); });
   plan->addSeparator();
   print_ = plan->addAction("&Print...", QKeySequence::Print, this, [this] { Print(); });
   plan->addSeparator();
   plan->addAction("&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  undo_ = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, [this] { UndoPlacement(); });
+  redo_ = edit->addAction(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this,
+                          [this] { RedoPlacement(); });
 
   QMenu* zoom = menuBar()->addMenu("&View");
   zoom->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->FitFloor(); });
@@ -143,9 +172,14 @@ void ViewerWindow::UpdateCommands() {
   const bool open = current_.has_value();
   const bool has_plan = view_->raster() != nullptr;
   load_->setEnabled(open && !unreadable_);  // loading writes the placement into "Raster.ini"
-  show_hide_->setEnabled(has_plan);
-  align_->setEnabled(has_plan && view_->raster()->picture() != nullptr && !alignment_->active());
+  const bool aligning = alignment_->active() || two_points_->active();
+  show_hide_->setEnabled(has_plan && !two_points_->active());  // it would save the previewed placement
+  const bool can_align = has_plan && view_->raster()->picture() != nullptr && !aligning;
+  align_->setEnabled(can_align);
+  align_two_->setEnabled(can_align);
   print_->setEnabled(open);
+  undo_->setEnabled(open && !aligning && history_.CanUndo(*current_));
+  redo_->setEnabled(open && !aligning && history_.CanRedo(*current_));
   tools_->Update();
 }
 
@@ -153,6 +187,7 @@ void ViewerWindow::UpdateCommands() {
 // always the open floor; the list would otherwise open its first one when it takes the focus.
 void ViewerWindow::OpenFloor(const FloorEntry& entry) {
   alignment_->Cancel();  // a plan is aligned only while its floor is shown
+  two_points_->Cancel();
   tools_->Stop();
   current_ = entry;
   if (std::find(floors_.begin(), floors_.end(), entry) == floors_.end()) {
@@ -175,12 +210,18 @@ void ViewerWindow::OpenFloor(const FloorEntry& entry) {
 // The plan loads into a raster object of its own, so that a refused file leaves the floor's
 // plan loaded and drawn.
 void ViewerWindow::LoadPlan() {
+  LoadPlanFile("");
+}
+
+void ViewerWindow::LoadPlanFile(const std::string& file) {
   if (!current_) return;
   alignment_->Cancel();
+  two_points_->Cancel();
   const auto raster = NewRaster(*current_);
   std::string directory = raster_dir_;
   const ChosenFile chosen;
-  if (!raster->LoadRasterFile("", current_->id, static_cast<int32_t>(floor_.height), true, directory)) {
+  history_.Begin(*current_);
+  if (!raster->LoadRasterFile(file, current_->id, static_cast<int32_t>(floor_.height), true, directory)) {
     if (!chosen.file().empty())
       Report("The plan '" + Text(UserPath(chosen.file())) + "' did not load; the floor keeps " +
              (view_->raster() ? "its plan" : "no plan"));
@@ -195,6 +236,7 @@ void ViewerWindow::LoadPlan() {
     unsaved = "cannot write '" + platform::ToHostPath(RasterIniPath(raster_dir_)).string() +
               "': " + error.description();
   }
+  history_.Commit();
   stored_factor_ = StoredFactor(*current_, raster_dir_);
   view_->ShowFloor(raster, floor_, stored_factor_);
   if (unsaved.empty()) {
@@ -206,16 +248,55 @@ void ViewerWindow::LoadPlan() {
 
 void ViewerWindow::ToggleVisible() {
   if (const auto& raster = view_->raster()) {
+    history_.Begin(*current_);
     raster->Visible(!raster->Visible());
+    history_.Commit();
+    if (alignment_->active()) history_.Begin(*current_);  // the alignment's end is a step of its own
     view_->Redraw();
     alignment_->ViewRepainted();
   }
 }
 
 void ViewerWindow::Align() {
+  if (two_points_->active()) return;
+  if (current_) history_.Begin(*current_);
   alignment_->Start();
   if (alignment_->active()) statusBar()->clearMessage();  // for the hint of what a click does
   UpdateCommands();
+}
+
+void ViewerWindow::AlignByTwoPoints() {
+  if (!current_ || alignment_->active()) return;
+  history_.Begin(*current_);
+  two_points_->Start();
+  UpdateCommands();
+}
+
+void ViewerWindow::UndoPlacement() {
+  StepPlacement(false);
+}
+
+void ViewerWindow::RedoPlacement() {
+  StepPlacement(true);
+}
+
+// The floor's raster is made anew from its section, as opening the floor makes it; the view
+// stays where it looks.
+void ViewerWindow::StepPlacement(bool redo) {
+  if (!current_ || unreadable_ || alignment_->active() || two_points_->active()) return;
+  if (!(redo ? history_.CanRedo(*current_) : history_.CanUndo(*current_))) return;
+  if (!(redo ? history_.Redo(*current_) : history_.Undo(*current_)))
+    return Report(tr("Placement not changed: %1").arg(Text(WhyNotWritable(raster_dir_))));
+  stored_factor_ = StoredFactor(*current_, raster_dir_);
+  view_->ShowRaster(OpenRaster(*current_, static_cast<int32_t>(floor_.height), raster_dir_), stored_factor_);
+  Report(redo ? tr("Placement change redone") : tr("Placement change undone"));
+  if (const auto problem = PlanProblem(*current_, view_->raster().get(), raster_dir_)) Report(Text(*problem));
+}
+
+bool ViewerWindow::MayCancelAlignment(const QString& question) {
+  if (!alignment_->active() && !two_points_->active()) return true;
+  return QMessageBox::question(this, Text(std::string(kTitle)), question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ViewerWindow::Print() {
@@ -232,10 +313,12 @@ void ViewerWindow::Print() {
   }
 }
 
-// The factor in force: the stored one, unless scaling has made the raster's rounded factor
-// another one.
+// The factor in force: the previewed one while aligning by two points, else the stored one,
+// unless scaling has made the raster's rounded factor another one.
 void ViewerWindow::ShowPlacement() {
-  if (const auto& raster = view_->raster()) {
+  if (two_points_->active()) {
+    view_->PlanFactor(two_points_->factor());
+  } else if (const auto& raster = view_->raster()) {
     try {
       if (raster->Zoom() != static_cast<int32_t>(std::nearbyint(stored_factor_)))
         view_->PlanFactor(raster->Zoom());
@@ -259,7 +342,10 @@ void ViewerWindow::Report(const QString& message) {
 
 // A running alignment is cancelled while the window can still show its end.
 void ViewerWindow::closeEvent(QCloseEvent* event) {
+  if (!MayCancelAlignment(tr("The plan is being aligned. Cancel the alignment and quit?")))
+    return event->ignore();
   alignment_->Cancel();
+  two_points_->Cancel();
   QMainWindow::closeEvent(event);
 }
 

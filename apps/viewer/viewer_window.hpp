@@ -13,7 +13,9 @@
 
 #include "floor_list.hpp"
 #include "floor_view.hpp"
+#include "placement_history.hpp"
 #include "plan_alignment.hpp"
+#include "two_point_alignment.hpp"
 #include "view_tools.hpp"
 
 namespace tessera::viewer {
@@ -22,17 +24,26 @@ class ViewerWindow : public QMainWindow {
  public:
   // Lists the floors of `raster_dir`; each floor is `floor` world units large.
   ViewerWindow(std::string raster_dir, Size floor);
+  ~ViewerWindow() override;
 
   // Opens the floor or level of `entry` with the raster its section holds, if any.
   void OpenFloor(const FloorEntry& entry);
   const std::vector<FloorEntry>& floors() const { return floors_; }
   FloorView& view() { return *view_; }
   PlanAlignment& alignment() { return *alignment_; }
+  TwoPointAlignment& two_points() { return *two_points_; }
 
   // The commands of the menus.
   void LoadPlan();
+  // Loads `file` as the open floor's plan, fitted and saved; "" asks the user for it.
+  void LoadPlanFile(const std::string& file);
   void ToggleVisible();
   void Align();
+  void AlignByTwoPoints();
+  // Writes the open floor's placement back as it was before its last change, or after the last
+  // undone one, and shows it.
+  void UndoPlacement();
+  void RedoPlacement();
   void Print();
 
  protected:
@@ -45,6 +56,9 @@ class ViewerWindow : public QMainWindow {
   void ShowPlacement();
   void ShowCursor(Point world);
   void Report(const QString& message);
+  void StepPlacement(bool redo);
+  // True when no alignment runs, or the user agrees to cancel the running one.
+  bool MayCancelAlignment(const QString& question);
 
   std::string raster_dir_;
   Size floor_;
@@ -57,13 +71,18 @@ class ViewerWindow : public QMainWindow {
   QAction* load_ = nullptr;
   QAction* show_hide_ = nullptr;
   QAction* align_ = nullptr;
+  QAction* align_two_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   QAction* print_ = nullptr;
   QLabel* cursor_ = nullptr;
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
+  PlacementHistory history_;  // before the sessions, whose ends it records while they go
   // The tools follow an alignment to its end, also when the window goes.
   std::unique_ptr<ViewTools> tools_;
   std::unique_ptr<PlanAlignment> alignment_;
+  std::unique_ptr<TwoPointAlignment> two_points_;
 };
 
 }  // namespace tessera::viewer

@@ -5,12 +5,15 @@ server with xdotool as a person would: real input events on the viewer's own eve
 Aligning floor 5's plan is ended each way a user can end it; after each the viewer must still
 run (or, after quitting, have ended cleanly) and "Raster.ini" must hold the placement stored or
 restored. A dialog the user moved stays where it is; a pending rubber band, a wheel zoom and a
-second click leave the view as a fresh repaint draws it. The measure tool measures what the plan's
-scale says; a box zoomed to is left again by zoom previous.
+second click leave the view as a fresh repaint draws it. A saved alignment is undone and redone,
+"Raster.ini" and the view following; a plan is aligned by two points with typed floor points; a
+floor switch while aligning asks first. The measure tool measures what the plan's scale says; a box
+zoomed to is left again by zoom previous.
 
 usage: gui_session_test.py TESSERA_VIEW MAKE_EXAMPLE
 Exits 77 (skipped) when Xvfb, openbox, xdotool, xwd or xwininfo is missing or no X server starts.
 """
+import math
 import os
 import shutil
 import struct
@@ -22,6 +25,9 @@ import time
 SKIPPED = 77
 # The dialog's caption: its own, or the resource text the shipped catalogue gives it.
 DIALOG = "^(Raster-Datei transformieren|Rastertransformation)$"
+TWO_POINTS = "^Align by two points$"
+PROMPT = "^tessera-view$"
+FLOOR = (42000, 29700)  # world units, the viewer's default
 # The dialog's client area and its controls, in twips, as the dialog's model lays them out.
 DIALOG_TWIPS = (6135, 1380)
 TABS_TWIPS = (60, 60)  # controls on a page lie relative to the tab control
@@ -109,17 +115,41 @@ def placement(ini, section="5"):
     return keys
 
 
+def window_dump(window):
+    """The window's header fields and pixel bytes, as xwd writes them."""
+    dump = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, timeout=20).stdout
+    header = struct.unpack(">25I", dump[:100])
+    return header, dump[header[0] + 12 * header[19]:]
+
+
 def view_pixels(window):
     """The floor view's pixels in the main window: between the floor list and the right edge,
     below the menu bar and above the status bar."""
-    dump = subprocess.run(["xwd", "-silent", "-id", window], capture_output=True, timeout=20).stdout
-    header = struct.unpack(">25I", dump[:100])
-    header_size, width, height = header[0], header[4], header[5]
-    bits, line, colours = header[11], header[12], header[19]
-    pixels = dump[header_size + 12 * colours:]
+    header, pixels = window_dump(window)
+    width, height, bits, line = header[4], header[5], header[11], header[12]
     left, right, top, bottom = 180, width - 10, 40, height - 40
     step = bits // 8
     return b"".join(pixels[y * line + left * step:y * line + right * step] for y in range(top, bottom))
+
+
+def floor_frame(window):
+    """Where the floor's red outline lies in the window: left, top, right, bottom pixels."""
+    header, pixels = window_dump(window)
+    width, height, order, bits, line = header[4], header[5], header[7], header[11], header[12]
+    masks = header[14:17]
+    step = bits // 8
+    xs, ys = [], []
+    for y in range(height):
+        row = pixels[y * line:y * line + width * step]
+        for x in range(width):
+            value = int.from_bytes(row[x * step:x * step + step], "big" if order else "little")
+            r, g, b = ((value & mask) * 255 // mask for mask in masks)
+            if r > 150 and g < 80 and b < 80:
+                xs.append(x)
+                ys.append(y)
+    if not xs:
+        raise Failure("the floor's outline is not in the view")
+    return min(xs), min(ys), max(xs), max(ys)
 
 
 class Viewer:
@@ -190,13 +220,22 @@ class Viewer:
             self.process.wait(timeout=10)
 
 
-def switch_floor(viewer):
-    """Clicks the floor list's first row, the open floor 5, and goes one row down."""
+def answer_prompt(viewer, yes):
+    prompt = wait_for("the question", lambda: window_of(viewer.process.pid, PROMPT))
+    xdo("windowactivate", "--sync", prompt)
+    settle(0.2)
+    viewer.key("alt+y" if yes else "alt+n")
+
+
+def switch_floor(viewer, yes=True):
+    """Clicks the floor list's first row, the open floor 5, goes one row down and answers the
+    question whether to cancel the alignment."""
     x, y, _, _ = geometry(viewer.main)
     xdo("mousemove", str(x + 30), str(y + 30))
     settle(0.05)
     xdo("click", "1")
     viewer.key("Down")
+    answer_prompt(viewer, yes)
 
 
 # How the dialog ends, and whether the shift is stored. The viewer goes on after each; the last
@@ -213,8 +252,8 @@ ENDINGS = [
 ]
 # Ways of ending the viewer itself while the dialog is open: the shift is never stored.
 QUITTINGS = [
-    ("Quit", lambda v: (v.activate_main(), v.key("ctrl+q"))),
-    ("closing the main window", lambda v: (v.activate_main(), v.key("alt+F4"))),
+    ("Quit", lambda v: (v.activate_main(), v.key("ctrl+q"), answer_prompt(v, True))),
+    ("closing the main window", lambda v: (v.activate_main(), v.key("alt+F4"), answer_prompt(v, True))),
 ]
 
 
@@ -310,6 +349,96 @@ def check_view_repaints_clean(binary, raster_dir):
         viewer.quit()
 
 
+def check_undo_redo(binary, raster_dir):
+    ini_path = os.path.join(raster_dir, "Raster.ini")
+    viewer = Viewer(binary, raster_dir)
+    try:
+        before, seen_before = placement(read_ini(ini_path)), view_pixels(viewer.main)
+        viewer.open_dialog()
+        viewer.shift("-12", "5")
+        viewer.click_dialog("pbOk")
+        wait_for("the dialog to close", viewer.dialog_gone, timeout=3)
+        aligned, seen_aligned = placement(read_ini(ini_path)), view_pixels(viewer.main)
+        viewer.activate_main()
+        for keys, placed, seen, name in [("ctrl+z", before, seen_before, "undo"),
+                                         ("ctrl+shift+z", aligned, seen_aligned, "redo")]:
+            viewer.key(keys)
+            wait_for(f"{name}: Raster.ini to hold {placed}", lambda: placement(read_ini(ini_path)) == placed)
+            wait_for(f"{name}: the view to show what it restored", lambda: view_pixels(viewer.main) == seen)
+        viewer.check_alive("undo and redo")
+        print("ok: a saved alignment undone and redone")
+    finally:
+        viewer.quit()
+
+
+def check_two_points(binary, raster_dir):
+    """Two plan points picked on the view, their floor points typed (metres, Y up); the plan's
+    pixels under the picks come from where the view shows the floor's outline."""
+    ini_path = os.path.join(raster_dir, "Raster.ini")
+    viewer = Viewer(binary, raster_dir)
+    try:
+        before = placement(read_ini(ini_path))
+        left, top, right, bottom = floor_frame(viewer.main)
+        x, y, _, _ = geometry(viewer.main)
+        picks = [(left + (right - left) * 0.3, top + (bottom - top) * 0.5),
+                 (left + (right - left) * 0.6, top + (bottom - top) * 0.8)]
+        factor, dx, dy = 10, int(before["DX"]), int(before["DY"])  # floor 5 as the example writes it
+        plan = [((px - left) / (right - left) * FLOOR[0] / factor + dx,
+                 (py - top) / (bottom - top) * FLOOR[1] / factor + dy) for px, py in picks]
+        typed = [(5, 20), (17, 11)]
+        target = [(tx * 1000, FLOOR[1] - ty * 1000) for tx, ty in typed]
+        viewer.activate_main()
+        viewer.key("ctrl+shift+t")
+        dialog = wait_for("the two-point dialog", lambda: window_of(viewer.process.pid, TWO_POINTS))
+        for px, py in picks:
+            xdo("mousemove", str(x + round(px)), str(y + round(py)))
+            settle(0.05)
+            xdo("click", "1")
+            settle()
+        unmoved = view_pixels(viewer.main)
+        xdo("windowactivate", "--sync", dialog)
+        settle(0.2)
+        viewer.type(f"{typed[0][0]}\t{typed[0][1]}\t{typed[1][0]}\t{typed[1][1]}")
+        wait_for("two points: the preview", lambda: view_pixels(viewer.main) != unmoved)
+        if placement(read_ini(ini_path)) != before:
+            raise Failure("two points: the preview was saved before OK")
+        viewer.key("Return")
+        wait_for("two points: the placement saved on OK", lambda: placement(read_ini(ini_path)) != before)
+        stored = placement(read_ini(ini_path))
+        got = float(stored["Faktor"].replace(",", ".")), int(stored["DX"]), int(stored["DY"])
+        expected = math.dist(*target) / math.dist(*plan)
+        # One screen pixel of the outline is this many plan pixels.
+        slack = 2 * FLOOR[0] / factor / (right - left)
+        landed = ((plan[0][0] - got[1]) * got[0], (plan[0][1] - got[2]) * got[0])
+        if abs(got[0] / expected - 1) > 0.01 or math.dist(landed, target[0]) > slack * got[0]:
+            raise Failure(f"two points: stored factor {got[0]} and shift {got[1:]}, expected the factor "
+                          f"{expected:.3f} with point 1 at {target[0]}, not at {landed}")
+        viewer.activate_main()
+        viewer.key("ctrl+z")
+        wait_for("two points: undo to restore Raster.ini", lambda: placement(read_ini(ini_path)) == before)
+        viewer.check_alive("two points")
+        print("ok: aligned by two points with typed floor points, and undone")
+    finally:
+        viewer.quit()
+
+
+def check_switch_asks(binary, raster_dir):
+    viewer = Viewer(binary, raster_dir)
+    try:
+        viewer.open_dialog()
+        switch_floor(viewer, yes=False)
+        viewer.check_alive("declined switch")
+        if viewer.dialog_gone() or " Floor 5 " not in xdo("getwindowname", viewer.main):
+            raise Failure("declining the switch left the alignment or floor 5")
+        switch_floor(viewer, yes=True)
+        wait_for("the dialog to close", viewer.dialog_gone, timeout=3)
+        wait_for("agreeing to the switch to open another floor",
+                 lambda: " Floor 5 " not in xdo("getwindowname", viewer.main))
+        print("ok: a floor switch while aligning asks first")
+    finally:
+        viewer.quit()
+
+
 def status_lines(viewer):
     """The status-bar messages the viewer logged so far (it logs them to stderr when asked to)."""
     stderr = viewer.process.stderr.fileno()
@@ -389,6 +518,9 @@ def main():
             check_endings(binary, raster_dir)
             check_moved_dialog_stays(binary, raster_dir)
             check_view_repaints_clean(binary, raster_dir)
+            check_undo_redo(binary, raster_dir)
+            check_two_points(binary, raster_dir)
+            check_switch_asks(binary, raster_dir)
             check_measure_and_zoom_box(binary, raster_dir)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)

@@ -65,5 +65,61 @@ TEST(ViewerWindowTest, LoadPlanAsksForTheFileFitsItToTheFloorAndShowHideIsStored
   EXPECT_EQ(window.view().raster(), nullptr);
 }
 
+// Each step leaves "Raster.ini" as a state before it did: undone changes come back byte for byte.
+TEST(ViewerWindowTest, UndoAndRedoWriteTheFloorsSectionBackAsItWas) {
+  qt::testing::TestApplication();
+  testing::PlanDirectory dir;
+  auto ui = std::make_shared<platform::RecordingUi>();
+  const platform::ScopedUiServices scoped(ui);
+  const auto ini = [&] {
+    std::ifstream file(platform::ToHostPath(RasterIniPath(dir.path())), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  };
+  ViewerWindow window(dir.path(), {60000, 30000});
+  window.OpenFloor({false, 5});
+  std::vector<std::string> states{ini()};
+  window.ToggleVisible();
+  states.push_back(ini());
+  ui->ScriptFileOpen(dir.path() + "\\plan.bmp");
+  window.LoadPlan();
+  states.push_back(ini());
+
+  const struct {
+    void (ViewerWindow::*step)();
+    std::size_t state;
+    bool visible;
+  } steps[] = {{&ViewerWindow::UndoPlacement, 1, false}, {&ViewerWindow::UndoPlacement, 0, true},
+               {&ViewerWindow::UndoPlacement, 0, true},  // nothing more to undo
+               {&ViewerWindow::RedoPlacement, 1, false}, {&ViewerWindow::RedoPlacement, 2, true},
+               {&ViewerWindow::UndoPlacement, 1, false}};
+  for (const auto& step : steps) {
+    (window.*step.step)();
+    EXPECT_EQ(ini(), states[step.state]);
+    EXPECT_EQ(window.view().raster()->Visible(), step.visible);
+  }
+  window.ToggleVisible();  // a new change: what was undone cannot come back
+  window.RedoPlacement();
+  EXPECT_EQ(ini(), states[0]);
+
+  window.OpenFloor({false, 7});  // no section: undoing its first plan leaves it without one
+  ui->ScriptFileOpen(dir.path() + "\\plan.bmp");
+  window.LoadPlan();
+  window.UndoPlacement();
+  EXPECT_EQ(SharedGTool().GetIniString(RasterIniPath(dir.path()), "7", "Datei", ""), "");
+  EXPECT_EQ(window.view().raster(), nullptr);
+
+  // A file that does not take the step keeps it for later.
+  const std::filesystem::path file = platform::ToHostPath(RasterIniPath(dir.path()));
+  const std::string undone = ini();
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  window.RedoPlacement();
+  EXPECT_EQ(ini(), undone);
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("Placement not changed: "));
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  window.RedoPlacement();
+  EXPECT_NE(window.view().raster(), nullptr);
+}
+
 }  // namespace
 }  // namespace tessera::viewer
