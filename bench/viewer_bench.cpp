@@ -1,6 +1,7 @@
 // Repainting tessera-view's floor view at full HD (1920 x 1080), offscreen, over a 14 000 x 10 000
 // scan as a 1-bit and as a 24-bit BMP: the whole floor fitted, one scan pixel per screen pixel
-// (1:1) and eight screen pixels per scan pixel (8:1), the view centred on the floor.
+// (1:1) and eight screen pixels per scan pixel (8:1), the view centred on the floor; and the 24-bit
+// scan at 1:1 faded to half its opacity under the drawing, as View > Plan opacity does.
 //
 // A frame is what every pan and zoom costs: the canvas cleared, the raster's Draw of the visible
 // part, the floor's grid and outline, and the widget's paint (the canvas converted for Qt and
@@ -154,8 +155,9 @@ void BM_FirstFrames(benchmark::State& state) {
 }
 
 // zoom 0 fits the floor, any other is screen pixels per scan pixel.
-void BM_Repaint(benchmark::State& state, int32_t floor, double zoom) {
+void BM_Repaint(benchmark::State& state, int32_t floor, double zoom, double opacity) {
   FloorView& view = ViewOf(floor);
+  view.Layers({.plan_opacity = opacity});
   view.FitFloor();
   if (zoom != 0) view.ZoomToPlan(zoom);
   double paint_seconds = 0;
@@ -181,10 +183,12 @@ int main(int argc, char** argv) {
   for (const auto& [name, floor] : {std::pair{"1bit_bmp", 1}, {"24bit_bmp", 2}}) {
     for (const auto& [label, zoom] : {std::pair{"fit", 0.0}, {"1:1", 1.0}, {"8:1", 8.0}}) {
       benchmark::RegisterBenchmark((std::string("Repaint/") + name + "/" + label).c_str(), BM_Repaint, floor,
-                                   zoom)
+                                   zoom, 1.0)
           ->Unit(benchmark::kMillisecond);
     }
   }
+  benchmark::RegisterBenchmark("Repaint/24bit_bmp/1:1/faded", BM_Repaint, 2, 1.0, 0.5)
+      ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("FirstFrames/jpeg_q85", BM_FirstFrames)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(5)

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "tessera/raster/typed_units.hpp"
+
 namespace tessera::viewer {
 namespace {
 
-constexpr double kGridStep = 1000;
 constexpr double kClosestGridPixels = 16;
 constexpr int16_t kCopyPen = 13;
 
@@ -36,7 +37,7 @@ class SavedPen {
 };
 
 double GridStep(double scale) {
-  double step = kGridStep;
+  double step = TypedToLogical(1);
   while (step * scale < kClosestGridPixels) step *= 10;
   return step;
 }
@@ -51,19 +52,26 @@ void WorldLine(platform::PictureControl& control, const mensura::MensTrans& tran
                static_cast<float>(bottom), shape);
 }
 
-}  // namespace
-
-void DrawFloor(platform::PictureControl& control, const mensura::MensTrans& world_to_device, Size floor) {
-  const SavedPen saved(control);
-  control.DrawMode(kCopyPen);
-  control.DrawStyle(0);
+void DrawGrid(platform::PictureControl& control, const mensura::MensTrans& world_to_device, Size floor) {
   control.DrawWidth(1);
   control.ForeColor(kGridColour);
   const double step = GridStep(world_to_device.Factor());
   for (double x = step; x < floor.width; x += step)
     WorldLine(control, world_to_device, x, 0, x, floor.height, platform::LineShape::kSegment);
-  for (double y = step; y < floor.height; y += step)
-    WorldLine(control, world_to_device, 0, y, floor.width, y, platform::LineShape::kSegment);
+  // Rows count up from the floor's bottom, as typed Y values do.
+  for (double up = step; up < floor.height; up += step)
+    WorldLine(control, world_to_device, 0, floor.height - up, floor.width, floor.height - up,
+              platform::LineShape::kSegment);
+}
+
+}  // namespace
+
+void DrawFloor(platform::PictureControl& control, const mensura::MensTrans& world_to_device, Size floor,
+               bool grid) {
+  const SavedPen saved(control);
+  control.DrawMode(kCopyPen);
+  control.DrawStyle(0);
+  if (grid) DrawGrid(control, world_to_device, floor);
   control.DrawWidth(2);
   control.ForeColor(kOutlineColour);
   WorldLine(control, world_to_device, 0, 0, floor.width, floor.height, platform::LineShape::kBox);

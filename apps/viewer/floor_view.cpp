@@ -1,5 +1,6 @@
 #include "floor_view.hpp"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -30,7 +31,8 @@ void FloorView::ShowFloor(std::shared_ptr<RasterBackground> raster, Size floor, 
   raster_ = std::move(raster);
   floor_ = floor;
   plan_factor_ = plan_factor;
-  FitFloor();
+  history_.Clear();
+  Fit();
 }
 
 void FloorView::ShowRaster(std::shared_ptr<RasterBackground> raster, double plan_factor) {
@@ -40,23 +42,54 @@ void FloorView::ShowRaster(std::shared_ptr<RasterBackground> raster, double plan
 }
 
 void FloorView::FitFloor() {
+  history_.Push(view_);
+  Fit();
+}
+
+void FloorView::Fit() {
   view_.Fit(floor_, {static_cast<double>(width()), static_cast<double>(height())});
   Moved();
 }
 
-void FloorView::ZoomToPlan(double device_per_plan_pixel) {
-  view_.ZoomAbout(device_per_plan_pixel / plan_factor_, {width() / 2.0, height() / 2.0});
+void FloorView::ShowView(const ViewTransform& view) {
+  history_.Push(view_);
+  view_ = view;
   Moved();
+}
+
+bool FloorView::ZoomPrevious() {
+  const auto previous = history_.Pop();
+  if (!previous) return false;
+  view_ = *previous;
+  Moved();
+  return true;
+}
+
+void FloorView::Layers(const FloorLayers& layers) {
+  layers_ = layers;
+  Redraw();
+}
+
+void FloorView::ZoomToPlan(double device_per_plan_pixel) {
+  ZoomAbout(device_per_plan_pixel / plan_factor_, {width() / 2.0, height() / 2.0});
 }
 
 void FloorView::ZoomSteps(double notches) {
-  view_.ZoomAbout(view_.scale() * std::pow(kWheelStep, notches), {width() / 2.0, height() / 2.0});
+  ZoomAbout(view_.scale() * std::pow(kWheelStep, notches), {width() / 2.0, height() / 2.0});
+}
+
+void FloorView::ZoomAbout(double scale, Point device_point) {
+  history_.Push(view_);
+  view_.ZoomAbout(scale, device_point);
   Moved();
 }
 
+// The world under a resting mouse has changed as well.
 void FloorView::Moved() {
   Redraw();
   if (on_view_moved_) on_view_moved_();
+  if (underMouse() && on_cursor_moved_)
+    on_cursor_moved_(view_.ToWorld(DevicePoint(mapFromGlobal(QCursor::pos()))));
 }
 
 double FloorView::PlanZoom() const {
@@ -73,7 +106,7 @@ void FloorView::Redraw() {
   do {
     redraw_again_ = false;
     control()->Clear(platform::kColourBits);
-    DrawFloorPicture(control(), raster_.get(), view_, floor_);
+    DrawFloorPicture(control(), raster_.get(), view_, floor_, layers_);
   } while (redraw_again_);
   redrawing_ = false;
   update();
@@ -85,6 +118,7 @@ void FloorView::mousePressEvent(QMouseEvent* event) {
   const bool taken = event->button() == Qt::LeftButton && on_left_press_ &&
                      on_left_press_(view_.ToWorld(DevicePoint(event->position())));
   panning_ = !taken;
+  pan_kept_ = false;
 }
 
 void FloorView::mouseMoveEvent(QMouseEvent* event) {
@@ -92,18 +126,25 @@ void FloorView::mouseMoveEvent(QMouseEvent* event) {
   if (!panning_ || event->buttons() == Qt::NoButton) return;
   const QPointF moved = event->position() - drag_from_;
   drag_from_ = event->position();
+  if (!pan_kept_) history_.Push(view_);
+  pan_kept_ = true;
   view_.Pan(moved.x(), moved.y());
   Moved();
+}
+
+void FloorView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && on_left_release_)
+    on_left_release_(view_.ToWorld(DevicePoint(event->position())));
 }
 
 void FloorView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / kNotch;
   if (notches == 0) return;
-  view_.ZoomAbout(view_.scale() * std::pow(kWheelStep, notches), DevicePoint(event->position()));
-  Moved();
+  ZoomAbout(view_.scale() * std::pow(kWheelStep, notches), DevicePoint(event->position()));
 }
 
 void FloorView::keyPressEvent(QKeyEvent* event) {
+  const ViewTransform left = view_;
   const double step_x = width() * kKeyPanFraction, step_y = height() * kKeyPanFraction;
   switch (event->key()) {
     case Qt::Key_Left:
@@ -122,6 +163,7 @@ void FloorView::keyPressEvent(QKeyEvent* event) {
       PictureWidget::keyPressEvent(event);
       return;
   }
+  history_.Push(left);
   Moved();
 }
 

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -177,15 +178,19 @@ QPixmap Photograph(tessera::viewer::ViewerWindow& window) {
   return picture;
 }
 
-// A point picked on the dialog's scale page, and the rubber band to where the mouse went.
+// A point picked on the dialog's scale page, and the rubber band to where the mouse went, by
+// the mouse's events, so that the status bar follows as well.
 void PickAPoint(tessera::viewer::ViewerWindow& window) {
   window.Align();
-  const tessera::viewer::FloorView& view = window.view();
-  const auto at = [&](double x, double y) {
-    return view.view().ToWorld({view.width() * x, view.height() * y});
+  tessera::viewer::FloorView& view = window.view();
+  const auto mouse = [&](QEvent::Type type, double x, double y) {
+    const QPointF at(view.width() * x, view.height() * y);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, view.mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(&view, &event);
   };
-  window.alignment().MousePressed(at(0.4, 0.45));
-  window.alignment().MouseMoved(at(0.7, 0.65));
+  mouse(QEvent::MouseButtonPress, 0.4, 0.45);
+  mouse(QEvent::MouseMove, 0.7, 0.65);
 }
 
 void Screenshot(tessera::viewer::ViewerWindow& window, const QString& file, bool aligning) {

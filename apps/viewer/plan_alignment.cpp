@@ -6,6 +6,7 @@
 #include "directory_checks.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/surface/canvas.hpp"
+#include "typed_position.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -14,10 +15,6 @@ constexpr int16_t kLeftButton = 1;
 // The probe for a pending band: a small canvas centred on where it starts.
 constexpr int32_t kProbeCentre = 16;
 constexpr double kProbeReach = 10;  // pixels
-
-int32_t Logical(double world) {
-  return static_cast<int32_t>(std::lround(world));
-}
 
 // The context of this file's texts in the viewer's catalogues.
 struct AlignmentTexts {
@@ -68,7 +65,6 @@ void PlanAlignment::Start() {
     window_->setAttribute(Qt::WA_QuitOnClose, false);  // the viewer ends with its main window
     window_->show();
   }
-  report_(AlignmentTexts::tr("Aligning: pick points in the floor, type in the dialog"));
 }
 
 void PlanAlignment::Cancel() {
@@ -76,8 +72,19 @@ void PlanAlignment::Cancel() {
   if (const auto dialog = raster_->TransDialog()) dialog->Unload();
 }
 
+bool PlanAlignment::PicksPoints() const {
+  if (!active() || !window_) return false;
+  const frmTrans& dialog = window_->dialog();
+  return !dialog.ShiftInputActive() || dialog.cbMoveMode.Value() == 0;  // a relative shift is typed
+}
+
 bool PlanAlignment::MousePressed(Point world) {
   if (!active()) return false;
+  if (!PicksPoints())
+    report_(QCoreApplication::translate(
+        "PlanAlignment", "Click ignored: a relative shift is typed; clear Relativ to pick a point"));
+  const std::optional<Point> first = anchor_;
+  const bool measuring = window_ && !window_->dialog().ShiftInputActive();
   raster_->MouseDown(kLeftButton, 0, Logical(world.x), Logical(world.y), view_.control(),
                      view_.view().WorldToDevice());
   view_.update();
@@ -85,7 +92,17 @@ bool PlanAlignment::MousePressed(Point world) {
   anchor_ = pointer_ = Rounded(world);
   if (active() && !BandPending()) anchor_.reset();
   if (window_) window_->Refresh();  // the raster may have enabled fields and the finish button
+  if (first && !anchor_ && measuring && active()) ReportMeasured(*first, pointer_);
   return true;
+}
+
+// The length that the two clicks measured, as the plan lies now: typed as the real length, it
+// would leave the factor as it is.
+void PlanAlignment::ReportMeasured(Point from, Point to) {
+  report_(QCoreApplication::translate("PlanAlignment",
+                                      "Measured on the plan: %1 (%2 plan pixels); type its real length")
+              .arg(DistanceText(from, to))
+              .arg(window_->dialog().RasterLaenge(), 0, 'f', 1));
 }
 
 void PlanAlignment::MouseMoved(Point world) {
@@ -137,11 +154,11 @@ void PlanAlignment::Changed() {
   view_.Redraw();
 }
 
-void PlanAlignment::AnswerControl(platform::ObjectRef& control,
-                                  std::shared_ptr<mensura::MensTrans>& trans) const {
+void PlanAlignment::AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans) {
   control = view_.control();
   trans = view_.view().WorldToDevice();
-  view_.update();  // the raster erases its rubber band on the canvas after this answer
+  view_.update();   // the raster erases its rubber band on the canvas after this answer
+  anchor_.reset();  // and drops the pending point: the raster asks only to erase it for good
 }
 
 // A cancelled session restores the old placement without a change event, so the view repaints.

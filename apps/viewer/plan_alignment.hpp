@@ -32,10 +32,18 @@ class PlanAlignment {
   bool active() const { return raster_ != nullptr; }
   // Runs at the end of each session, saved or not, before its end is reported.
   void OnEnded(std::function<void()> handler) { on_ended_ = std::move(handler); }
+  // The directory whose "Raster.ini" the next sessions save to (the viewer switched directories).
+  void RasterDirectory(std::string raster_dir) { raster_dir_ = std::move(raster_dir); }
   // The dialog's window; after the session it stays, hidden, until the next one starts.
   qt::TransDialogWindow* window() const { return window_.get(); }
 
-  // True when the press went to the raster: a session is running.
+  // Whether a click in the view picks a point for the dialog; not while the relative shift is typed.
+  bool PicksPoints() const;
+  // The first point of a pending rubber band, if any.
+  const std::optional<Point>& pending() const { return anchor_; }
+
+  // True when the press went to the raster: a session is running. A click that picks nothing, and
+  // the length that a second click measured, are said through `report`.
   bool MousePressed(Point world);
   void MouseMoved(Point world);
   // The view was repainted for a pan, a zoom or Show/hide: the pending rubber band went with the
@@ -47,7 +55,8 @@ class PlanAlignment {
   void Detach();
   void Changed();
   void Ended(bool saved);
-  void AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans) const;
+  void AnswerControl(platform::ObjectRef& control, std::shared_ptr<mensura::MensTrans>& trans);
+  void ReportMeasured(Point from, Point to);
   void Move(Point world, const platform::ObjectRef& control,
             const std::shared_ptr<mensura::MensTrans>& trans);
   bool BandPending();

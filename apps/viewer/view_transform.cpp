@@ -14,11 +14,15 @@ int32_t WholeUnits(double world) {
 }  // namespace
 
 void ViewTransform::Fit(Size floor, Size device, double margin) {
+  FitBox({0, 0}, {floor.width, floor.height}, device, margin);
+}
+
+void ViewTransform::FitBox(Point a, Point b, Size device, double margin) {
   const double room_x = std::max(device.width - 2 * margin, 1.0);
   const double room_y = std::max(device.height - 2 * margin, 1.0);
-  scale_ = std::clamp(std::min(room_x / std::max(floor.width, 1.0), room_y / std::max(floor.height, 1.0)),
-                      kMinScale, kMaxScale);
-  origin_ = {floor.width / 2 - device.width / 2 / scale_, floor.height / 2 - device.height / 2 / scale_};
+  const Size box{std::max(std::abs(b.x - a.x), 1.0), std::max(std::abs(b.y - a.y), 1.0)};
+  scale_ = std::clamp(std::min(room_x / box.width, room_y / box.height), kMinScale, kMaxScale);
+  origin_ = {(a.x + b.x) / 2 - device.width / 2 / scale_, (a.y + b.y) / 2 - device.height / 2 / scale_};
 }
 
 void ViewTransform::ZoomAbout(double scale, Point device_point) {
@@ -43,6 +47,11 @@ std::shared_ptr<mensura::MensTrans> ViewTransform::WorldToDevice() const {
 Point ViewTransform::ToWorld(Point device_point) const {
   const auto trans = WorldToDevice();
   return {device_point.x / scale_ + trans->Dx(), device_point.y / scale_ + trans->Dy()};
+}
+
+Point ViewTransform::ToDevice(Point world) const {
+  const auto trans = WorldToDevice();
+  return {(world.x - trans->Dx()) * scale_, (world.y - trans->Dy()) * scale_};
 }
 
 std::shared_ptr<mensura::MensRect> ViewTransform::VisibleWorld(Size device) const {

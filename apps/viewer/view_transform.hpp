@@ -7,6 +7,8 @@
 // MensTrans, so it agrees with what is drawn.
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "tessera/frame/companions/mensura/mens_rect.hpp"
@@ -22,7 +24,13 @@ struct Size {
 struct Point {
   double x = 0;
   double y = 0;
+  bool operator==(const Point&) const = default;
 };
+
+// The whole world unit that a click at `world` picks, as the library takes mouse positions.
+inline int32_t Logical(double world) {
+  return static_cast<int32_t>(std::lround(world));
+}
 
 class ViewTransform {
  public:
@@ -33,10 +41,14 @@ class ViewTransform {
 
   double scale() const { return scale_; }
   Point origin() const { return origin_; }
+  bool operator==(const ViewTransform&) const = default;
 
   // The whole floor (world (0, 0) to `floor`) centred in `device` with a margin of `margin`
   // device pixels around it.
   void Fit(Size floor, Size device, double margin = 10);
+  // The world box between the corners `a` and `b` (either way round) centred in `device` as
+  // large as it fits.
+  void FitBox(Point a, Point b, Size device, double margin = 0);
   // Sets the scale and keeps the world point under `device_point` where it is.
   void ZoomAbout(double scale, Point device_point);
   // Moves the view's content by a device displacement (a drag to the right shows what lay left).
@@ -44,6 +56,7 @@ class ViewTransform {
 
   std::shared_ptr<mensura::MensTrans> WorldToDevice() const;
   Point ToWorld(Point device_point) const;
+  Point ToDevice(Point world) const;
   // The world rectangle that a device of `device` pixels shows.
   std::shared_ptr<mensura::MensRect> VisibleWorld(Size device) const;
 

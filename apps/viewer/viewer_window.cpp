@@ -77,8 +77,9 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor), 
   layout->addWidget(floor_list_);
   layout->addWidget(view_, 1);
   setCentralWidget(central);
-  BuildMenus();
-  BuildStatusBar();
+  alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
+                                               [this](const QString& message) { Report(message); });
+  alignment_->OnEnded([this] { history_.Commit(); });
   two_points_ = std::make_unique<TwoPointAlignment>(
       *view_, this, [this](const QString& message) { Report(message); },
       [this](bool applied) {
@@ -87,6 +88,9 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor), 
         Report(saved ? tr("Alignment by two points saved")
                      : tr("Alignment by two points not saved: %1").arg(Text(WhyNotWritable(raster_dir_))));
       });
+  tools_ = std::make_unique<ViewTools>(*view_, *alignment_, *statusBar());
+  BuildMenus();
+  BuildStatusBar();
   new PlanDrop(
       *view_, [this] { return load_->isEnabled(); },
       [this](const QString& file) { LoadPlanFile(platform::ToLibraryPath(file.toStdString())); });
@@ -99,6 +103,7 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor), 
         static_cast<int>(std::find(floors_.begin(), floors_.end(), *current_) - floors_.begin()));
   });
   view_->OnViewChanged([this] {
+    tools_->Repainted();
     ShowPlacement();
     UpdateCommands();
   });
@@ -106,14 +111,18 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor), 
   view_->OnCursorMoved([this](Point world) {
     ShowCursor(world);
     alignment_->MouseMoved(world);
+    tools_->Moved(world);
   });
-  view_->OnLeftPress(
-      [this](Point world) { return alignment_->MousePressed(world) || two_points_->MousePressed(world); });
+  // A tool the user chose takes the press before an alignment does.
+  view_->OnLeftPress([this](Point world) {
+    return tools_->Pressed(world) || alignment_->MousePressed(world) || two_points_->MousePressed(world);
+  });
+  view_->OnLeftRelease([this](Point world) { tools_->Released(world); });
   OpenDirectory(std::move(raster_dir));
 }
 
 void ViewerWindow::OpenDirectory(std::string raster_dir) {
-  if (alignment_) alignment_->Cancel();
+  alignment_->Cancel();
   two_points_->Cancel();
   raster_dir_ = std::move(raster_dir);
   history_ = PlacementHistory(raster_dir_);
@@ -132,9 +141,7 @@ void ViewerWindow::OpenDirectory(std::string raster_dir) {
     floor_list_->clear();
     for (const FloorEntry& entry : floors_) floor_list_->addItem(Text(entry.Label()));
   }
-  alignment_ = std::make_unique<PlanAlignment>(*view_, raster_dir_,
-                                               [this](const QString& message) { Report(message); });
-  alignment_->OnEnded([this] { history_.Commit(); });
+  alignment_->RasterDirectory(raster_dir_);
   if (current_) {
     current_.reset();
     view_->ShowFloor(nullptr, {}, 1);
@@ -202,16 +209,19 @@ void ViewerWindow::BuildMenus() {
                   [this] { view_->FitFloor(); });
   zoom->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->ZoomToPlan(1); });
   QAction* in = zoom->addAction(ViewerWindow::tr("Zoom &in"), this, [this] { view_->ZoomSteps(1); });
-  in->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+  in->setShortcuts(
+      {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::Key_PageUp)});
   QAction* out = zoom->addAction(ViewerWindow::tr("Zoom &out"), this, [this] { view_->ZoomSteps(-1); });
-  out->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  out->setShortcuts(
+      {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(Qt::Key_PageDown)});
+  tools_->AddTo(*zoom);
 }
 
 void ViewerWindow::BuildStatusBar() {
   cursor_ = new QLabel(this);
   zoom_ = new QLabel(this);
   placement_ = new QLabel(this);
-  statusBar()->addWidget(cursor_, 1);
+  statusBar()->addPermanentWidget(cursor_);  // the pointer's position stays beside any message
   statusBar()->addPermanentWidget(zoom_);
   statusBar()->addPermanentWidget(placement_);
 }
@@ -228,6 +238,7 @@ void ViewerWindow::UpdateCommands() {
   print_->setEnabled(open);
   undo_->setEnabled(open && !aligning && history_.CanUndo(*current_));
   redo_->setEnabled(open && !aligning && history_.CanRedo(*current_));
+  tools_->Update();
 }
 
 // A floor that "Raster.ini" does not hold yet joins the list, so that the list's current row is
@@ -235,6 +246,7 @@ void ViewerWindow::UpdateCommands() {
 void ViewerWindow::OpenFloor(const FloorEntry& entry) {
   alignment_->Cancel();  // a plan is aligned only while its floor is shown
   two_points_->Cancel();
+  tools_->Stop();
   current_ = entry;
   if (std::find(floors_.begin(), floors_.end(), entry) == floors_.end()) {
     floors_.push_back(entry);
@@ -317,6 +329,7 @@ void ViewerWindow::Align() {
   if (two_points_->active()) return;
   if (current_) history_.Begin(*current_);
   alignment_->Start();
+  if (alignment_->active()) statusBar()->clearMessage();  // for the hint of what a click does
   UpdateCommands();
 }
 
@@ -412,7 +425,7 @@ void ViewerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ViewerWindow::ShowCursor(Point world) {
-  cursor_->setText(QString("x %1  y %2").arg(std::lround(world.x)).arg(std::lround(world.y)));
+  cursor_->setText(tools_->PointerText(world));
 }
 
 }  // namespace tessera::viewer

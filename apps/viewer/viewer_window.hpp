@@ -20,6 +20,7 @@
 #include "plan_alignment.hpp"
 #include "print_floor.hpp"
 #include "two_point_alignment.hpp"
+#include "view_tools.hpp"
 
 namespace tessera::viewer {
 
@@ -97,6 +98,8 @@ class ViewerWindow : public QMainWindow {
   QLabel* zoom_ = nullptr;
   QLabel* placement_ = nullptr;
   PlacementHistory history_;  // before the sessions, whose ends it records while they go
+  // The tools follow an alignment to its end, also when the window goes.
+  std::unique_ptr<ViewTools> tools_;
   std::unique_ptr<PlanAlignment> alignment_;
   std::unique_ptr<TwoPointAlignment> two_points_;
   std::unique_ptr<QPrinter> printer_;  // made on the first print, keeping its page setup

@@ -42,6 +42,7 @@
 #include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/raster/raster_events.hpp"
 #include "tessera/raster/raster_settings.hpp"
+#include "tessera/raster/typed_units.hpp"
 #include "tessera/text/cfont.hpp"
 #include "tessera/text/ctextattribut.hpp"
 #include "tessera/text/ctextfile.hpp"

@@ -4,6 +4,9 @@
 
 #include <QKeyEvent>
 #include <QWheelEvent>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "floor_list.hpp"
 #include "plan_directory.hpp"
@@ -60,6 +63,51 @@ TEST_F(FloorViewTest, WheelZoomsAboutTheCursorAndArrowsPan) {
   QApplication::sendEvent(&view_, &left);
   EXPECT_NEAR(view_.view().origin().x, origin.x - 40 / view_.view().scale(), 1e-6);
   EXPECT_EQ(view_.view().origin().y, origin.y);
+}
+
+TEST_F(FloorViewTest, GridGoesAndThePlanFadesTowardsTheBackground) {
+  const auto grid_pixels = [&] {
+    const auto& pixels = view_.control()->pixels();
+    return std::count(pixels.begin(), pixels.end(), 0x80C0FFu);  // the grid's light blue
+  };
+  EXPECT_GT(grid_pixels(), 0);
+  view_.Layers({.grid = false, .plan_opacity = 0.5});
+  EXPECT_EQ(grid_pixels(), 0);
+  EXPECT_EQ(Shown(5500, 4500), 0xFF8080u);  // red half way to white
+  EXPECT_EQ(Shown(15500, 4500), 0x8080FFu);
+}
+
+// Every change of the view by the user is taken back by ZoomPrevious, newest first.
+TEST_F(FloorViewTest, ZoomPreviousWalksBackThroughTheViewsLeft) {
+  std::vector<ViewTransform> left;
+  const std::vector<std::function<void()>> changes = {
+      [&] { view_.ZoomSteps(2); },
+      [&] {
+        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(&view_, &right);
+      },
+      [&] { view_.ZoomToPlan(1); },
+      [&] { view_.FitFloor(); },
+  };
+  for (const auto& change : changes) {
+    left.push_back(view_.view());
+    change();
+  }
+  for (auto view = left.rbegin(); view != left.rend(); ++view) {
+    ASSERT_TRUE(view_.ZoomPrevious());
+    EXPECT_EQ(view_.view(), *view);
+  }
+  EXPECT_FALSE(view_.ZoomPrevious());
+
+  ViewHistory history;  // bounded, and a view kept once
+  for (int i = 0; i < 2 * static_cast<int>(ViewHistory::kDepth); ++i) {
+    ViewTransform view;
+    view.Pan(i / 2, 0);
+    history.Push(view);
+  }
+  std::size_t kept = 0;
+  for (auto view = history.Pop(); view; view = history.Pop()) ++kept;
+  EXPECT_EQ(kept, ViewHistory::kDepth);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@ second click leave the view as a fresh repaint draws it. A saved alignment is un
 "Raster.ini" and the view following; a plan is aligned by two points with typed floor points; a
 floor switch while aligning asks first. A plan file dragged from another program
 (TESSERA_DRAG_SOURCE, a small Qt drag source) and dropped onto the view becomes the floor's plan;
-under a German locale the window and its menus speak German.
+under a German locale the window and its menus speak German. The measure tool measures what the
+plan's scale says; a box zoomed to is left again by zoom previous.
 
 usage: gui_session_test.py TESSERA_VIEW MAKE_EXAMPLE
 Exits 77 (skipped) when Xvfb, openbox, xdotool, xwd or xwininfo is missing or no X server starts.
@@ -494,6 +495,61 @@ def check_german(binary, raster_dir):
         viewer.quit()
 
 
+def status_lines(viewer):
+    """The status-bar messages the viewer logged so far (it logs them to stderr when asked to)."""
+    stderr = viewer.process.stderr.fileno()
+    os.set_blocking(stderr, False)
+    try:
+        viewer.log = getattr(viewer, "log", "") + os.read(stderr, 1 << 16).decode(errors="replace")
+    except BlockingIOError:
+        pass
+    return [line.split(": ", 1)[1] for line in viewer.log.splitlines() if line.startswith("tessera.view.status: ")]
+
+
+def check_measure_and_zoom_box(binary, raster_dir):
+    """Two clicks of the measure tool at 1:1 are 200 screen pixels apart, so 200 plan pixels; a box
+    zoomed to is left again by zoom previous to the very same picture."""
+    factor = float(placement(read_ini(os.path.join(raster_dir, "Raster.ini")))["Faktor"].replace(",", "."))
+    os.environ["QT_LOGGING_RULES"] = "tessera.view.status.info=true"
+    viewer = Viewer(binary, raster_dir)
+    del os.environ["QT_LOGGING_RULES"]
+    try:
+        viewer.key("ctrl+1")
+        viewer.key("ctrl+m")
+        x, y = (int(v) for v in viewer.view_point(0.4, 0.5))
+        for point in ((x, y), (x + 200, y)):
+            xdo("mousemove", str(point[0]), str(point[1]))
+            settle(0.1)
+            xdo("click", "1")
+            settle()
+        shown = wait_for("the measured distance", lambda: [line for line in status_lines(viewer)
+                                                            if line.startswith("Distance ")])
+        number = shown[-1].split()[1].replace(",", ".")
+        if abs(float(number) * 1000 - 200 * factor) > 0.5:
+            raise Failure(f"measured '{shown[-1]}', not {200 * factor / 1000} m")
+        print(f"ok: measured {shown[-1]}")
+
+        before = view_pixels(viewer.main)
+        viewer.key("ctrl+b")
+        xdo("mousemove", *viewer.view_point(0.45, 0.4))
+        xdo("mousedown", "1")
+        for fraction in (0.5, 0.6):
+            xdo("mousemove", *viewer.view_point(fraction, fraction))
+            settle(0.1)
+        xdo("mouseup", "1")
+        settle(0.5)
+        if view_pixels(viewer.main) == before:
+            raise Failure("zoom to window left the view as it was")
+        viewer.key("ctrl+BackSpace")
+        settle(0.5)
+        if view_pixels(viewer.main) != before:
+            raise Failure("zoom previous did not go back to the view before the box")
+        viewer.check_alive("zoom to window")
+        print("ok: zoom to window and back")
+    finally:
+        viewer.quit()
+
+
 def main():
     if len(sys.argv) != 3:
         print(__doc__.strip().splitlines()[-2], file=sys.stderr)
@@ -523,6 +579,7 @@ def main():
             check_switch_asks(binary, raster_dir)
             check_dropped_plan(binary, raster_dir)
             check_german(binary, raster_dir)
+            check_measure_and_zoom_box(binary, raster_dir)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabBar>
 #include <string>
@@ -64,6 +66,11 @@ class PlanAlignmentTest : public ::testing::Test {
     return changed;
   }
   QString Status() { return window_.statusBar()->currentMessage(); }
+  QString Position() {
+    for (const QLabel* label : window_.statusBar()->findChildren<QLabel*>())
+      if (label->text().startsWith("X ")) return label->text();
+    return {};
+  }
 
   testing::PlanDirectory dir_;
   ViewerWindow window_{dir_.path(), {20000, 10000}};
@@ -96,6 +103,52 @@ TEST_F(PlanAlignmentTest, PickedPointMovedToATypedTargetIsSavedOnOk) {
   EXPECT_EQ(Stored("Faktor"), "100");
   EXPECT_EQ(Status(), "Alignment saved");
   EXPECT_FALSE(window_.alignment().active());
+}
+
+// The status bar's position of the pointer, typed into the dialog as the target of a picked point,
+// moves that point to where the pointer was: same units, same Y axis, same decimal separator.
+TEST_F(PlanAlignmentTest, PointerPositionTypedAsTargetMovesThePickThere) {
+  ShowShiftPage();
+  Control<QAbstractButton>(Dialog().dialog().cbMoveMode).click();
+  const Point picked = window_.view().view().ToWorld({200, 150});
+  const Point target = window_.view().view().ToWorld({260, 230});
+  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, {260, 230});
+  const QRegularExpressionMatch shown =
+      QRegularExpression("^X (\\S+)  Y (\\S+) m    Distance ").match(Position());
+  ASSERT_TRUE(shown.hasMatch()) << Position().toStdString();
+  TypeText(Control<QLineEdit>(Dialog().dialog().edDx), shown.captured(1));
+  TypeText(Control<QLineEdit>(Dialog().dialog().edDy), shown.captured(2));
+  Control<QAbstractButton>(Dialog().dialog().pbShift).click();
+  Control<QAbstractButton>(Dialog().dialog().pbOk).click();
+  const auto shift = [](double units) { return std::to_string(-mensura::RoundToLong(units / 100)); };
+  EXPECT_EQ(Stored("DX"), shift(std::lround(target.x) - std::lround(picked.x)));
+  EXPECT_EQ(Stored("DY"), shift(std::lround(target.y) - std::lround(picked.y)));
+}
+
+// Clicks on the shift page in relative mode pick nothing, and the cursor says so beforehand; two
+// clicks on the scale page show the length they measured on the plan as it lies.
+TEST_F(PlanAlignmentTest, PickingShowsWhatAClickDoes) {
+  EXPECT_EQ(window_.view().cursor().shape(), Qt::CrossCursor);
+  const Point from = window_.view().view().ToWorld({200, 150}),
+              to = window_.view().view().ToWorld({290, 150});
+  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonPress, {290, 150}, Qt::LeftButton);
+  const double pixels = Dialog().dialog().RasterLaenge();
+  EXPECT_NEAR(pixels, (std::lround(to.x) - std::lround(from.x)) / 100.0, 0.5);
+  const QRegularExpressionMatch measured =
+      QRegularExpression("^Measured on the plan: (\\d+)[.,](\\d{3}) m \\(([\\d.]+) plan pixels\\)")
+          .match(Status());
+  ASSERT_TRUE(measured.hasMatch()) << Status().toStdString();
+  EXPECT_EQ(measured.captured(3).toDouble(), std::round(pixels * 10) / 10);
+  // 100 world units a plan pixel, 1 000 a metre
+  EXPECT_NEAR((measured.captured(1) + "." + measured.captured(2)).toDouble(), pixels / 10, 0.05);
+
+  ShowShiftPage();
+  Mouse(QEvent::MouseMove, {210, 160});
+  EXPECT_NE(window_.view().cursor().shape(), Qt::CrossCursor);
+  Mouse(QEvent::MouseButtonPress, {210, 160}, Qt::LeftButton);
+  EXPECT_TRUE(Status().startsWith("Click ignored")) << Status().toStdString();
 }
 
 TEST_F(PlanAlignmentTest, ChangingThePageErasesAPendingRubberBandOnTheView) {

@@ -71,5 +71,24 @@ TEST(ViewTransformTest, ScaleAndOffsetsStayWithinReach) {
   EXPECT_EQ(view.WorldToDevice()->Dy(), -1000000000);
 }
 
+TEST(ViewTransformTest, FitBoxCentresTheBoxAsLargeAsItFits) {
+  struct Case {
+    Point a, b;
+    double scale;  // device pixels per world unit
+  };
+  for (const Case& c : {Case{{1000, 2000}, {3000, 3000}, 0.4}, Case{{3000, 3000}, {1000, 2000}, 0.4},
+                        Case{{0, 0}, {100, 800}, 0.75}, Case{{500, 500}, {500, 500}, 600}}) {
+    ViewTransform view;
+    view.FitBox(c.a, c.b, {800, 600});
+    EXPECT_DOUBLE_EQ(view.scale(), c.scale);
+    const Point centre = view.ToWorld({400, 300});
+    EXPECT_NEAR(centre.x, (c.a.x + c.b.x) / 2, 1);
+    EXPECT_NEAR(centre.y, (c.a.y + c.b.y) / 2, 1);
+    const Point corner = view.ToDevice(c.a);
+    EXPECT_GE(std::min(corner.x, 800 - corner.x), -1);
+    EXPECT_GE(std::min(corner.y, 600 - corner.y), -1);
+  }
+}
+
 }  // namespace
 }  // namespace tessera::viewer

@@ -1,8 +1,8 @@
 // Interactive editing of a raster's placement: the transformation dialog's events and the host's
 // mouse input, in the floor's logical coordinates.
 //
-// The dialog's Y axis runs opposite to the floor's: a dialog point y is the logical
-// m_lEtHeight - y * u, a dialog shift DY the logical -DY * u, with u = MensGlobal.UnitFactor.
+// The dialog's numbers are typed units, its Y axis runs opposite to the floor's (typed_units.hpp):
+// a dialog point y is the logical m_lEtHeight - y * u, a dialog shift DY the logical -DY * u.
 // Handlers that ask the host for its control yield to pending messages, where the host may call
 // back into this object (even Init): every step therefore checks the members it needs anew.
 #include "tessera/draw/reset_or_create.hpp"
@@ -14,16 +14,9 @@
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/raster_background.hpp"
+#include "tessera/raster/typed_units.hpp"
 
 namespace tessera {
-
-namespace {
-
-double UnitFactor() {
-  return frame::SharedMensGlobal().UnitFactor();
-}
-
-}  // namespace
 
 // While editing, a second call brings the open dialog forward and changes nothing else: Cancel
 // still restores the placement from before the first call, and the shift mode, the page and a
@@ -88,7 +81,7 @@ void RasterBackground::MouseDown(int16_t, int16_t, int32_t lLogX, int32_t lLogY,
     int32_t dy = platform::CheckedSub(m_Line->m_P0()->Y(), lLogY);
     m_Line.reset();
     if (Checked(m_TransDlg).ShiftInputActive()) {
-      m_TransDlg_OnShift(dx / UnitFactor(), dy / UnitFactor());
+      m_TransDlg_OnShift(LogicalToTyped(dx), LogicalToTyped(dy));
     } else {
       Checked(m_Trans).InverseDelta(dx, dy);
       m_TransDlg->RasterLaenge(frame::SharedMensGlobal().Length(dx, dy));
@@ -121,20 +114,16 @@ void RasterBackground::m_TransDlg_OnShift(double dX, double dY) {
   const bool point_pending = m_Line != nullptr;
   platform::ObjectRef pb;
   std::shared_ptr<mensura::MensTrans> trans;
-  frame::PassOver([&] { lDx = mensura::RoundToLong(dX * UnitFactor()); },
-                  [&] { lDy = mensura::RoundToLong(dY * UnitFactor()); });
+  frame::PassOver([&] { lDx = TypedToLogical(dX); }, [&] { lDy = TypedToLogical(dY); });
   if (point_pending) {
-    frame::PassOver([&] { events_.Raise(&RasterEvents::GetPbAndTrans, pb, trans); },
-                    [] { platform::DoEvents(); },
-                    [&] {
-                      if (pb && trans) Checked(m_Line).Draw(pb, trans);
-                    },
-                    [&] { lDx = platform::CheckedSub(lDx, Checked(Checked(m_Line).m_P0()).X()); },
-                    [&] {
-                      lDy = platform::CheckedSub(platform::CheckedSub(m_lEtHeight, lDy),
-                                                 Checked(Checked(m_Line).m_P0()).Y());
-                    },
-                    [&] { m_Line.reset(); });
+    frame::PassOver(
+        [&] { events_.Raise(&RasterEvents::GetPbAndTrans, pb, trans); }, [] { platform::DoEvents(); },
+        [&] {
+          if (pb && trans) Checked(m_Line).Draw(pb, trans);
+        },
+        [&] { lDx = platform::CheckedSub(lDx, Checked(Checked(m_Line).m_P0()).X()); },
+        [&] { lDy = platform::CheckedSub(FlipY(m_lEtHeight, lDy), Checked(Checked(m_Line).m_P0()).Y()); },
+        [&] { m_Line.reset(); });
   } else {
     frame::PassOver([&] { lDy = platform::CheckedSub(0, lDy); });
   }
