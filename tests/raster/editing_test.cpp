@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "frame/host_sink.hpp"
 #include "platform/picture/bmp_builder.hpp"
 #include "support/temp_dir.hpp"
+#include "tessera/bindings/class_bindings.hpp"
+#include "tessera/frame/component/com_ids.hpp"
+#include "tessera/frame/component/dispatch_object.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 #include "tessera/platform/ui/failing_ui.hpp"
@@ -153,6 +157,39 @@ TEST_F(EditingTest, APlacementThatCannotBeSavedEndsUnsavedAndStaysInEffect) {
   raster_->EditTrans();
   Dialog().pbCancel.Click();
   EXPECT_EQ(raster_->SaveFailure(), "");
+}
+
+// A host that advised its sink at the raster's connection point sees the same events.
+TEST_F(EditingTest, AHostSinkOnTheComponentRouteReceivesTheEvents) {
+  const ClassBinding& binding = *FindClassBinding("CRasterBgrd");
+  const frame::ClassFinder served_as_bound = [](const platform::Object& object) -> const frame::ServedClass* {
+    const ClassBinding* found = FindClassBinding(object.TypeName());
+    return found != nullptr ? &found->served : nullptr;
+  };
+  IDispatch* object = frame::NewDispatchObject(raster_, binding.served, served_as_bound);
+  IConnectionPointContainer* container = nullptr;
+  ASSERT_EQ(object->lpVtbl->QueryInterface(object, &IID_IConnectionPointContainer,
+                                           reinterpret_cast<void**>(&container)),
+            S_OK);
+  const IID events = frame::ToIid(*binding.info.events_id);
+  IConnectionPoint* point = nullptr;
+  ASSERT_EQ(container->lpVtbl->FindConnectionPoint(container, &events, &point), S_OK);
+  frame::testing::HostSink sink;
+  uint32_t cookie = 0;
+  ASSERT_EQ(point->lpVtbl->Advise(point, sink.unknown(), &cookie), S_OK);
+
+  raster_->EditTrans();
+  Dialog().SSTab1.ClickTab(1);
+  Type(Dialog().edDx, "1");
+  Dialog().pbShift.Click();
+  raster_->Init();
+  EXPECT_EQ(sink.ids, (std::vector<DISPID>{1, 2}));  // TransChanged, TransEnd(False)
+  EXPECT_EQ(sink.saved, VARIANT_FALSE);
+
+  point->lpVtbl->Unadvise(point, cookie);
+  point->lpVtbl->Release(point);
+  container->lpVtbl->Release(container);
+  object->lpVtbl->Release(object);
 }
 
 TEST_F(EditingTest, AnInitAtAYieldPointLeavesNothingBehind) {
