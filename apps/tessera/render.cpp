@@ -203,9 +203,9 @@ nlohmann::ordered_json Placement(const RasterBackground& raster) {
 
 // A surface counts against the budget of a picture load, at 4 bytes a pixel.
 bool WithinPictureBudget(const std::vector<double>& size) {
-  const double bytes = std::abs(size[0]) * std::abs(size[1]) * 4;
-  return bytes <= static_cast<double>(platform::DefaultPictureLimits().max_bytes) &&
-         std::abs(size[0]) <= INT32_MAX && std::abs(size[1]) <= INT32_MAX;
+  const double width = std::abs(size[0]), height = std::abs(size[1]);
+  return width <= INT32_MAX && height <= INT32_MAX &&
+         platform::CanvasFitsPictureBudget(static_cast<uint64_t>(width), static_cast<uint64_t>(height));
 }
 
 }  // namespace

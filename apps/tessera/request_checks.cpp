@@ -3,7 +3,6 @@
 #include <charconv>
 #include <string>
 
-#include "tessera/platform/picture/load_budget.hpp"
 #include "tessera/platform/picture/picture_loader.hpp"
 
 namespace tessera::cli {
@@ -45,11 +44,8 @@ int32_t ResourceId(std::string_view key) {
 void CheckCanvasSize(int32_t width, int32_t height) {
   const std::string size = std::to_string(width) + " x " + std::to_string(height);
   if (width < 1 || height < 1) RaiseBadRequest("A canvas of " + size + " has no pixels");
-  try {
-    platform::LoadBudget(platform::DefaultPictureLimits()).Take(uint64_t(width) * uint64_t(height) * 4);
-  } catch (const platform::RuntimeError&) {
+  if (!platform::CanvasFitsPictureBudget(uint64_t(width), uint64_t(height)))
     RaiseBadRequest("A canvas of " + size + " is past the picture budget");
-  }
 }
 
 }  // namespace tessera::cli

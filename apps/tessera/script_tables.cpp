@@ -6,6 +6,7 @@
 #include "tessera/bindings/class_bindings.hpp"
 #include "tessera/bindings/companion_dispatch.hpp"
 #include "tessera/bindings/dispatch_rows.hpp"
+#include "tessera/platform/runtime/collection.hpp"
 #include "tessera/platform/surface/canvas.hpp"
 #include "tessera/raster/dialogs/frm_trans.hpp"
 
@@ -81,8 +82,19 @@ const frame::DispatchTable& frmTransDispatch() {
   return table;
 }
 
+const frame::DispatchTable& CollectionDispatch() {
+  using platform::Collection;
+  static const frame::DispatchTable table(
+      "Collection", {"Item", "Add", "Count", "Remove"},
+      {Method<&Collection::ItemAt>("Item", {"Index"}),
+       Method<&Collection::AddItem>("Add", {"Item", frame::Optional("Key")}),
+       PropertyGet<&Collection::Count>("Count"), Method<&Collection::RemoveAt>("Remove", {"Index"})});
+  return table;
+}
+
 const frame::DispatchTable* TableOf(const platform::Object& object) {
   if (dynamic_cast<const platform::Canvas*>(&object) != nullptr) return &CanvasDispatch();
+  if (dynamic_cast<const platform::Collection*>(&object) != nullptr) return &CollectionDispatch();
   if (const ClassBinding* binding = FindClassBinding(object.TypeName())) return &binding->served.table();
   for (const frame::DispatchTable* table :
        {&MensTransDispatch(), &MensRectDispatch(), &MensPointDispatch(), &frmTransDispatch()}) {

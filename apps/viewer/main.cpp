@@ -22,7 +22,7 @@
 #include <optional>
 #include <string>
 
-#include "tessera/platform/picture/load_budget.hpp"
+#include "tessera/platform/picture/picture_loader.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/printer.hpp"
 #include "tessera/platform/ui/ui.hpp"
@@ -74,18 +74,15 @@ int32_t Extent(std::string_view name, std::string_view text) {
   return value;
 }
 
-// The window's canvas holds 4 bytes a pixel, and counts against the budget of a picture load.
-constexpr uint64_t kWindowBudget = tessera::platform::PictureLimits{}.max_bytes;
-
+// The window's canvas holds 4 bytes a pixel, under the budget of the process's pictures.
 QSize WindowSize(std::string_view text) {
   const std::size_t x = text.find('x');
   if (x == std::string_view::npos) throw UsageError{"--size: '" + std::string(text) + "' is not WxH"};
   const QSize size(Extent("--size", text.substr(0, x)), Extent("--size", text.substr(x + 1)));
-  const uint64_t bytes =
-      uint64_t{4} * static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height());
-  if (bytes > kWindowBudget || size.width() > QWIDGETSIZE_MAX || size.height() > QWIDGETSIZE_MAX)
+  if (!tessera::platform::CanvasFitsPictureBudget(size.width(), size.height()) ||
+      size.width() > QWIDGETSIZE_MAX || size.height() > QWIDGETSIZE_MAX)
     throw UsageError{"--size: " + std::string(text) + " pixels are more than a window's picture may take (" +
-                     std::to_string(kWindowBudget >> 20) + " MB)"};
+                     std::to_string(tessera::platform::DefaultPictureLimits().max_bytes >> 20) + " MB)"};
   return size;
 }
 

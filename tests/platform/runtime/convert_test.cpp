@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "error_number.hpp"
@@ -52,6 +54,19 @@ TEST(ConvertEnglish, NumbersBooleansAndWordsInTheEnglishForms) {
   EXPECT_EQ(CLng("1,000,000"), 1000000);
   EXPECT_TRUE(CBool("TRUE"));
   EXPECT_EQ(ErrorNumberOf([] { CBool("Wahr"); }), err::kTypeMismatch);
+}
+
+// Digits past those that decide a double's rounding are cut; what they add must still round.
+TEST(ConvertEnglish, LongDigitStringsRoundAsTheirValue) {
+  const ScopedUserLocale locale("en-US");
+  const std::string halfway_above_one = "1.00000000000000011102230246251565404236316680908203125";
+  const std::string zeros(1000, '0');
+  EXPECT_EQ(CDbl(halfway_above_one), 1.0);
+  EXPECT_EQ(CDbl(halfway_above_one + zeros + "1"), std::nextafter(1.0, 2.0));
+  EXPECT_EQ(CDbl("1" + zeros + "E-1000"), 1.0);
+  EXPECT_EQ(CDbl(zeros + "5"), 5.0);
+  EXPECT_EQ(CDbl("0." + zeros + "1"), 0.0);
+  EXPECT_EQ(ErrorNumberOf([&] { CDbl(std::string(1000, '1')); }), err::kOverflow);
 }
 
 TEST_F(ConvertGerman, TextsThatAreNotNumbers) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.hpp"
+#include "tessera/platform/runtime/error.hpp"
+#include "tessera/platform/runtime/file_system.hpp"
 #include "tessera/platform/surface/png_writer.hpp"
 
 namespace tessera::platform {
@@ -52,6 +54,20 @@ TEST(PngTest, AFileIsReplacedWholeOrNotAtAll) {
   EXPECT_EQ(bytes, EncodePng(canvas));
   EXPECT_EQ(bytes.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
   EXPECT_THROW(WritePng(canvas, dir.File("missing/out.png")), RuntimeError);
+  // A writer that gives up halfway, by its answer or by an error, leaves the last file whole.
+  EXPECT_THROW(WriteFileReplacing(file,
+                                  [](std::ostream& out) {
+                                    out << "half";
+                                    return false;
+                                  }),
+               RuntimeError);
+  EXPECT_THROW(WriteFileReplacing(file,
+                                  [](std::ostream& out) -> bool {
+                                    out << "half";
+                                    Raise(err::kOutOfMemory);
+                                  }),
+               RuntimeError);
+  EXPECT_EQ(ReadBytes(file), bytes);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }
 

@@ -39,7 +39,8 @@ TEST(TextFieldTest, TypingGoesThroughTheFilterAtTheCaret) {
 }
 
 // A selection is replaced by a passed character and deleted by backspace or Delete; a refused
-// character leaves it; Delete, which types no character, still runs Change.
+// character leaves it; Delete, which types no character, still runs Change. Positions count
+// characters, a malformed byte as one.
 TEST(TextFieldTest, SelectionsAreReplacedOrDeletedAsChanges) {
   struct Case {
     const char* text;
@@ -53,7 +54,16 @@ TEST(TextFieldTest, SelectionsAreReplacedOrDeletedAsChanges) {
                                                    {"-12,5", 0, 9, kKeyBack, "", 0, 0},
                                                    {"-12,5", 3, 2, 0, "-12", 3, 0},
                                                    {"-12,5", 0, 0, 0, "12,5", 0, 0},
-                                                   {"-12,5", 5, 0, 0, "-12,5", 5, 0}}) {
+                                                   {"-12,5", 5, 0, 0, "-12,5", 5, 0},
+                                                   {"-12,5", 1, 1, '1', "-12,5", 2, 0},
+                                                   {"ä€😀x", 3, 0, kKeyBack, "ä€x", 2, 0},
+                                                   {"ä€😀x", 1, 1, 0, "ä😀x", 1, 0},
+                                                   {"a\xE2\x82"
+                                                    "b",
+                                                    3, 0, kKeyBack,
+                                                    "a\xE2"
+                                                    "b",
+                                                    2, 0}}) {
     TextField field("ed", {});
     field.Text(c.text);
     field.KeyPress = [](int32_t& key) {

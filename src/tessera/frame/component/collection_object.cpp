@@ -75,40 +75,22 @@ HRESULT GetIDsOfNames(IDispatch*, const IID*, OLECHAR** names, uint32_t count, L
   return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
-// A string picks an item by its key, anything else by its index.
-const Variant& ItemAt(const Collection& collection, const Variant& where) {
-  if (where.kind() == platform::VarType::kString) return collection.Item(where.AsString());
-  return collection.Item(platform::CLng(where));
-}
-
-void RemoveAt(Collection& collection, const Variant& where) {
-  if (where.kind() == platform::VarType::kString) return collection.Remove(where.AsString());
-  collection.Remove(platform::CLng(where));
-}
-
-std::optional<std::string> KeyOf(const std::vector<Variant>& args) {
-  if (args.size() < 2 || args[1].IsMissing()) return std::nullopt;
-  return platform::CStr(args[1]);
-}
-
 // Runs member `id` with the arguments in call order, its answer going to `result`.
 void Call(CollectionObject& self, DISPID id, const std::vector<Variant>& args, VARIANT* result) {
   Collection& collection = *self.collection;
   VARIANT answer{};
   switch (id) {
     case DISPID_VALUE:
-      ToComVariant(ItemAt(collection, args[0]), answer, self.finder);
+      ToComVariant(collection.ItemAt(args[0]), answer, self.finder);
       break;
-    case kCollectionAddId: {
-      const std::optional<std::string> key = KeyOf(args);
-      collection.Add(args[0], key ? std::optional<std::string_view>(*key) : std::nullopt);
+    case kCollectionAddId:
+      collection.AddItem(args[0], args.size() < 2 ? Variant::Missing() : args[1]);
       break;
-    }
     case kCollectionCountId:
       ToComVariant(Variant(collection.Count()), answer, self.finder);
       break;
     case kCollectionRemoveId:
-      RemoveAt(collection, args[0]);
+      collection.RemoveAt(args[0]);
       break;
     case DISPID_NEWENUM:
       answer.vt = VT_UNKNOWN;

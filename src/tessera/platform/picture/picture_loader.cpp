@@ -21,6 +21,11 @@ PictureLimits& DefaultPictureLimits() noexcept {
   return limits;
 }
 
+bool CanvasFitsPictureBudget(uint64_t width, uint64_t height) noexcept {
+  const uint64_t pixels = DefaultPictureLimits().max_bytes / 4;
+  return width <= pixels && height <= pixels && (width == 0 || height <= pixels / width);
+}
+
 std::shared_ptr<LoadedPicture> LoadPicture(std::string_view path) {
   return LoadedPicture::Load(path);
 }

@@ -15,6 +15,10 @@ namespace tessera::platform {
 // raise `max_bytes` at any time, best at start.
 TESSERA_API PictureLimits& DefaultPictureLimits() noexcept;
 
+// Whether a canvas of `width` x `height` pixels, 4 bytes each, fits that budget: what a command,
+// a batch canvas or a window may be before anything draws into it.
+TESSERA_API bool CanvasFitsPictureBudget(uint64_t width, uint64_t height) noexcept;
+
 enum class PictureKind : uint8_t { kBmp, kJpeg };
 
 // The kind of picture `source` holds by its first bytes: 481 when it is neither.

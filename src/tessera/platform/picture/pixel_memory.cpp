@@ -18,9 +18,8 @@ namespace tessera::platform {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-// Below this a picture faults in quickly enough, and a mapping of its own would cost more than
-// it saves.
-constexpr std::size_t kOwnMappingFrom = 4 * kHugePage;
+// Below this a picture holds no whole huge page.
+constexpr std::size_t kOwnMappingFrom = kHugePage;
 
 std::size_t PageSize() {
   static const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
@@ -58,15 +57,23 @@ uint8_t* MapAligned(std::size_t length) {
   if (aligned > start) ::munmap(mapping, aligned - start);
   if (start + padded > aligned + length)
     ::munmap(reinterpret_cast<void*>(aligned + length), start + padded - aligned - length);
-  // Only where the kernel has the huge pages free: when it must first compact memory to make
-  // them, it does so at fault time, and a load then takes up to twice as long as with ordinary
-  // pages. Where huge pages are off, the hint changes nothing.
-  if (FreeHugePages() >= length / kHugePage + 1)
-    ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+  AdviseHugePages(reinterpret_cast<void*>(aligned), length);
   return reinterpret_cast<uint8_t*>(aligned);
 }
 
 }  // namespace
+
+void AdviseHugePages(void* bytes, std::size_t length) {
+  const auto start = reinterpret_cast<uintptr_t>(bytes);
+  const uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+  const uintptr_t end = (start + length) & ~(kHugePage - 1);
+  if (end <= first) return;
+  // Only where the kernel has the huge pages free: when it must first compact memory to make
+  // them, it does so at fault time, and a load then takes up to twice as long as with ordinary
+  // pages. Where huge pages are off, the hint changes nothing.
+  if (FreeHugePages() >= (end - first) / kHugePage + 1)
+    ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
 
 PixelMemory::PixelMemory(std::size_t count, std::size_t size) {
   // At most half the address space, so that any offset into the pixels fits a signed row step.

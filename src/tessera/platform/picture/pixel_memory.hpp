@@ -1,10 +1,11 @@
 // Zeroed memory for a picture's pixels.
 //
-// A large picture gets a mapping of its own, aligned to huge pages and asked for in them while the
-// kernel has enough of them free: a fresh 14 000 x 10 000 scan then faults in 2 MB at a time
-// instead of 4 KB, which roughly halves the time of loading it, and drawing it misses the TLB
-// less. When free huge pages are short, ordinary pages serve, so that no load waits for the
-// kernel to compact memory. Smaller pictures come from calloc.
+// A picture of a huge page or more gets a mapping of its own, aligned to huge pages and asked for
+// in them while the kernel has enough of them free: a fresh 14 000 x 10 000 scan then faults in
+// 2 MB at a time instead of 4 KB, which roughly halves the time of loading it, and drawing it
+// misses the TLB less; its 1/8 copy (6.6 MB) takes about 150 faults instead of 1 600. When free
+// huge pages are short, ordinary pages serve, so that no load waits for the kernel to compact
+// memory. Smaller pictures come from calloc.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,10 @@
 #include "tessera/export.hpp"
 
 namespace tessera::platform {
+
+// Asks for the whole huge pages inside `length` bytes from `bytes`, not yet touched, to be
+// faulted in as huge pages, while the kernel has them free: for other large surfaces of pixels.
+void AdviseHugePages(void* bytes, std::size_t length);
 
 class TESSERA_API PixelMemory {
  public:

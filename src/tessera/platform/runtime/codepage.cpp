@@ -59,6 +59,17 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) noexcept {
   return value;
 }
 
+// A lead byte is never a continuation byte, so no code point read from the start can run across
+// it: a sequence that decodes whole from a lead byte and ends at `end` is the code point there.
+std::size_t PreviousCodePointStart(std::string_view text, std::size_t end) noexcept {
+  for (std::size_t length = 2; length <= 4 && length <= end; ++length) {
+    std::size_t pos = end - length;
+    NextCodePoint(text, pos);
+    if (pos == end) return end - length;
+  }
+  return end - 1;
+}
+
 void AppendUtf8(std::string& out, char32_t code_point) {
   if (code_point > 0x10FFFF || (code_point >= 0xD800 && code_point <= 0xDFFF)) {
     code_point = kReplacementCharacter;

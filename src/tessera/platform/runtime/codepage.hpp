@@ -17,6 +17,11 @@ inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 // Precondition: pos < text.size().
 char32_t NextCodePoint(std::string_view text, std::size_t& pos) noexcept;
 
+// The byte where the code point ending at byte `end` starts, as NextCodePoint reads the text from
+// its start; found without reading from the start. Precondition: 0 < end <= text.size(), and `end`
+// is where a code point ends.
+std::size_t PreviousCodePointStart(std::string_view text, std::size_t end) noexcept;
+
 // Appends the UTF-8 form of `code_point` (U+FFFD for a surrogate or a value past U+10FFFF).
 void AppendUtf8(std::string& out, char32_t code_point);
 

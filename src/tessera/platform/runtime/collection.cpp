@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "tessera/platform/runtime/convert.hpp"
 #include "tessera/platform/runtime/text_case.hpp"
 
 namespace tessera::platform {
@@ -67,6 +68,21 @@ void Collection::Erase(std::size_t position) {
   const auto entry = entries_.begin() + static_cast<std::ptrdiff_t>(position);
   if ((*entry)->folded_key) by_key_.erase(*(*entry)->folded_key);
   entries_.erase(entry);
+}
+
+void Collection::AddItem(Variant item, const Variant& key) {
+  if (key.IsMissing()) return Add(std::move(item));
+  Add(std::move(item), CStr(key));
+}
+
+const Variant& Collection::ItemAt(const Variant& where) const {
+  if (where.kind() == VarType::kString) return Item(where.AsString());
+  return Item(CLng(where));
+}
+
+void Collection::RemoveAt(const Variant& where) {
+  if (where.kind() == VarType::kString) return Remove(where.AsString());
+  Remove(CLng(where));
 }
 
 }  // namespace tessera::platform

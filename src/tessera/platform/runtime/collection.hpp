@@ -40,6 +40,12 @@ class TESSERA_API Collection : public Object {
   void Remove(int32_t index);
   void Remove(std::string_view key);
 
+  // As a script calls them, with Variants: a string picks an item by its key, anything else by
+  // its index; a Missing key is none.
+  void AddItem(Variant item, const Variant& key);
+  const Variant& ItemAt(const Variant& where) const;
+  void RemoveAt(const Variant& where);
+
  private:
   struct Entry {
     Variant item;

@@ -51,10 +51,14 @@ void RefuseTarget(const fs::path& target, bool overwrite) {
 template <typename Fill>
 void ReplaceBeside(const fs::path& target, Fill fill) {
   const fs::path temporary = TemporaryBeside(target);
-  std::error_code code;
-  if (fill(temporary, code)) fs::rename(temporary, target, code);
+  std::error_code code, ignored;
+  try {
+    if (fill(temporary, code)) fs::rename(temporary, target, code);
+  } catch (...) {
+    fs::remove(temporary, ignored);
+    throw;
+  }
   if (code) {
-    std::error_code ignored;
     fs::remove(temporary, ignored);
     RaiseFileError(code);
   }
@@ -85,6 +89,12 @@ void CopyFile(std::string_view source, std::string_view target, bool overwrite) 
 }
 
 void WriteFileReplacing(std::string_view path, std::string_view bytes) {
+  WriteFileReplacing(path, [&](std::ostream& out) {
+    return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+  });
+}
+
+void WriteFileReplacing(std::string_view path, const std::function<bool(std::ostream&)>& write) {
   const fs::path to = ToHostPath(path);
   RefuseTarget(to, true);
   ReplaceBeside(to, [&](const fs::path& temporary, std::error_code& failure) {
@@ -93,9 +103,9 @@ void WriteFileReplacing(std::string_view path, std::string_view bytes) {
       failure = std::error_code(errno, std::generic_category());
       return false;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const bool written = write(out);
     out.close();
-    if (!out) failure = std::make_error_code(std::errc::io_error);
+    if (!written || !out) failure = std::make_error_code(std::errc::io_error);
     return !failure;
   });
 }

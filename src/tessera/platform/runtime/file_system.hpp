@@ -9,6 +9,8 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +34,10 @@ void CopyFile(std::string_view source, std::string_view target, bool overwrite);
 // Writes `bytes` as the whole of `path`, replacing a file that is there the way CopyFile does:
 // the file holds its old bytes or the new ones, never a part of them.
 void WriteFileReplacing(std::string_view path, std::string_view bytes);
+
+// The same for bytes made as they are written: `write` puts them into the stream and answers false
+// when it could not make them all, which leaves the old file; its exceptions leave it too.
+void WriteFileReplacing(std::string_view path, const std::function<bool(std::ostream&)>& write);
 
 // The lines of an existing text file in the ANSI code page, as a text stream's ReadLine gives them:
 // split at CR LF, LF or a lone CR, without the line ends, converted to library text. A missing file

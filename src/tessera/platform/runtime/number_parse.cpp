@@ -49,11 +49,27 @@ class Cursor {
   std::size_t pos_ = 0;
 };
 
-// The digits of a decimal number and the power of ten that scales them: digits × 10^exponent.
+// A double's rounding is decided within its first 768 significant digits: past them only
+// whether any digit is non-zero counts. So no more are kept, and a number costs the same to read
+// at any length.
+constexpr std::size_t kDecidingDigits = 780;
+
+// A decimal number as digits × 10^exponent, its significant digits cut to those that decide.
 struct DecimalText {
   bool negative = false;
-  std::string digits;
+  bool any_digit = false;
+  std::string digits;         // from the first non-zero digit on
+  bool cut_non_zero = false;  // a non-zero digit was cut
   int64_t exponent = 0;
+
+  void Add(char digit, bool in_fraction) {
+    any_digit = true;
+    if (in_fraction) --exponent;
+    if (digits.empty() && digit == '0') return;
+    if (digits.size() < kDecidingDigits) return digits.push_back(digit);
+    ++exponent;
+    cut_non_zero = cut_non_zero || digit != '0';
+  }
 };
 
 int DigitValue(char c) {
@@ -87,22 +103,19 @@ void ReadIntegerPart(Cursor& cursor, const LocaleData& locale, DecimalText& numb
   char digit = 0;
   while (true) {
     if (cursor.ConsumeDigit(digit)) {
-      number.digits.push_back(digit);
+      number.Add(digit, false);
       continue;
     }
     // The decimal separator wins where a locale's two separators look alike.
     if (cursor.LooksAt(locale.decimal_separator)) return;
-    if (number.digits.empty() || !cursor.Consume(locale.thousand_separator)) return;
+    if (!number.any_digit || !cursor.Consume(locale.thousand_separator)) return;
   }
 }
 
 void ReadFraction(Cursor& cursor, const LocaleData& locale, DecimalText& number) {
   if (!cursor.Consume(locale.decimal_separator)) return;
   char digit = 0;
-  while (cursor.ConsumeDigit(digit)) {
-    number.digits.push_back(digit);
-    --number.exponent;
-  }
+  while (cursor.ConsumeDigit(digit)) number.Add(digit, true);
 }
 
 // The exponent part, when there is one; false when it is malformed ("1E", "1E+").
@@ -122,15 +135,16 @@ bool ReadExponent(Cursor& cursor, DecimalText& number) {
 }
 
 ParsedNumber ToDouble(const DecimalText& number) {
-  const std::size_t first = number.digits.find_first_not_of('0');
-  if (first == std::string::npos) return {NumberTextStatus::kNumber, 0.0};
-  const std::string digits = number.digits.substr(first);
-  const std::string text = digits + 'e' + std::to_string(number.exponent);
+  if (number.digits.empty()) return {NumberTextStatus::kNumber, 0.0};
+  // A 1 past the kept digits stands for the cut ones: it rounds as they do.
+  const std::string digits = number.cut_non_zero ? number.digits + '1' : number.digits;
+  const int64_t exponent = number.exponent - (number.cut_non_zero ? 1 : 0);
+  const std::string text = digits + 'e' + std::to_string(exponent);
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
     // Out of range with a positive order of magnitude is too large; otherwise too small to tell from 0.
-    const bool too_large = static_cast<int64_t>(digits.size()) + number.exponent > 0;
+    const bool too_large = static_cast<int64_t>(digits.size()) + exponent > 0;
     return too_large ? ParsedNumber{NumberTextStatus::kOverflow, 0.0}
                      : ParsedNumber{NumberTextStatus::kNumber, 0.0};
   }
@@ -149,7 +163,7 @@ ParsedNumber ParseNumberText(std::string_view text, const LocaleData& locale) {
   cursor.ConsumeAnyOf("+-");
   ReadIntegerPart(cursor, locale, number);
   ReadFraction(cursor, locale, number);
-  if (number.digits.empty() || !ReadExponent(cursor, number)) return {};
+  if (!number.any_digit || !ReadExponent(cursor, number)) return {};
   cursor.SkipWhiteSpace();
   if (!cursor.AtEnd()) return {};
   return ToDouble(number);

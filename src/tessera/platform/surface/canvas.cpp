@@ -6,6 +6,7 @@
 #include <new>
 #include <span>
 
+#include "tessera/platform/picture/pixel_memory.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/surface/device_contexts.hpp"
 #include "tessera/platform/surface/line_raster.hpp"
@@ -49,8 +50,11 @@ Canvas::Canvas(int32_t width, int32_t height, uint32_t background, int32_t twips
     : width_(width), height_(height), twips_per_pixel_(twips_per_pixel) {
   if (width < 1 || height < 1 || twips_per_pixel < 1) Raise(err::kInvalidProcedureCall);
   try {
-    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
-                   background & kColourBits);
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    // A full-HD surface is 8 MB: in huge pages, 2 MB a fault, it fills several times faster.
+    pixels_.reserve(count);
+    AdviseHugePages(pixels_.data(), count * sizeof(uint32_t));
+    pixels_.assign(count, background & kColourBits);
   } catch (const std::bad_alloc&) {
     Raise(err::kOutOfMemory);
   }

@@ -22,13 +22,20 @@ void RaiseUnlessPage(int16_t page) {
 
 }  // namespace
 
+// The caret is placed before Change runs, so that a handler sees the field as the user does.
 void TextField::Text(std::string text) {
-  Replace(std::move(text), 0);
+  const bool changed = text != text_;
+  text_ = std::move(text);
+  caret_ = 0;
+  caret_byte_ = 0;
+  selected_ = 0;
+  Changed(changed);
 }
 
 void TextField::SelStart(int32_t position) {
   if (position < 0) Raise(err::kInvalidPropertyValue);
   caret_ = std::min(position, Len(text_));
+  caret_byte_ = Left(text_, caret_).size();
   selected_ = 0;
 }
 
@@ -41,26 +48,33 @@ void TextField::TypeKey(int32_t code) {
   if (!Enabled()) return;
   if (KeyPress) KeyPress(code);
   if (code == 0) return;
-  if (code != kKeyBack) return Splice(caret_, selected_, Utf8(code));
-  if (selected_ > 0) return Splice(caret_, selected_, {});
-  if (caret_ > 0) Splice(caret_ - 1, 1, {});
+  if (code != kKeyBack) return Splice(caret_byte_, SelectionEnd(0), Utf8(code), caret_ + 1);
+  if (selected_ > 0) return Splice(caret_byte_, SelectionEnd(0), {}, caret_);
+  if (caret_ > 0) Splice(PreviousCodePointStart(text_, caret_byte_), caret_byte_, {}, caret_ - 1);
 }
 
 void TextField::PressDelete() {
   if (!Enabled()) return;
-  Splice(caret_, selected_ > 0 ? selected_ : 1, {});
+  Splice(caret_byte_, SelectionEnd(1), {}, caret_);
 }
 
-void TextField::Splice(int32_t start, int32_t length, const std::string& insert) {
-  Replace(Left(text_, start) + insert + Mid(text_, start + length + 1), start + Len(insert));
+std::size_t TextField::SelectionEnd(int32_t characters) const {
+  std::size_t end = caret_byte_;
+  for (int32_t n = selected_ > 0 ? selected_ : characters; n > 0 && end < text_.size(); --n)
+    NextCodePoint(text_, end);
+  return end;
 }
 
-// The caret is placed before Change runs, so that a handler sees the field as the user does.
-void TextField::Replace(std::string text, int32_t caret) {
-  const bool changed = text != text_;
-  text_ = std::move(text);
+void TextField::Splice(std::size_t begin, std::size_t end, const std::string& insert, int32_t caret) {
+  const bool changed = text_.compare(begin, end - begin, insert) != 0;
+  text_.replace(begin, end - begin, insert);
   caret_ = caret;
+  caret_byte_ = begin + insert.size();
   selected_ = 0;
+  Changed(changed);
+}
+
+void TextField::Changed(bool changed) {
   if (changed && Change) Change();
 }
 

@@ -75,12 +75,16 @@ class TESSERA_API TextField : public Control {
   std::function<void()> Change;
 
  private:
-  // The text with `length` characters from `start` replaced by `insert`, the caret after it.
-  void Splice(int32_t start, int32_t length, const std::string& insert);
-  void Replace(std::string text, int32_t caret);
+  // Replaces the bytes [begin, end) by `insert` in place and puts the caret after it; typing
+  // thus costs the same at any length of the text.
+  void Splice(std::size_t begin, std::size_t end, const std::string& insert, int32_t caret);
+  // The byte where the selection ends, or where the character after the caret ends.
+  std::size_t SelectionEnd(int32_t characters) const;
+  void Changed(bool changed);
 
   std::string text_;
   int32_t caret_ = 0;
+  std::size_t caret_byte_ = 0;  // where caret_ is in text_
   int32_t selected_ = 0;
 };
 

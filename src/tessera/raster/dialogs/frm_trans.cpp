@@ -43,11 +43,12 @@ char32_t DecimalSeparator() {
   return separator.empty() ? 0 : platform::NextCodePoint(separator, pos);
 }
 
+// A lead byte always starts a code point as the text is read from its start, so a byte search
+// for the UTF-8 form finds exactly the characters, at memory speed.
 bool Contains(const std::string& text, char32_t wanted) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    if (platform::NextCodePoint(text, pos) == wanted) return true;
-  }
-  return false;
+  std::string form;
+  platform::AppendUtf8(form, wanted);
+  return text.find(form) != std::string::npos;
 }
 
 // Backspace, digits and one decimal separator pass; `minus_passes` decides the minus sign.
@@ -63,7 +64,7 @@ void FilterNumberKey(const std::string& text, int32_t& key, bool minus_passes) {
 
 void SignedFilter(const platform::TextField& field, int32_t& key) {
   const std::string& text = field.Text();
-  const bool minus_passes = text.empty() || (!Contains(text, U'-') && field.SelStart() == 0);
+  const bool minus_passes = text.empty() || (field.SelStart() == 0 && !Contains(text, U'-'));
   FilterNumberKey(text, key, minus_passes);
 }
 
