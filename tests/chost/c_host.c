@@ -186,52 +186,8 @@ static void CheckParaGib(_GTool* tool) {
   runtime.free(separator);
 }
 
-/* "BSTR", "I2", "PTR I2" ...: a type as a listing shows it. */
-static const char* TypeName(const TYPEDESC* type, char* buffer, size_t size) {
-  static const struct {
-    VARTYPE vt;
-    const char* name;
-  } kNames[] = {{VT_BSTR, "BSTR"}, {VT_UI1, "UI1"},         {VT_I2, "I2"},
-                {VT_I4, "I4"},     {VT_R8, "R8"},           {VT_BOOL, "BOOL"},
-                {VT_DATE, "DATE"}, {VT_VARIANT, "VARIANT"}, {VT_DISPATCH, "DISPATCH"},
-                {VT_VOID, "VOID"}};
-  if (type->vt == VT_PTR) {
-    char pointee[32];
-    snprintf(buffer, size, "PTR %s", TypeName(type->lptdesc, pointee, sizeof pointee));
-    return buffer;
-  }
-  for (size_t i = 0; i < sizeof kNames / sizeof kNames[0]; ++i)
-    if (kNames[i].vt == type->vt) return kNames[i].name;
-  return "?";
-}
-
-/* One member as "Name(TxT BSTR, trz BSTR, nr I2) BSTR @80", into `line`. */
-static void DescribeMember(ITypeInfo* info, const FUNCDESC* function, char* line, size_t size) {
-  BSTR names[16] = {0};
-  uint32_t count = 0;
-  info->lpVtbl->GetNames(info, function->memid, names, 16, &count);
-  char name[64] = "";
-  for (uint32_t i = 0; names[0] != NULL && i < runtime.length(names[0]) && i < 63; ++i)
-    name[i] = (char)names[0][i];
-  size_t used =
-      (size_t)snprintf(line, size, "%s%s(", function->invkind == INVOKE_PROPERTYPUT ? "let " : "", name);
-  for (int16_t p = 0; p < function->cParams && used < size; ++p) {
-    char type[32], param[64] = "";
-    for (uint32_t i = 0; (uint32_t)p + 1 < count && i < runtime.length(names[p + 1]) && i < 63; ++i)
-      param[i] = (char)names[p + 1][i];
-    const int optional = (function->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FOPT) != 0;
-    used += (size_t)snprintf(line + used, size - used, "%s%s%s %s", p > 0 ? ", " : "", optional ? "opt " : "",
-                             param, TypeName(&function->lprgelemdescParam[p].tdesc, type, sizeof type));
-  }
-  char result[32];
-  if (used < size)
-    snprintf(line + used, size - used, ") %s @%d",
-             TypeName(&function->elemdescFunc.tdesc, result, sizeof result), function->oVft);
-  for (uint32_t i = 0; i < count; ++i) runtime.free(names[i]);
-}
-
 /* GTool's members listed through its type information, as a late-binding host lists them; the
- * slots it names are the ones the C declarations call. */
+ * slots it names for ParaGib and RGBReverse are the ones the C declarations call. */
 static void CheckTypeInfo(_GTool* tool) {
   uint32_t count = 0;
   ITypeInfo* info = NULL;
@@ -242,29 +198,31 @@ static void CheckTypeInfo(_GTool* tool) {
   CHECK(info->lpVtbl->GetTypeAttr(info, &attributes) == S_OK);
   CHECK(memcmp(&attributes->guid, &IID__GTool, sizeof(GUID)) == 0 && attributes->typekind == TKIND_DISPATCH);
   CHECK(attributes->cFuncs == 36);
-  int para_gib_found = 0, rgb_reverse_found = 0;
+  int found = 0;
   for (uint16_t i = 0; i < attributes->cFuncs; ++i) {
     FUNCDESC* function = NULL;
+    BSTR name = NULL;
     if (info->lpVtbl->GetFuncDesc(info, i, &function) != S_OK) {
       CHECK(!"GetFuncDesc answers every function");
       continue;
     }
-    char line[512];
-    DescribeMember(info, function, line, sizeof line);
-    printf("  %s\n", line);
-    if (strncmp(line, "ParaGib(", 8) == 0) {
-      para_gib_found = 1;
-      CHECK(strcmp(line, "ParaGib(TxT BSTR, trz BSTR, nr I2) BSTR @80") == 0);
+    CHECK(info->lpVtbl->GetDocumentation(info, function->memid, &name, NULL, NULL, NULL) == S_OK);
+    if (TextIs(name, "ParaGib")) {
+      found |= 1;
+      CHECK(function->cParams == 3 && function->lprgelemdescParam[2].tdesc.vt == VT_I2 &&
+            function->elemdescFunc.tdesc.vt == VT_BSTR);
       CHECK((size_t)function->oVft == offsetof(_GToolVtbl, ParaGib));
     }
-    if (strncmp(line, "RGBReverse(", 11) == 0) {
-      rgb_reverse_found = 1;
-      CHECK(strcmp(line, "RGBReverse(lFarbe I4, R PTR I2, G PTR I2, b PTR I2) VOID @336") == 0);
+    if (TextIs(name, "RGBReverse")) {
+      found |= 2;
+      CHECK(function->cParams == 4 && function->lprgelemdescParam[1].tdesc.vt == VT_PTR &&
+            function->elemdescFunc.tdesc.vt == VT_VOID);
       CHECK((size_t)function->oVft == offsetof(_GToolVtbl, RGBReverse));
     }
+    runtime.free(name);
     info->lpVtbl->ReleaseFuncDesc(info, function);
   }
-  CHECK(para_gib_found && rgb_reverse_found);
+  CHECK(found == 3);
   info->lpVtbl->ReleaseTypeAttr(info, attributes);
 
   ITypeLib* library = NULL;

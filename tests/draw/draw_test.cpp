@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/runtime/error_number.hpp"
-#include "tessera/bindings/draw_dispatch.hpp"
 #include "tessera/draw/cdraw_line.hpp"
 #include "tessera/draw/cdraw_rect.hpp"
 #include "tessera/platform/surface/canvas.hpp"
@@ -159,21 +158,6 @@ TEST(DrawRectTest, AnEmptyRectangleLeavesThePenAsItWas) {
   EXPECT_EQ(control->log, Joined(kInvertPen, kPenAfterwards));
   rect->Init();
   EXPECT_NE(rect->m_Rect(), nullptr);
-}
-
-}  // namespace
-}  // namespace tessera
-
-namespace tessera {
-namespace {
-
-TEST(DrawDispatchTest, SlotsFollowTheInterfaces) {
-  const auto names = [](const frame::DispatchTable& table) {
-    return std::vector<std::string>(table.members().begin(), table.members().end());
-  };
-  EXPECT_EQ(names(CDrawLineDispatch()),
-            (std::vector<std::string>{"m_P0", "m_P1", "m_bDraw", "Init", "CopyFrom", "Draw"}));
-  EXPECT_EQ(names(CDrawRectDispatch()), (std::vector<std::string>{"m_Rect", "Init", "CopyFrom", "Draw"}));
 }
 
 }  // namespace

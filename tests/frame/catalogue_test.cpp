@@ -4,24 +4,9 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace tessera::frame {
 namespace {
-
-TEST(CatalogueTest, ListsTheNineClassesInTypeLibraryOrder) {
-  std::vector<std::string> names;
-  for (const ClassInfo& info : PublicClasses()) names.emplace_back(info.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"CDrawRect", "CFont", "CTextFile", "CDrawLine", "GTool",
-                                             "CTextAttribut", "CRasterBgrd", "CRasterBgrdSo", "CKalFKt"}));
-  for (const ClassInfo& info : PublicClasses()) {
-    EXPECT_EQ(info.default_interface, "_" + std::string(info.name));
-    EXPECT_EQ(info.IsGlobal(), info.name == "GTool" || info.name == "CKalFKt") << info.name;
-    const bool raster = info.name.starts_with("CRasterBgrd");
-    EXPECT_EQ(info.events_interface, raster ? "__" + std::string(info.name) : "") << info.name;
-    EXPECT_EQ(info.events_id.has_value(), raster) << info.name;
-  }
-}
 
 TEST(CatalogueTest, EveryIdentityIsDistinct) {
   std::set<Guid> ids{kLibraryId};

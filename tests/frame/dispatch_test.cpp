@@ -19,20 +19,6 @@ Variant Call(Sample& sample, std::string_view name, std::vector<Variant> args) {
   return SampleTable().Invoke(sample, name, args);
 }
 
-TEST(DispatchTest, RowsDescribeTheSignature) {
-  const auto rows = SampleTable().rows();
-  ASSERT_EQ(rows.size(), 6u);  // in slot order
-  EXPECT_EQ(rows[1].name, "Split");
-  EXPECT_EQ(rows[1].result, ValueType::kNone);
-  ASSERT_EQ(rows[1].params.size(), 3u);
-  EXPECT_EQ(rows[1].params[0].type, ValueType::kLong);
-  EXPECT_FALSE(rows[1].params[0].by_ref);
-  EXPECT_EQ(rows[1].params[1].type, ValueType::kInteger);
-  EXPECT_TRUE(rows[1].params[1].by_ref);
-  EXPECT_TRUE(rows[2].params[1].optional);
-  EXPECT_EQ(rows[0].result, ValueType::kString);
-}
-
 TEST(DispatchTest, SlotsFollowTheInterfaceNotTheRowOrder) {
   const DispatchTable& table = SampleTable();
   EXPECT_EQ(table.SlotOf("width"), 5);
@@ -69,10 +55,7 @@ TEST(DispatchTest, WritesByReferenceArgumentsBack) {
   std::vector<Variant> find{"abc", 1};
   SampleTable().Invoke(sample, "Find", find);
   EXPECT_EQ(find[1], Variant(int32_t{3}));
-}
-
-TEST(DispatchTest, LeftOutOptionalsArriveAsMissing) {
-  Sample sample;
+  // Left-out optionals arrive as missing.
   EXPECT_EQ(Call(sample, "Find", {"abc"}), Variant("abc"));
   EXPECT_TRUE(sample.last_position.IsMissing());
   EXPECT_EQ(Call(sample, "Flag", {}), Variant(false));
@@ -94,11 +77,7 @@ TEST(DispatchTest, ReportsTheRuntimesErrors) {
             platform::err::kWrongNumberOfArguments);
   EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Nothing", {}); }), platform::err::kMethodNotSupported);
   EXPECT_EQ(ErrorNumberOf([&] { Call(sample, "Repeat", {nullptr, 1}); }), platform::err::kTypeMismatch);
-}
-
-TEST(DispatchTest, AFailedConversionLeavesByReferenceArgumentsAlone) {
-  Sample sample;
-  std::vector<Variant> args{"no number", "keep", "keep"};
+  std::vector<Variant> args{"no number", "keep", "keep"};  // a failed conversion writes nothing back
   EXPECT_EQ(ErrorNumberOf([&] { SampleTable().Invoke(sample, "Split", args); }),
             platform::err::kTypeMismatch);
   EXPECT_EQ(args[1], Variant("keep"));

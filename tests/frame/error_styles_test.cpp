@@ -24,6 +24,9 @@ class ErrorStylesTest : public ::testing::Test {
 };
 
 TEST_F(ErrorStylesTest, LabelledReportShowsLabelAndDescriptionAndKeepsThePartialResult) {
+  EXPECT_TRUE(ReportLabelled<bool>("GTool.ExistsFile", [](bool& r) { r = true; }));
+  ReportPlain([] {});
+  EXPECT_TRUE(ui_->message_boxes().empty()) << "a body that succeeds shows nothing";
   const std::string result =
       ReportLabelled<std::string>("GTool.RemoveGermanSonderzeichen", [](std::string& r) {
         r = "half";
@@ -32,12 +35,6 @@ TEST_F(ErrorStylesTest, LabelledReportShowsLabelAndDescriptionAndKeepsThePartial
   EXPECT_EQ(result, "half");
   EXPECT_EQ(ui_->message_boxes(),
             (std::vector<MessageBoxCall>{{"GTool.RemoveGermanSonderzeichen\r\nOverflow", 16, "Tessera"}}));
-}
-
-TEST_F(ErrorStylesTest, ReportsShowNothingWhenTheBodySucceeds) {
-  EXPECT_TRUE(ReportLabelled<bool>("GTool.ExistsFile", [](bool& r) { r = true; }));
-  ReportPlain([] {});
-  EXPECT_TRUE(ui_->message_boxes().empty());
 }
 
 TEST_F(ErrorStylesTest, PlainReportShowsTheDescriptionAlone) {
@@ -75,7 +72,7 @@ TEST_F(ErrorStylesTest, PassOnHandsNumberSourceAndDescriptionToTheCaller) {
   EXPECT_TRUE(ui_->message_boxes().empty());
 }
 
-TEST_F(ErrorStylesTest, QuietEndRunsItsCleanUpOnlyAfterAFailureAndSwallowsItsErrors) {
+TEST_F(ErrorStylesTest, QuietEndAndPassOverSwallowTheirErrors) {
   int cleanups = 0;
   const auto cleanup = [&cleanups] {
     ++cleanups;
@@ -92,11 +89,7 @@ TEST_F(ErrorStylesTest, QuietEndRunsItsCleanUpOnlyAfterAFailureAndSwallowsItsErr
             3);
   EXPECT_EQ(cleanups, 1);
   EndQuietly([] { throw std::bad_alloc(); });
-  EXPECT_TRUE(ui_->message_boxes().empty());
-}
-
-TEST_F(ErrorStylesTest, PassOverSkipsOnlyTheFailingStep) {
-  std::vector<int> done;
+  std::vector<int> done;  // passing over skips only the failing step
   PassOver([&] { done.push_back(1); }, [&] { platform::Raise(platform::err::kOverflow); },
            [&] { done.push_back(3); });
   EXPECT_EQ(done, (std::vector<int>{1, 3}));

@@ -1,5 +1,5 @@
-// Settings sections into and out of collections over the component route: GTool's GetIniSection,
-// WriteIniSection and GetIniTopics called through IDispatch with the library's own collections.
+// Settings sections into collections over the component route: GTool's GetIniSection called
+// through IDispatch with nothing by reference makes the library's own collection.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,14 +25,6 @@ VARIANT Reference(VARTYPE type, void* target) {
   VARIANT value{};
   value.vt = static_cast<VARTYPE>(type | VT_BYREF);
   value.byref = target;
-  return value;
-}
-
-VARIANT Object(IDispatch* object) {
-  object->lpVtbl->AddRef(object);  // the call's argument holds a reference of its own
-  VARIANT value{};
-  value.vt = VT_DISPATCH;
-  value.pdispVal = object;
   return value;
 }
 
@@ -117,26 +109,6 @@ TEST_F(IniCollectionTest, NothingByReferenceBecomesAFilledCollection) {
     EXPECT_EQ(Walk(holder.pdispVal), std::vector<std::string>{"C=3"});
     VariantClear(&holder);
   }
-}
-
-TEST_F(IniCollectionTest, ACollectionFromTheLibraryGoesBackIn) {
-  IDispatch* section = nullptr;
-  ASSERT_TRUE(GetIniSection(ini, "Raster", Reference(VT_DISPATCH, &section)));
-  const auto copy = dir.path() / "copy.ini";
-  VARIANT answer{};
-  EXPECT_EQ(
-      CallMethod(tool, u"WriteIniSection", {Object(section), Text("Raster"), Text(copy.string())}, answer),
-      S_OK);
-  IDispatch* again = nullptr;
-  ASSERT_TRUE(GetIniSection(copy, "Raster", Reference(VT_DISPATCH, &again)));
-  EXPECT_EQ(Walk(again), (std::vector<std::string>{"A=1", "B=2"}));
-
-  IDispatch* topics = nullptr;  // a section that is not there still makes an empty collection
-  ASSERT_TRUE(GetIniSection(ini, "Missing", Reference(VT_DISPATCH, &topics)));
-  EXPECT_EQ(CallMethod(tool, u"GetIniTopics", {Object(topics), Text(ini.string())}, answer), S_OK);
-  EXPECT_EQ(Walk(topics), (std::vector<std::string>{"[Raster]", "[Other]"}));
-  EXPECT_EQ(Item(topics, Text("$[other]")), "[Other]");
-  for (IDispatch* collection : {section, again, topics}) collection->lpVtbl->Release(collection);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 namespace tessera::loader {
 namespace {
 
-using frame::BstrFromUtf8;
 using frame::Utf8FromBstr;
 
 class LoaderTest : public RegisteredServerTest {
@@ -50,25 +49,6 @@ std::string ThirdField(IDispatch* tool) {
   std::string text = answer == S_OK && result.vt == VT_BSTR ? Utf8FromBstr(result.bstrVal) : "(failed)";
   VariantClear(&result);
   return text;
-}
-
-TEST_F(LoaderTest, RasterEditingAndAShortLoadRasterFileAnswerThroughDispatch) {
-  IDispatch* raster = CreateObject("Tessera.CRasterBgrd", registry);
-  VARIANT result{};
-  EXPECT_EQ(CallMethod(raster, u"EditTrans", {}, result), S_OK);  // nothing loaded: nothing to edit
-  EXPECT_EQ(CallMethod(raster, u"ShowTransDlg", {}, result), S_OK);
-  std::vector<VARIANT> load(4);  // "", 1, 2, True: the file dialog is cancelled, and no directory is needed
-  load[0].vt = VT_BOOL;
-  load[0].boolVal = VARIANT_TRUE;
-  load[1].vt = load[2].vt = VT_I4;
-  load[1].lVal = 2;
-  load[2].lVal = 1;
-  load[3].vt = VT_BSTR;
-  load[3].bstrVal = BstrFromUtf8("");
-  EXPECT_EQ(CallMethod(raster, u"LoadRasterFile", load, result), S_OK);
-  EXPECT_EQ(result.vt, VT_BOOL);
-  EXPECT_EQ(result.boolVal, VARIANT_FALSE);
-  raster->lpVtbl->Release(raster);
 }
 
 TEST_F(LoaderTest, RegistrationNamesTheServerForEachBuiltClass) {
@@ -129,6 +109,40 @@ TEST_F(LoaderTest, WhatTheRegistryOrTheServerDoesNotKnowIsRefused) {
   EXPECT_EQ(get_class_object(&unknown, &IID_IClassFactory, &factory), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(factory, nullptr);
   dlclose(server);
+}
+
+// GTool's type information through the loaded server: its place in the library, the library as
+// the automation runtime finds it, and the server free to unload once all of it is released.
+TEST_F(LoaderTest, TheTypeLibraryIsFoundByItsIdentityAndReleasedWithTheObject) {
+  IDispatch* tool = CreateObject("Tessera.GTool", registry);
+  ITypeInfo* info = nullptr;
+  ASSERT_EQ(tool->lpVtbl->GetTypeInfo(tool, 0, 0, &info), S_OK);
+  ITypeLib* library = nullptr;
+  uint32_t index = 0;
+  ASSERT_EQ(info->lpVtbl->GetContainingTypeLib(info, &library, &index), S_OK);
+  EXPECT_EQ(index, 4u);  // GTool is the fifth class of the catalogue
+  EXPECT_EQ(library->lpVtbl->GetTypeInfoCount(library), 9u);
+
+  void* server = dlopen(kServer, RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(server, nullptr);
+  const auto load = reinterpret_cast<decltype(&LoadRegTypeLib)>(dlsym(server, "LoadRegTypeLib"));
+  TLIBATTR* attributes = nullptr;
+  ASSERT_EQ(library->lpVtbl->GetLibAttr(library, &attributes), S_OK);
+  ITypeLib* registered = nullptr;
+  EXPECT_EQ(load(&attributes->guid, 1, 1, 0, &registered), TYPE_E_LIBNOTREGISTERED);  // a newer minor
+  ASSERT_EQ(load(&attributes->guid, 1, 0, 0, &registered), S_OK);
+  library->lpVtbl->ReleaseTLibAttr(library, attributes);
+  BSTR doc = nullptr;
+  ASSERT_EQ(registered->lpVtbl->GetDocumentation(registered, -1, nullptr, &doc, nullptr, nullptr), S_OK);
+  EXPECT_EQ(Utf8FromBstr(doc), "Talmo - Tools Bibliothek");
+  SysFreeString(doc);
+  dlclose(server);
+
+  for (ITypeLib* made : {library, registered}) made->lpVtbl->Release(made);
+  info->lpVtbl->Release(info);
+  EXPECT_EQ(FreeUnusedLibraries(), 0u);  // the object is still held
+  tool->lpVtbl->Release(tool);
+  EXPECT_EQ(FreeUnusedLibraries(), 1u);
 }
 
 TEST(LoaderServerTest, AServerThatCannotBeOpenedIsAClearError) {

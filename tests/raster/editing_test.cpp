@@ -1,6 +1,7 @@
-// The transformation dialog's model and the raster's editing members. Most edge cases run as
-// scripted sessions of `tessera call --batch` (tests/apps); these cover what a script cannot
-// reach: re-entrant calls at the yield points and the dialog's life against its owner's.
+// The transformation dialog's model and the raster's editing members. Typing, moving, scaling,
+// OK and cancel run as scripted sessions of `tessera call --batch` (tests/apps); these cover what
+// a script cannot reach: re-entrant calls at the yield points and the dialog's life against its
+// owner's.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -26,36 +27,6 @@ namespace {
 using tessera::testing::ReadBytes;
 using tessera::testing::TempDir;
 using tessera::testing::WriteBytes;
-
-struct Typed {
-  std::string before;
-  int32_t caret;
-  std::string keys;
-  std::string after;
-};
-
-std::string TypeInto(platform::TextField& field, const Typed& input) {
-  field.Text(input.before);
-  field.SelStart(input.caret);
-  for (const char key : input.keys) field.TypeKey(key);
-  return field.Text();
-}
-
-TEST(frmTransTest, TypingFiltersFollowTheLocalesSeparator) {
-  const platform::ScopedUserLocale german("de-DE");
-  frmTrans dialog;
-  const std::vector<Typed> signed_cases{
-      {"", 0, "-", "-"},      {"12", 0, "-", "-12"},  {"12", 2, "-", "12"},
-      {"-12", 0, "-", "-12"}, {"1,5", 3, ",", "1,5"}, {"1", 1, ".", "1"},
-      {"1", 1, "a\t", "1"},   {"12", 2, "\b", "1"},   {"", 0, "-1,25", "-1,25"},
-  };
-  for (const Typed& input : signed_cases) EXPECT_EQ(TypeInto(dialog.edDx, input), input.after) << input.keys;
-  for (const Typed& input : {Typed{"", 0, "-2,5,", "2,5"}, Typed{"3", 0, "-", "3"}}) {
-    EXPECT_EQ(TypeInto(dialog.edFaktor, input), input.after) << input.keys;
-  }
-  const platform::ScopedUserLocale english("en-US");
-  EXPECT_EQ(TypeInto(dialog.edDy, {"", 0, "1,5.2.", "15.2"}), "15.2");
-}
 
 TEST(frmTransTest, OnlyTheFirstActivationPlacesTheWindowAndShowsPageZero) {
   struct Pages : frmTransEvents {
@@ -157,27 +128,6 @@ class EditingTest : public ::testing::Test, public CRasterBgrdEvents {
   std::vector<std::string> log_;
 };
 
-TEST_F(EditingTest, AMoveToTargetAndOkStoreThePlacement) {
-  raster_->EditTrans();
-  ASSERT_TRUE(raster_->EditTransActive());
-  EXPECT_EQ(Dialog().edFaktor.Text(), "10,00");
-  EXPECT_EQ(raster_->RasterTransEditMode(), rteScale);  // the first activation shows page 0
-  Dialog().SSTab1.ClickTab(1);
-  Dialog().cbMoveMode.Click();  // move to a target
-  Click(5000, 3000);
-  EXPECT_TRUE(Dialog().edDx.Enabled());
-  Type(Dialog().edDx, "6");
-  Type(Dialog().edDy, "4");
-  Dialog().pbShift.Click();
-  EXPECT_EQ(raster_->Dx(), -100);  // (1000, 13000) logical at factor 10
-  EXPECT_EQ(raster_->Dy(), -1300);
-  Dialog().form.PressKey(platform::FormKey::kEnter);
-  EXPECT_FALSE(raster_->EditTransActive());
-  EXPECT_EQ(log_, (std::vector<std::string>{"GetPbAndTrans", "TransChanged", "TransEnd(true)"}));
-  EXPECT_NE(ReadBytes(dir_.path() / "Raster.ini").find("DX=-100\r\nDY=-1300\r\nFaktor=10\r\n"),
-            std::string::npos);
-}
-
 // OK on a placement that cannot be saved (a read-only file, a raster directory gone) ends unsaved,
 // without a message: TransEnd(false), the placement kept in effect, and the reason kept for a host.
 TEST_F(EditingTest, APlacementThatCannotBeSavedEndsUnsavedAndStaysInEffect) {
@@ -207,25 +157,6 @@ TEST_F(EditingTest, APlacementThatCannotBeSavedEndsUnsavedAndStaysInEffect) {
   raster_->EditTrans();
   Dialog().pbCancel.Click();
   EXPECT_EQ(raster_->SaveFailure(), "");
-}
-
-TEST_F(EditingTest, InitEndsEditingAsCancelDoes) {
-  raster_->EditTrans();
-  Dialog().SSTab1.ClickTab(1);
-  Type(Dialog().edDx, "2");
-  Dialog().pbShift.Click();
-  Dialog().SSTab1.ClickTab(0);
-  Click(0, 0);
-  Click(3000, 0);
-  EXPECT_DOUBLE_EQ(Dialog().RasterLaenge(), 300);
-  Type(Dialog().edLaenge, "1,5");
-  EXPECT_EQ(Dialog().edFaktor.Text(), "5,00");
-  Dialog().pbScale.Click();
-  EXPECT_EQ(raster_->Zoom(), 5);
-  const std::weak_ptr<frmTrans> dialog = raster_->TransDialog();
-  raster_->Init();
-  EXPECT_TRUE(dialog.expired());
-  EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransChanged", "TransEnd(false)"}));
 }
 
 // A host that advised its sink at the raster's connection point sees the same events.
@@ -310,25 +241,6 @@ TEST_F(EditingTest, ASecondEditTransOnlyBringsTheOpenDialogForward) {
   Dialog().form.PressKey(platform::FormKey::kEscape);
   EXPECT_EQ(raster_->Dx(), 0);  // as before the first call
   EXPECT_EQ(log_, (std::vector<std::string>{"TransChanged", "TransChanged", "TransEnd(false)"}));
-}
-
-TEST_F(EditingTest, CancelAfterSeveralChangesRestoresThePlacementExactly) {
-  raster_->SetTrans(-123, 456, 12.345678901234);
-  raster_->EditTrans();
-  Dialog().SSTab1.ClickTab(1);
-  for (const char* total : {"0,37", "-5", "2,5"}) {
-    Type(Dialog().edDx, total);
-    Dialog().pbShift.Click();
-  }
-  Type(Dialog().edFaktor, "3");
-  Dialog().pbScale.Click();
-  Dialog().form.PressKey(platform::FormKey::kEscape);
-  EXPECT_EQ(raster_->Dx(), -123);
-  EXPECT_EQ(raster_->Dy(), 456);
-  raster_->EditTrans();
-  EXPECT_EQ(Dialog().edFaktor.Text(), "12,35");
-  Dialog().form.Unload();  // the close box
-  EXPECT_EQ(log_.back(), "TransEnd(false)");
 }
 
 }  // namespace

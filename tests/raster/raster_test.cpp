@@ -326,44 +326,7 @@ TEST_F(RasterTest, ARasterKeptInAHostsStaticEndsQuietlyAtExit) {
       ::testing::ExitedWithCode(0), "");
 }
 
-}  // namespace
-}  // namespace tessera
-
-namespace tessera {
-namespace {
-
-std::vector<std::string> Names(const frame::DispatchTable& table) {
-  return {table.members().begin(), table.members().end()};
-}
-
-TEST(RasterDispatchTest, SlotsFollowTheInterfaces) {
-  const std::vector<std::string> second_kind{"Dx",
-                                             "Dy",
-                                             "Zoom",
-                                             "id",
-                                             "EtId",
-                                             "EtHeight",
-                                             "Height",
-                                             "Width",
-                                             "hBitmap",
-                                             "FilePath",
-                                             "EditTransActive",
-                                             "Visible",
-                                             "RasterTransEditMode",
-                                             "Init",
-                                             "LoadRasterFile",
-                                             "GenTrans",
-                                             "EditTrans",
-                                             "SetTrans",
-                                             "Draw",
-                                             "MouseDown",
-                                             "MouseMove",
-                                             "ShowTransDlg",
-                                             "ClearIni"};
-  EXPECT_EQ(Names(CRasterBgrdSoDispatch()), second_kind);
-  std::vector<std::string> floor = second_kind;
-  floor.erase(floor.begin() + 3);
-  EXPECT_EQ(Names(CRasterBgrdDispatch()), floor);
+TEST(RasterDispatchTest, ArgumentsLeftOutOrMissingAnswerAsTheMembersDo) {
   const platform::ScopedUiServices quiet(std::make_shared<platform::RecordingUi>());
   CRasterBgrd raster;
   std::vector<platform::Variant> none;

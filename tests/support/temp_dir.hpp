@@ -1,4 +1,5 @@
-// A fresh directory for one test, removed with everything in it when the test ends.
+// A fresh directory for one test, removed with everything in it when the test ends. On tmpfs where
+// there is one, as the many flushed writes of the settings file tests would be slow on a disk.
 #pragma once
 
 #include <cstdlib>
@@ -13,7 +14,9 @@ namespace tessera::testing {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessera-test-XXXXXX").string();
+    const bool shm = std::filesystem::is_directory("/dev/shm");
+    std::string pattern =
+        ((shm ? "/dev/shm" : std::filesystem::temp_directory_path()) / "tessera-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) std::abort();
     path_ = pattern;
   }

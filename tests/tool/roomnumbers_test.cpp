@@ -13,70 +13,64 @@ namespace tessera {
 namespace {
 
 using platform::Variant;
-using testing::TempDir;
-using testing::WriteBytes;
 
-class RoomNumberTest : public ::testing::Test {
- protected:
-  // The room number under `pattern` ("" writes no file at all).
-  std::string Format(const std::string& pattern, const std::string& location, const std::string& b,
-                     const std::string& r, bool so = false, bool geb = false) {
-    if (!pattern.empty()) WriteBytes(file_, "[RNR]\r\nFormat=" + pattern + "\r\n");
-    return tool_.RNrByFormat(platform::ToLibraryPath(file_), Variant(location), b, r, so, geb);
-  }
-
-  TempDir dir_;
-  std::filesystem::path file_ = dir_.path() / "Rnr.ini";
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
-  GTool tool_;
+// The room number under a pattern ("" writes no file at all) for a location "SO\Geb\Et".
+struct RoomNumber {
+  const char* pattern;
+  const char* location;
+  const char* b;
+  const char* r;
+  bool so, geb;
+  const char* expected;
 };
 
-TEST_F(RoomNumberTest, StopsAfterTheLastNonBlankPart) {
-  EXPECT_EQ(Format("G.E.R", "W\\1\\2", "", "105"), "1.2.105");
-  EXPECT_EQ(Format("G.E.R", "W\\1\\2", "", ""), "1.2");
-  EXPECT_EQ(Format("G.E.R", "W\\1\\2", "", "  "), "1.2");  // blank counts as empty
-  EXPECT_EQ(Format("E R", "W\\1\\2", "", ""), "2");
-  EXPECT_EQ(Format("s-g-e-b-r", "W\\1\\2", "B", "7"), "W-1-2-B-7");
-}
-
-TEST_F(RoomNumberTest, TrimsLiteralsFromBothEnds) {
-  EXPECT_EQ(Format("S-G-E-R", "\\1\\2", "", "7"), "1-2-7");
-  EXPECT_EQ(Format("E.R", "W\\1\\2", "", "105."), "2.105");
-  EXPECT_EQ(Format("(E)R", "W\\1\\2", "", "5)"), "2)5");
-}
-
-TEST_F(RoomNumberTest, WithoutAPatternTheFlagsChooseTheLayout) {
-  EXPECT_EQ(Format("", "W\\1\\2", "", "105"), "2.105");
-  EXPECT_EQ(Format("", "W\\1\\2", "B", "105"), "B2.105");
-  EXPECT_EQ(Format("", "W\\1\\2", "", "105", true), "W.1");
-  EXPECT_EQ(Format("", "W\\1\\2", "", "105", false, true), "1");
-  EXPECT_EQ(Format("", "", "", ""), ".");
-}
-
-TEST_F(RoomNumberTest, TheFlagsPutMissingLevelsInFront) {
-  EXPECT_EQ(Format("E.R", "W\\1\\2", "", "105", true), "W.1.2.105");
-  EXPECT_EQ(Format("E.R", "W\\1\\2", "", "105", false, true), "1.2.105");
-  EXPECT_EQ(Format("g/E.R", "W\\1\\2", "", "105", true), "W.1/2.105");
-}
-
-TEST_F(RoomNumberTest, AnEmptyResultFallsBackToTheDeepestLevelLeftOut) {
-  EXPECT_EQ(Format("r", "W\\1\\2", "", ""), "Et: 2");
-  EXPECT_EQ(Format("r", "W\\1", "", ""), "Geb: 1");
-  EXPECT_EQ(Format("r", "W", "", ""), "SO: W");
-  EXPECT_EQ(Format("r", "", "", ""), "");
-  EXPECT_EQ(Format("-E-R-", "W\\1", "", ""), "Geb: 1");
-  EXPECT_EQ(Format("G-E-R", "W\\\\", "", ""), "SO: W");
-  EXPECT_EQ(Format("S-G-E-R", "W\\1\\2", "", ""), "W-1-2");
-  EXPECT_EQ(Format("G-R", "W", "", ""), "");  // G without E: no fallback
-  EXPECT_TRUE(ui_->message_boxes().empty());
-}
-
-TEST_F(RoomNumberTest, ANullLocationCountsAsEmpty) {
-  WriteBytes(file_, "[RNR]\r\nFormat=G.E.R\r\n");
-  EXPECT_EQ(tool_.RNrByFormat(platform::ToLibraryPath(file_), Variant::Null(), "", "105", false, false),
-            "105");
-  EXPECT_TRUE(ui_->message_boxes().empty());
+TEST(RoomNumberTest, PatternsPartsAndFlags) {
+  const RoomNumber cases[] = {
+      // Without a pattern (before any file is written) the flags choose the layout.
+      {"", "W\\1\\2", "", "105", false, false, "2.105"},
+      {"", "W\\1\\2", "B", "105", false, false, "B2.105"},
+      {"", "W\\1\\2", "", "105", true, false, "W.1"},
+      {"", "W\\1\\2", "", "105", false, true, "1"},
+      {"", "", "", "", false, false, "."},
+      // Parts up to the last non-blank one; blank counts as empty.
+      {"G.E.R", "W\\1\\2", "", "105", false, false, "1.2.105"},
+      {"G.E.R", "W\\1\\2", "", "", false, false, "1.2"},
+      {"G.E.R", "W\\1\\2", "", "  ", false, false, "1.2"},
+      {"E R", "W\\1\\2", "", "", false, false, "2"},
+      {"s-g-e-b-r", "W\\1\\2", "B", "7", false, false, "W-1-2-B-7"},
+      // Literals are trimmed from both ends.
+      {"S-G-E-R", "\\1\\2", "", "7", false, false, "1-2-7"},
+      {"E.R", "W\\1\\2", "", "105.", false, false, "2.105"},
+      {"(E)R", "W\\1\\2", "", "5)", false, false, "2)5"},
+      // The flags put missing levels in front.
+      {"E.R", "W\\1\\2", "", "105", true, false, "W.1.2.105"},
+      {"E.R", "W\\1\\2", "", "105", false, true, "1.2.105"},
+      {"g/E.R", "W\\1\\2", "", "105", true, false, "W.1/2.105"},
+      // An empty result falls back to the deepest level left out; G without E has none.
+      {"r", "W\\1\\2", "", "", false, false, "Et: 2"},
+      {"r", "W\\1", "", "", false, false, "Geb: 1"},
+      {"r", "W", "", "", false, false, "SO: W"},
+      {"r", "", "", "", false, false, ""},
+      {"-E-R-", "W\\1", "", "", false, false, "Geb: 1"},
+      {"G-E-R", "W\\\\", "", "", false, false, "SO: W"},
+      {"S-G-E-R", "W\\1\\2", "", "", false, false, "W-1-2"},
+      {"G-R", "W", "", "", false, false, ""},
+  };
+  const auto ui = std::make_shared<platform::RecordingUi>();
+  const platform::ScopedUiServices scope(ui);
+  const testing::TempDir dir;
+  const std::filesystem::path file = dir.path() / "Rnr.ini";
+  const std::string path = platform::ToLibraryPath(file);
+  const GTool tool;
+  for (const RoomNumber& c : cases) {
+    if (*c.pattern != '\0') testing::WriteBytes(file, "[RNR]\r\nFormat=" + std::string(c.pattern) + "\r\n");
+    EXPECT_EQ(tool.RNrByFormat(path, Variant(c.location), c.b, c.r, c.so, c.geb), c.expected)
+        << c.pattern << " " << c.location << " " << c.r;
+  }
+  testing::WriteBytes(file, "[RNR]\r\nFormat=G.E.R\r\n");
+  EXPECT_EQ(tool.RNrByFormat(path, Variant::Null(), "", "105", false, false), "105")
+      << "Null counts as empty";
+  EXPECT_TRUE(ui->message_boxes().empty());
 }
 
 }  // namespace

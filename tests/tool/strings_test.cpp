@@ -27,9 +27,7 @@ TEST_F(GToolStringsTest, CountsFieldsSearchingAgainOneCharacterOn) {
   EXPECT_EQ(tool_.ParaAnz("a;;b;", ";"), 4);
   EXPECT_EQ(tool_.ParaAnz("aaa", "aa"), 3);
   EXPECT_EQ(tool_.ParaAnz("Größe;Maß", ";"), 2);
-}
-
-TEST_F(GToolStringsTest, ACountPastTheIntegerRangeIsPassedOver) {
+  // A count past the Integer range is passed over.
   EXPECT_EQ(tool_.ParaAnz(std::string(32766, ';'), ";"), 32767);
   EXPECT_EQ(tool_.ParaAnz(std::string(32767, ';'), ";"), 0);
   EXPECT_EQ(tool_.ParaGib(std::string(40000, ';'), ";", 2), "");
@@ -43,9 +41,7 @@ TEST_F(GToolStringsTest, ReadsFieldsFromTheFrontAndTheBack) {
   EXPECT_EQ(tool_.ParaGib("", ";", 1), "");
   EXPECT_EQ(tool_.ParaGib("abc", ";", 1), "abc");
   EXPECT_EQ(tool_.ParaGib("abc", ";", -1), "abc");
-}
-
-TEST_F(GToolStringsTest, ALongSeparatorLeavesItsOtherCharactersInTheField) {
+  // A long separator leaves its other characters in the field.
   EXPECT_EQ(tool_.ParaGib("a, b", ", ", 2), " b");
   EXPECT_EQ(tool_.ParaGib("a, b, c", ", ", -2), " b");
   EXPECT_EQ(tool_.ParaGib("Ä--Ö--Ü", "--", 3), "-Ü");

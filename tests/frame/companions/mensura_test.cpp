@@ -2,22 +2,15 @@
 
 #include <cmath>
 
+#include "platform/runtime/error_number.hpp"
 #include "tessera/frame/companions/mensura/mens_global.hpp"
 #include "tessera/frame/companions/mensura/mens_trans.hpp"
 
 namespace mensura {
 namespace {
 
-using tessera::platform::RuntimeError;
-
-int32_t ErrorOf(auto operation) {
-  try {
-    operation();
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using tessera::platform::testing::ErrorNumberOf;
+namespace err = tessera::platform::err;
 
 MensRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   MensRect rect;
@@ -82,10 +75,10 @@ TEST(MensTrans, CopyFromTakesAllThreeValues) {
 
 TEST(MensTrans, ResultsBeyondThirtyTwoBitsAndZeroFactorFail) {
   MensRect rect = Rect(0, 0, 100000, 100000);
-  EXPECT_EQ(ErrorOf([&] { Trans(0, 0, 1e6).TransformRect(rect); }), tessera::platform::err::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { Trans(0, 0, 1e6).TransformRect(rect); }), err::kOverflow);
   ExpectRect(rect, 0, 0, 100000, 100000);  // untouched by the failed call
-  EXPECT_EQ(ErrorOf([&] { Trans(0, 0, 0.0).InverseRect(rect); }), tessera::platform::err::kDivisionByZero);
-  EXPECT_EQ(ErrorOf([] { (void)Rect(-2147483647, 0, 2, 0).Width(); }), tessera::platform::err::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { Trans(0, 0, 0.0).InverseRect(rect); }), err::kDivisionByZero);
+  EXPECT_EQ(ErrorNumberOf([] { (void)Rect(-2147483647, 0, 2, 0).Width(); }), err::kOverflow);
 }
 
 TEST(MensGlobal, RoundsHalvesAwayFromZeroAndChecksTheRange) {
@@ -94,8 +87,8 @@ TEST(MensGlobal, RoundsHalvesAwayFromZeroAndChecksTheRange) {
   EXPECT_EQ(global.RoundToLong(-2.5), -3);
   EXPECT_EQ(global.RoundToLong(2.4999), 2);
   EXPECT_EQ(global.RoundToLong(2147483647.4), 2147483647);
-  EXPECT_EQ(ErrorOf([&] { global.RoundToLong(2147483647.5); }), tessera::platform::err::kOverflow);
-  EXPECT_EQ(ErrorOf([&] { global.RoundToLong(std::nan("")); }), tessera::platform::err::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { global.RoundToLong(2147483647.5); }), err::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([&] { global.RoundToLong(std::nan("")); }), err::kOverflow);
   EXPECT_DOUBLE_EQ(global.Length(3.0, -4.0), 5.0);
 }
 
@@ -104,7 +97,7 @@ TEST(MensGlobal, UnitFactorIsMillimetresPerMetreUnlessTheHostSetsIt) {
   SetDefaultUnitFactor(100);
   EXPECT_EQ(MensGlobal().UnitFactor(), 100);
   SetDefaultUnitFactor(kDefaultUnitFactor);
-  EXPECT_EQ(ErrorOf([] { SetDefaultUnitFactor(0); }), tessera::platform::err::kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([] { SetDefaultUnitFactor(0); }), err::kInvalidProcedureCall);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "bmp_builder.hpp"
 #include "error_number.hpp"
+#include "lonely_fifo.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/platform/picture/picture_loader.hpp"
 
@@ -230,6 +231,9 @@ TEST(PictureLoaderTest, FilesAreKnownByTheirContentAndTheirErrorsByTheFileSystem
   EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(dir.File("notes.bmp")); }), err::kInvalidPicture);
   EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(dir.File("missing.bmp")); }), err::kFileNotFound);
   EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(dir.path().string()); }), err::kPathFileAccessError);
+  const testing::LonelyFifo fifo(dir.File("pipe.bmp"));  // refused without waiting for a writer
+  EXPECT_TRUE(fifo.Returns(
+      [&] { EXPECT_EQ(ErrorNumberOf([&] { LoadPicture(fifo.path()); }), err::kPathFileAccessError); }));
 }
 
 }  // namespace

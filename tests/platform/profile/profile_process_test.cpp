@@ -7,14 +7,14 @@
 #include <random>
 #include <regex>
 
-#include "temp_directory.hpp"
+#include "support/temp_dir.hpp"
 #include "tessera/platform/profile/ini_document.hpp"
 #include "tessera/platform/profile/profile.hpp"
 
 namespace tessera::platform {
 namespace {
 
-using testing::ReadBytes;
+using tessera::testing::ReadBytes;
 
 // Runs `body` in a child process that ends with exit code 0 unless the body throws.
 template <typename Body>
@@ -44,7 +44,7 @@ std::string VersionValue(int version) {
 }
 
 TEST(ProfileProcesses, AWriterKilledAtAnyInstantLeavesTheOldOrTheNewFile) {
-  testing::TempDirectory dir;
+  tessera::testing::TempDir dir;
   const std::string file = dir.File("Raster.ini");
   WritePrivateProfileStringA("Kopf", "erste", "1", file.c_str());
   WritePrivateProfileStringA("Daten", "wert", VersionValue(0).c_str(), file.c_str());
@@ -73,7 +73,7 @@ TEST(ProfileProcesses, AWriterKilledAtAnyInstantLeavesTheOldOrTheNewFile) {
 }
 
 TEST(ProfileProcesses, FourProcessesWritingAtOnceLoseNoUpdate) {
-  testing::TempDirectory dir;
+  tessera::testing::TempDir dir;
   const std::string file = dir.File("Shared.ini");
   constexpr int kProcesses = 4;
   constexpr int kKeys = 1000;

@@ -10,7 +10,7 @@
 
 #include "../runtime/error_number.hpp"
 #include "../runtime/lonely_fifo.hpp"
-#include "temp_directory.hpp"
+#include "support/temp_dir.hpp"
 #include "tessera/platform/profile/profile.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
@@ -18,9 +18,9 @@ namespace tessera::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using tessera::testing::ReadBytes;
+using tessera::testing::WriteBytes;
 using testing::ErrorNumberOf;
-using testing::ReadBytes;
-using testing::WriteBytes;
 
 struct stat StatusOf(const std::string& file) {
   struct stat info {};
@@ -38,7 +38,7 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 class ProfileRewrite : public ::testing::Test {
  protected:
-  testing::TempDirectory dir_;
+  tessera::testing::TempDir dir_;
   std::string file_ = dir_.File("Raster.ini");
 };
 

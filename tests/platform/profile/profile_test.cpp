@@ -6,15 +6,15 @@
 #include <unistd.h>
 
 #include "../runtime/error_number.hpp"
-#include "temp_directory.hpp"
+#include "support/temp_dir.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::platform {
 namespace {
 
+using tessera::testing::ReadBytes;
+using tessera::testing::WriteBytes;
 using testing::ErrorNumberOf;
-using testing::ReadBytes;
-using testing::WriteBytes;
 
 class Profile : public ::testing::Test {
  protected:
@@ -32,7 +32,7 @@ class Profile : public ::testing::Test {
     return buffer.substr(0, n + 1);
   }
 
-  testing::TempDirectory dir_;
+  tessera::testing::TempDir dir_;
   std::string file_ = dir_.File("Raster.ini");
 };
 

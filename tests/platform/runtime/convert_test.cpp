@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "error_number.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
@@ -18,65 +19,46 @@ using testing::ErrorNumberOf;
 class ConvertGerman : public ::testing::Test {
   ScopedUserLocale locale_{"de-DE"};
 };
-class ConvertEnglish : public ::testing::Test {
-  ScopedUserLocale locale_{"en-US"};
-};
 
-TEST_F(ConvertGerman, CStrWritesDecimalCommaAndHostExponents) {
-  EXPECT_EQ(CStr(12.5), "12,5");
-  EXPECT_EQ(CStr(-0.1), "-0,1");
-  EXPECT_EQ(CStr(1.0 / 3.0), "0,333333333333333");
-  EXPECT_EQ(CStr(1e20), "1E+20");
-  EXPECT_EQ(CStr(1.5e-7), "1,5E-07");
-  EXPECT_EQ(CStr(0.0001), "0,0001");
-  EXPECT_EQ(CStr(999999999999999.0), "999999999999999");
-  EXPECT_EQ(CStr(1e15), "1E+15");
-  EXPECT_EQ(CStr(-0.0), "0");
-  EXPECT_EQ(CStr(1234567.0), "1234567");
-}
-
-TEST_F(ConvertGerman, CStrOfOtherKinds) {
-  EXPECT_EQ(CStr(true), "Wahr");
-  EXPECT_EQ(CStr(false), "Falsch");
-  EXPECT_EQ(CStr(int16_t{-120}), "-120");
-  EXPECT_EQ(CStr(uint8_t{255}), "255");
-  EXPECT_EQ(CStr(Variant()), "");
+TEST_F(ConvertGerman, CStrWritesDecimalCommaHostExponentsAndTheLocalesWords) {
+  const std::pair<Variant, const char*> cases[] = {
+      {12.5, "12,5"},          {-0.1, "-0,1"},        {1.0 / 3.0, "0,333333333333333"},
+      {1e20, "1E+20"},         {1.5e-7, "1,5E-07"},   {0.0001, "0,0001"},
+      {1e15, "1E+15"},         {-0.0, "0"},           {999999999999999.0, "999999999999999"},
+      {1234567.0, "1234567"},  {true, "Wahr"},        {false, "Falsch"},
+      {int16_t{-120}, "-120"}, {uint8_t{255}, "255"}, {Variant(), ""},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(CStr(value), text) << text;
   EXPECT_EQ(ErrorNumberOf([] { CStr(Variant::Null()); }), err::kInvalidUseOfNull);
   EXPECT_EQ(ErrorNumberOf([] { CStr(Variant::Missing()); }), err::kTypeMismatch);
   EXPECT_EQ(ErrorNumberOf([] { CStr(std::make_shared<Collection>()); }), err::kTypeMismatch);
 }
 
-TEST_F(ConvertEnglish, CStrUsesTheEnglishForms) {
+TEST_F(ConvertGerman, NumberTextsFollowTheLocale) {
+  const std::pair<Variant, double> cases[] = {
+      {"12,5", 12.5}, {"  -1.234,5  ", -1234.5}, {"12.5", 125.0},  // the point groups thousands here
+      {"+,5", 0.5},   {"1,5E3", 1500.0},         {"1,5e-2", 0.015}, {"2D2", 200.0},  {"&H10", 16.0},
+      {"&o17", 15.0}, {"1E-400", 0.0},           {true, -1.0},      {Variant(), 0.0}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(CDbl(text), value) << CStr(text);
+}
+
+TEST(ConvertEnglish, NumbersBooleansAndWordsInTheEnglishForms) {
+  const ScopedUserLocale locale("en-US");
   EXPECT_EQ(CStr(12.5), "12.5");
   EXPECT_EQ(CStr(1.5e-7), "1.5E-07");
   EXPECT_EQ(CStr(true), "True");
   EXPECT_EQ(CStr(false), "False");
-}
-
-TEST_F(ConvertGerman, NumberTextsFollowTheLocale) {
-  EXPECT_EQ(CDbl("12,5"), 12.5);
-  EXPECT_EQ(CDbl("  -1.234,5  "), -1234.5);
-  EXPECT_EQ(CDbl("12.5"), 125.0);  // the point groups thousands here
-  EXPECT_EQ(CDbl("+,5"), 0.5);
-  EXPECT_EQ(CDbl("1,5E3"), 1500.0);
-  EXPECT_EQ(CDbl("1,5e-2"), 0.015);
-  EXPECT_EQ(CDbl("2D2"), 200.0);
-  EXPECT_EQ(CDbl("&H10"), 16.0);
-  EXPECT_EQ(CDbl("&o17"), 15.0);
-  EXPECT_EQ(CDbl("1E-400"), 0.0);
-  EXPECT_EQ(CDbl(true), -1.0);
-  EXPECT_EQ(CDbl(Variant()), 0.0);
-}
-
-TEST_F(ConvertEnglish, NumberTextsFollowTheLocale) {
   EXPECT_EQ(CDbl("12.5"), 12.5);
   EXPECT_EQ(CDbl("1,234.5"), 1234.5);
   EXPECT_EQ(CDbl("12,5"), 125.0);
   EXPECT_EQ(CLng("1,000,000"), 1000000);
+  EXPECT_TRUE(CBool("TRUE"));
+  EXPECT_EQ(ErrorNumberOf([] { CBool("Wahr"); }), err::kTypeMismatch);
 }
 
 // Digits past those that decide a double's rounding are cut; what they add must still round.
-TEST_F(ConvertEnglish, LongDigitStringsRoundAsTheirValue) {
+TEST(ConvertEnglish, LongDigitStringsRoundAsTheirValue) {
+  const ScopedUserLocale locale("en-US");
   const std::string halfway_above_one = "1.00000000000000011102230246251565404236316680908203125";
   const std::string zeros(1000, '0');
   EXPECT_EQ(CDbl(halfway_above_one), 1.0);
@@ -96,9 +78,6 @@ TEST_F(ConvertGerman, TextsThatAreNotNumbers) {
   EXPECT_EQ(ErrorNumberOf([] { CDbl("1E400"); }), err::kOverflow);
   EXPECT_FALSE(IsNumeric("1E400"));
   EXPECT_EQ(ErrorNumberOf([] { CDbl(Variant::Null()); }), err::kInvalidUseOfNull);
-}
-
-TEST_F(ConvertGerman, IsNumericByKind) {
   EXPECT_TRUE(IsNumeric(" 1.000,25 "));
   EXPECT_TRUE(IsNumeric(Variant()));
   EXPECT_TRUE(IsNumeric(false));
@@ -107,7 +86,7 @@ TEST_F(ConvertGerman, IsNumericByKind) {
   EXPECT_FALSE(IsNumeric(Variant::Missing()));
 }
 
-TEST_F(ConvertGerman, IntegersRoundHalvesToEven) {
+TEST_F(ConvertGerman, IntegersRoundHalvesToEvenAndOverflowAtTheirLimits) {
   EXPECT_EQ(CInt(2.5), 2);
   EXPECT_EQ(CInt(3.5), 4);
   EXPECT_EQ(CInt(-2.5), -2);
@@ -121,15 +100,12 @@ TEST_F(ConvertGerman, IntegersRoundHalvesToEven) {
   EXPECT_EQ(CLng("&HFFFF"), -1);
   EXPECT_EQ(CLng("&H10000"), 65536);
   EXPECT_EQ(CLng("&HFFFFFFFF"), -1);
-}
-
-TEST_F(ConvertGerman, IntegersOverflowAtTheirLimits) {
   EXPECT_EQ(CInt(32767.4), 32767);
   EXPECT_EQ(CInt(-32768.5), -32768);
+  EXPECT_EQ(CLng("-2147483648"), INT32_MIN);
   EXPECT_EQ(ErrorNumberOf([] { CInt(32767.5); }), err::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { CInt(40000); }), err::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { CLng("2147483647,5"); }), err::kOverflow);
-  EXPECT_EQ(CLng("-2147483648"), INT32_MIN);
   EXPECT_EQ(ErrorNumberOf([] { CByte(-1); }), err::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { CByte(255.5); }), err::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { CLng("&H100000000"); }), err::kOverflow);
@@ -138,25 +114,14 @@ TEST_F(ConvertGerman, IntegersOverflowAtTheirLimits) {
 }
 
 TEST_F(ConvertGerman, BooleansFromWordsAndNumbers) {
-  EXPECT_TRUE(CBool("Wahr"));
-  EXPECT_TRUE(CBool("wAHR"));
-  EXPECT_FALSE(CBool("FALSCH"));
-  EXPECT_TRUE(CBool("true"));
-  EXPECT_FALSE(CBool("False"));
-  EXPECT_TRUE(CBool("-1"));
-  EXPECT_TRUE(CBool("0,5"));
-  EXPECT_FALSE(CBool(" 0 "));
+  for (const char* text : {"Wahr", "wAHR", "true", "-1", "0,5"}) EXPECT_TRUE(CBool(text)) << text;
+  for (const char* text : {"FALSCH", "False", " 0 "}) EXPECT_FALSE(CBool(text)) << text;
   EXPECT_FALSE(CBool(Variant()));
   EXPECT_TRUE(CBool(2.0));
   for (const char* text : {"", "Ja", "Wahrheit", "yes"}) {
     EXPECT_EQ(ErrorNumberOf([&] { CBool(text); }), err::kTypeMismatch) << text;
   }
   EXPECT_EQ(ErrorNumberOf([] { CBool(Variant::Null()); }), err::kInvalidUseOfNull);
-}
-
-TEST_F(ConvertEnglish, GermanWordsAreNotEnglishBooleans) {
-  EXPECT_TRUE(CBool("TRUE"));
-  EXPECT_EQ(ErrorNumberOf([] { CBool("Wahr"); }), err::kTypeMismatch);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <new>
 
+#include "error_number.hpp"
 #include "tessera/platform/runtime/checked.hpp"
 
 namespace tessera::platform {
@@ -44,27 +45,18 @@ TEST(RuntimeError, ForeignExceptionsGetTheirRuntimeNumbers) {
   EXPECT_EQ(FileErrorNumber(std::make_error_code(std::errc::is_a_directory)), err::kPathFileAccessError);
 }
 
-int32_t ErrorOf(auto operation) {
-  try {
-    operation();
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
 TEST(CheckedArithmetic, OverflowOfTheTypeIsErrorSix) {
   EXPECT_EQ(CheckedAdd<int16_t>(32766, 1), 32767);
-  EXPECT_EQ(ErrorOf([] { CheckedAdd<int16_t>(32767, 1); }), err::kOverflow);
-  EXPECT_EQ(ErrorOf([] { CheckedSub<int16_t>(-32768, 1); }), err::kOverflow);
-  EXPECT_EQ(ErrorOf([] { CheckedMul<int32_t>(65536, 32768); }), err::kOverflow);
-  EXPECT_EQ(ErrorOf([] { CheckedDiv<int16_t>(-32768, -1); }), err::kOverflow);
-  EXPECT_EQ(ErrorOf([] { CheckedDiv<int32_t>(1, 0); }), err::kDivisionByZero);
+  EXPECT_EQ(testing::ErrorNumberOf([] { CheckedAdd<int16_t>(32767, 1); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { CheckedSub<int16_t>(-32768, 1); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { CheckedMul<int32_t>(65536, 32768); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { CheckedDiv<int16_t>(-32768, -1); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { CheckedDiv<int32_t>(1, 0); }), err::kDivisionByZero);
   EXPECT_EQ(CheckedDiv<int32_t>(-7, 2), -3);
   EXPECT_EQ(ToInteger(int32_t{-32768}), -32768);
-  EXPECT_EQ(ErrorOf([] { ToInteger(int32_t{32768}); }), err::kOverflow);
-  EXPECT_EQ(ErrorOf([] { ToByte(-1); }), err::kOverflow);
-  EXPECT_EQ(ErrorOf([] { ToLong(int64_t{1} << 31); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { ToInteger(int32_t{32768}); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { ToByte(-1); }), err::kOverflow);
+  EXPECT_EQ(testing::ErrorNumberOf([] { ToLong(int64_t{1} << 31); }), err::kOverflow);
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "error_number.hpp"
 #include "lonely_fifo.hpp"
 #include "support/temp_dir.hpp"
+#include "tessera/platform/runtime/regular_file.hpp"
 
 namespace tessera::platform {
 namespace {
@@ -180,6 +182,35 @@ TEST_F(NumberedFiles, ReadingFollowsTheFileAsItIsNow) {
   EXPECT_EQ(LineInput(1), "ur");
   EXPECT_EQ(InputUntil(1, "\r", 100), "five");
   EXPECT_EQ(InputUntil(1, "\r", 100), "");
+}
+
+TEST(OpenRegularFile, OpensFilesOnlyAndNeverWaits) {
+  const TempDir dir;
+  WriteBytes(dir.path() / "plan.ini", "[s]\n");
+  const testing::LonelyFifo fifo(dir.File("pipe.ini"));
+  struct stat info {};
+  const Descriptor file = OpenRegularFile(dir.path() / "plan.ini", O_RDONLY, info);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(info.st_size, 4);
+  char byte = 0;
+  EXPECT_EQ(::read(file.get(), &byte, 1), 1) << "reads block again once the file is checked";
+  const struct {
+    std::filesystem::path path;
+    int flags;
+    int error;
+  } refused[] = {{dir.path() / "missing.ini", O_RDONLY, ENOENT},
+                 {dir.path() / "plan.ini" / "x", O_RDONLY, ENOTDIR},
+                 {dir.path(), O_RDONLY, EISDIR},
+                 {"/dev/null", O_RDONLY, ENODEV},
+                 {fifo.path(), O_RDONLY, ENODEV},
+                 {fifo.path(), O_WRONLY, ENXIO}};
+  for (const auto& [path, flags, error] : refused) {
+    EXPECT_TRUE(fifo.Returns([&] {
+      struct stat ignored {};
+      EXPECT_FALSE(OpenRegularFile(path, flags, ignored)) << path;
+      EXPECT_EQ(errno, error) << path;
+    }));
+  }
 }
 
 }  // namespace

@@ -153,12 +153,6 @@ TEST(PaintPictureTest, RasterOperationsCombineSourceAndDestination) {
   EXPECT_EQ(canvas.PixelAt(0, 0), 0xF0F0F0u);
 }
 
-}  // namespace
-}  // namespace tessera::platform
-
-namespace tessera::platform {
-namespace {
-
 // Whether a pixel centre lies in the closed span a destination rectangle covers on one axis.
 bool Covers(double centre, float position, float extent) {
   return centre >= std::min(position, position + extent) && centre <= std::max(position, position + extent);

@@ -3,40 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "../runtime/error_number.hpp"
+#include "support/temp_dir.hpp"
 #include "tessera/platform/ui/failing_ui.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 
 namespace tessera::platform {
 namespace {
 
-TEST(HeadlessUi, WritesEachMessageBoxAsOneJsonLine) {
+TEST(HeadlessUi, WritesEachMessageBoxAndBeepAsOneJsonLine) {
   std::ostringstream log;
   HeadlessUi ui(log);
   EXPECT_EQ(ui.MessageBox("Fehler\r\n\"C:\\Raster\\5.bmp\"", vbCritical, "Tessera"), vbOK);
   EXPECT_EQ(ui.MessageBox("Größe\x01", vbInformation, "Ü"), vbOK);
+  ui.Beep();
   EXPECT_EQ(log.str(),
             "{\"msgbox\":{\"text\":\"Fehler\\r\\n\\\"C:\\\\Raster\\\\5.bmp\\\"\",\"style\":16,\"title\":"
             "\"Tessera\"}}\n"
-            "{\"msgbox\":{\"text\":\"Größe\\u0001\",\"style\":64,\"title\":\"Ü\"}}\n");
-}
-
-TEST(HeadlessUi, WritesTheBeepAsAJsonLineAndRecordingCountsIt) {
-  std::ostringstream log;
-  HeadlessUi(log).Beep();
-  EXPECT_EQ(log.str(), "{\"beep\":{}}\n");
+            "{\"msgbox\":{\"text\":\"Größe\\u0001\",\"style\":64,\"title\":\"Ü\"}}\n{\"beep\":{}}\n");
+  EXPECT_EQ(MessageBoxJson("a\xFF", 0, ""),  // malformed text still gives valid UTF-8
+            "{\"msgbox\":{\"text\":\"a\xEF\xBF\xBD\",\"style\":0,\"title\":\"\"}}");
   const auto recording = std::make_shared<RecordingUi>();
   const ScopedUiServices scope(recording);
   Beep();
   EXPECT_EQ(recording->beeps(), 1);
-}
-
-TEST(HeadlessUi, MalformedTextStillGivesValidUtf8) {
-  EXPECT_EQ(MessageBoxJson("a\xFF", 0, ""),
-            "{\"msgbox\":{\"text\":\"a\xEF\xBF\xBD\",\"style\":0,\"title\":\"\"}}");
 }
 
 TEST(HeadlessUi, AnswersTheFocusedButton) {
@@ -48,9 +40,9 @@ TEST(HeadlessUi, AnswersTheFocusedButton) {
 }
 
 TEST(HeadlessUi, FileDialogCancelsUnlessScriptedAndHonoursMustExist) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tessera_ui_test";
-  std::filesystem::create_directories(dir);
-  std::ofstream(dir / "plan.bmp") << "x";
+  const tessera::testing::TempDir temp;
+  const std::filesystem::path& dir = temp.path();
+  tessera::testing::WriteBytes(dir / "plan.bmp", "x");
   HeadlessUi ui;
   const FileOpenRequest must_exist{.flags = kFileMustExist};
   EXPECT_EQ(ui.ShowFileOpen(must_exist), "");
@@ -60,7 +52,6 @@ TEST(HeadlessUi, FileDialogCancelsUnlessScriptedAndHonoursMustExist) {
   EXPECT_EQ(ui.ShowFileOpen(must_exist), (dir / "plan.bmp").string());
   EXPECT_EQ(ui.ShowFileOpen(must_exist), "");
   EXPECT_EQ(ui.ShowFileOpen(FileOpenRequest{}), (dir / "missing.bmp").string());
-  std::filesystem::remove_all(dir);
 }
 
 TEST(MessageQueue, RunsWhatWasPendingAndIsReentrant) {
