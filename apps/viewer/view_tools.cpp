@@ -107,13 +107,13 @@ void ViewTools::Measure(bool on) {
 
 // Measuring and aligning both take clicks: an alignment ends measuring.
 void ViewTools::Update() {
-  if (alignment_.active() && measure_.active()) measure_.Stop();
+  if (Aligning() && measure_.active()) measure_.Stop();
   if (measure_action_) {
     measure_action_->setChecked(measure_.active());
-    measure_action_->setEnabled(!alignment_.active());
+    measure_action_->setEnabled(!Aligning());
     previous_->setEnabled(view_.has_previous());
   }
-  if (zoom_box_.active() || measure_.active() || alignment_.PicksPoints()) {
+  if (zoom_box_.active() || measure_.active() || alignment_.PicksPoints() || OtherPicks()) {
     view_.setCursor(Qt::CrossCursor);
   } else {
     view_.unsetCursor();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <functional>
 
 #include "floor_view.hpp"
 #include "measure_tool.hpp"
@@ -38,12 +39,17 @@ class ViewTools {
   void Stop();
   // Commands, cursor and hint as the view and an alignment now stand.
   void Update();
+  // Another way of picking points on the view (aligning by two points): while it runs, the
+  // cursor is a crosshair and measuring ends, as during an alignment.
+  void OtherPicking(std::function<bool()> running) { other_picking_ = std::move(running); }
   // "X 12,345  Y 6,789 m", and the distance and vector from a pending first point.
   QString PointerText(Point world) const;
 
  private:
   void Measure(bool on);
   QString Hint() const;
+  bool OtherPicks() const { return other_picking_ && other_picking_(); }
+  bool Aligning() const { return alignment_.active() || OtherPicks(); }
 
   FloorView& view_;
   const PlanAlignment& alignment_;
@@ -53,6 +59,7 @@ class ViewTools {
   ZoomBox zoom_box_;
   QAction* previous_ = nullptr;
   QAction* measure_action_ = nullptr;
+  std::function<bool()> other_picking_;
 };
 
 }  // namespace tessera::viewer

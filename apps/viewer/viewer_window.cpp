@@ -89,6 +89,7 @@ ViewerWindow::ViewerWindow(std::string raster_dir, Size floor) : floor_(floor), 
                      : tr("Alignment by two points not saved: %1").arg(Text(WhyNotWritable(raster_dir_))));
       });
   tools_ = std::make_unique<ViewTools>(*view_, *alignment_, *statusBar());
+  tools_->OtherPicking([this] { return two_points_->active(); });
   BuildMenus();
   BuildStatusBar();
   new PlanDrop(
