@@ -10,6 +10,7 @@
 #include "tessera/platform/runtime/convert.hpp"
 #include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/runtime/format.hpp"
+#include "tessera/raster/typed_units.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -262,8 +263,7 @@ void TwoPointAlignment::Update() {
                               : tr("Pick both points on the plan and give where they lie on the floor."));
     return;
   }
-  const double unit = UnitFactor();
-  const Point off{fit_->residual.x / unit, -fit_->residual.y / unit};  // Y up, as typed
+  const Point off{LogicalToTyped(fit_->residual.x), -LogicalToTyped(fit_->residual.y)};  // Y up, as typed
   QString text = tr("Factor %1, shift %2, %3")
                      .arg(Number(fit_->placement.factor))
                      .arg(fit_->placement.dx)

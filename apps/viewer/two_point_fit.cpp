@@ -4,6 +4,7 @@
 
 #include "tessera/frame/companions/mensura/mens_global.hpp"
 #include "tessera/platform/runtime/error.hpp"
+#include "tessera/raster/typed_units.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -13,10 +14,6 @@ double Distance(Point a, Point b) {
 }
 
 }  // namespace
-
-double UnitFactor() {
-  return mensura::MensGlobal().UnitFactor();
-}
 
 Point PlanPixel(Point world, const PlanPlacement& placement) {
   return {world.x / placement.factor + placement.dx, world.y / placement.factor + placement.dy};
@@ -43,12 +40,12 @@ std::optional<TwoPointFit> FitTwoPoints(Point plan1, Point plan2, Point floor1, 
 }
 
 Point FloorPointOfTyped(Point typed, int32_t floor_height) {
-  return {static_cast<double>(mensura::RoundToLong(typed.x * UnitFactor())),
-          floor_height - static_cast<double>(mensura::RoundToLong(typed.y * UnitFactor()))};
+  return {static_cast<double>(TypedToLogical(typed.x)),
+          static_cast<double>(FlipY(floor_height, TypedToLogical(typed.y)))};
 }
 
 Point TypedOfFloorPoint(Point world, int32_t floor_height) {
-  return {world.x / UnitFactor(), (floor_height - world.y) / UnitFactor()};
+  return {LogicalToTyped(world.x), LogicalToTyped(floor_height - world.y)};
 }
 
 }  // namespace tessera::viewer

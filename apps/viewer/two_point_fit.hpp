@@ -35,9 +35,6 @@ struct TwoPointFit {
 // `residual`. nullopt when a pair of points coincides or D leaves 32 bits.
 std::optional<TwoPointFit> FitTwoPoints(Point plan1, Point plan2, Point floor1, Point floor2);
 
-// World units per unit of the lengths a user types (MensGlobal.UnitFactor, as the dialog takes it).
-double UnitFactor();
-
 // A point typed in the dialog's units (MensGlobal.UnitFactor world units each, Y up from the
 // floor's bottom) on a floor `floor_height` world units high, rounded to whole world units as
 // the dialog's shift rounds it; and a world point in those units. Error 6 beyond 32 bits.
