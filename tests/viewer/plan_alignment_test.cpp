@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "plan_directory.hpp"
-#include "qt/test_application.hpp"
+#include "floor_window.hpp"
 #include "tessera/frame/companions/mensura/mens_global.hpp"
 #include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
@@ -26,16 +25,9 @@ using qt::testing::PressKey;
 using qt::testing::TypeText;
 
 // The viewer on floor 5 of the plan directory, its plan being aligned.
-class PlanAlignmentTest : public ::testing::Test {
+class PlanAlignmentTest : public testing::FloorWindowTest {
  protected:
-  static void SetUpTestSuite() { qt::testing::TestApplication(); }
-
-  PlanAlignmentTest() {
-    window_.resize(800, 600);
-    window_.show();
-    window_.OpenFloor({false, 5});
-    window_.Align();
-  }
+  PlanAlignmentTest() { window_.Align(); }
 
   qt::TransDialogWindow& Dialog() { return *window_.alignment().window(); }
   template <typename Widget>
@@ -71,9 +63,6 @@ class PlanAlignmentTest : public ::testing::Test {
       if (label->text().startsWith("X ")) return label->text();
     return {};
   }
-
-  testing::PlanDirectory dir_;
-  ViewerWindow window_{dir_.path(), {20000, 10000}};
 };
 
 TEST_F(PlanAlignmentTest, PickedPointMovedToATypedTargetIsSavedOnOk) {

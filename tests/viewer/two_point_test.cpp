@@ -3,8 +3,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "plan_directory.hpp"
-#include "qt/test_application.hpp"
+#include "floor_window.hpp"
 #include "tessera/platform/runtime/convert.hpp"
 #include "tessera/raster/raster_settings.hpp"
 #include "tessera/tool/gtool.hpp"
@@ -45,16 +44,9 @@ TEST(TwoPointFitTest, ScaleFromTheDistancesShiftFromTheFirstPointResidualAtTheSe
 }
 
 // Floor 5 of the plan directory (20 x 10 m, 100 units a plan pixel), aligned by two points.
-class TwoPointAlignmentTest : public ::testing::Test {
+class TwoPointAlignmentTest : public testing::FloorWindowTest {
  protected:
-  static void SetUpTestSuite() { qt::testing::TestApplication(); }
-
-  TwoPointAlignmentTest() {
-    window_.resize(800, 600);
-    window_.show();
-    window_.OpenFloor({false, 5});
-    window_.AlignByTwoPoints();
-  }
+  TwoPointAlignmentTest() { window_.AlignByTwoPoints(); }
 
   // Plan pixels (20, 30) and (120, 30) to (1, 9) m and (6, 9) m, Y up from the floor's bottom:
   // 50 units a pixel, shifted.
@@ -71,9 +63,6 @@ class TwoPointAlignmentTest : public ::testing::Test {
   std::string Stored(const char* key) {
     return SharedGTool().GetIniString(RasterIniPath(dir_.path()), "5", key, "");
   }
-
-  testing::PlanDirectory dir_;
-  ViewerWindow window_{dir_.path(), {20000, 10000}};
 };
 
 TEST_F(TwoPointAlignmentTest, PreviewIsSavedOnOkAndUndone) {

@@ -6,24 +6,15 @@
 #include <QRegularExpression>
 #include <vector>
 
-#include "plan_directory.hpp"
-#include "qt/test_application.hpp"
+#include "floor_window.hpp"
 #include "viewer_window.hpp"
 
 namespace tessera::viewer {
 namespace {
 
 // The viewer on floor 5 of the plan directory, driven by the mouse and the View menu.
-class ViewToolsTest : public ::testing::Test {
+class ViewToolsTest : public testing::FloorWindowTest {
  protected:
-  static void SetUpTestSuite() { qt::testing::TestApplication(); }
-
-  ViewToolsTest() {
-    window_.resize(800, 600);
-    window_.show();
-    window_.OpenFloor({false, 5});
-  }
-
   void Command(const QString& text) {
     for (QAction* action : window_.findChildren<QAction*>())
       if (action->text() == text) return action->trigger();
@@ -38,9 +29,6 @@ class ViewToolsTest : public ::testing::Test {
   }
   std::vector<uint32_t> Pixels() { return window_.view().control()->pixels(); }
   QString Status() { return window_.statusBar()->currentMessage(); }
-
-  testing::PlanDirectory dir_;
-  ViewerWindow window_{dir_.path(), {20000, 10000}};
 };
 
 // The measured line is drawn over the picture and taken off it exactly; the distance counts whole
