@@ -8,9 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "floor_list.hpp"
-#include "plan_directory.hpp"
-#include "qt/test_application.hpp"
+#include "floor_window.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -18,24 +16,16 @@ namespace {
 using testing::kBlue;
 using testing::kRed;
 
-class FloorViewTest : public ::testing::Test {
+// The view of the viewer on floor 5, fitted.
+class FloorViewTest : public testing::FloorWindowTest {
  protected:
-  static void SetUpTestSuite() { qt::testing::TestApplication(); }
-
-  void SetUp() override {
-    view_.resize(400, 300);
-    view_.show();
-    view_.ShowFloor(OpenRaster({false, 5}, 10000, dir_.path()), {20000, 10000}, 100);
-  }
-
   uint32_t Shown(double world_x, double world_y) {
     auto x = static_cast<int32_t>(world_x), y = static_cast<int32_t>(world_y);
     view_.view().WorldToDevice()->TransformPoint(x, y);
     return view_.control()->PixelAt(x, y);
   }
 
-  testing::PlanDirectory dir_;
-  FloorView view_;
+  FloorView& view_ = window_.view();
 };
 
 TEST_F(FloorViewTest, ShowsThePlanFittedAndZoomsOneToOne) {
@@ -61,13 +51,14 @@ TEST_F(FloorViewTest, WheelZoomsAboutTheCursorAndArrowsPan) {
   const Point origin = view_.view().origin();
   QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
   QApplication::sendEvent(&view_, &left);
-  EXPECT_NEAR(view_.view().origin().x, origin.x - 40 / view_.view().scale(), 1e-6);
+  EXPECT_NEAR(view_.view().origin().x, origin.x - view_.width() / 10.0 / view_.view().scale(),
+              1e-6);  // a tenth of the view
   EXPECT_EQ(view_.view().origin().y, origin.y);
 }
 
 TEST_F(FloorViewTest, GridGoesAndThePlanFadesTowardsTheBackground) {
   const auto grid_pixels = [&] {
-    const auto& pixels = view_.control()->pixels();
+    const std::vector<uint32_t> pixels = Pixels();
     return std::count(pixels.begin(), pixels.end(), 0x80C0FFu);  // the grid's light blue
   };
   EXPECT_GT(grid_pixels(), 0);

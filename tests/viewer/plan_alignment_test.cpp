@@ -5,18 +5,12 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QTabBar>
 #include <string>
-#include <vector>
 
 #include "floor_window.hpp"
 #include "tessera/frame/companions/mensura/mens_global.hpp"
-#include "tessera/raster/raster_settings.hpp"
-#include "tessera/tool/gtool.hpp"
-#include "viewer_window.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -36,28 +30,6 @@ class PlanAlignmentTest : public testing::FloorWindowTest {
   }
   void ShowShiftPage() { Control<QTabBar>(Dialog().dialog().SSTab1).setCurrentIndex(1); }
 
-  void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, at, window_.view().mapToGlobal(at),
-                      type == QEvent::MouseMove ? Qt::NoButton : button, button, Qt::NoModifier);
-    QApplication::sendEvent(&window_.view(), &event);
-  }
-  std::string Stored(const char* key) {
-    return SharedGTool().GetIniString(RasterIniPath(dir_.path()), "5", key, "");
-  }
-  // The view's pixels from the pick to where the mouse goes, and how many of them changed.
-  std::vector<uint32_t> Pixels() {
-    std::vector<uint32_t> pixels;
-    for (int32_t y = 150; y <= 200; ++y)
-      for (int32_t x = 200; x <= 260; ++x) pixels.push_back(window_.view().control()->PixelAt(x, y));
-    return pixels;
-  }
-  long Changed(const std::vector<uint32_t>& before) {
-    const std::vector<uint32_t> now = Pixels();
-    long changed = 0;
-    for (std::size_t i = 0; i < now.size(); ++i) changed += now[i] != before[i] ? 1 : 0;
-    return changed;
-  }
-  QString Status() { return window_.statusBar()->currentMessage(); }
   QString Position() {
     for (const QLabel* label : window_.statusBar()->findChildren<QLabel*>())
       if (label->text().startsWith("X ")) return label->text();
@@ -65,54 +37,39 @@ class PlanAlignmentTest : public testing::FloorWindowTest {
   }
 };
 
-TEST_F(PlanAlignmentTest, PickedPointMovedToATypedTargetIsSavedOnOk) {
+// The status bar's position of the pointer, typed into the dialog as the target of a picked point,
+// moves that point to where the pointer was: same units, same Y axis, same decimal separator.
+TEST_F(PlanAlignmentTest, PointerPositionTypedAsTargetMovesThePickThereAndOkSavesIt) {
   ASSERT_NE(window_.alignment().window(), nullptr);
   ShowShiftPage();
   Control<QAbstractButton>(Dialog().dialog().cbMoveMode).click();  // move to a target
-  const QPointF picked(200, 150);
-  const Point world = window_.view().view().ToWorld({picked.x(), picked.y()});
-  const std::vector<uint32_t> before = Pixels();
-  Mouse(QEvent::MouseButtonPress, picked, Qt::LeftButton);
-  Mouse(QEvent::MouseMove, {260, 200});
-  EXPECT_GT(Changed(before), 50);  // the rubber band from the pick to the mouse shows
-
-  auto& dx = Control<QLineEdit>(Dialog().dialog().edDx);
-  auto& dy = Control<QLineEdit>(Dialog().dialog().edDy);
-  ASSERT_TRUE(dx.isEnabled());  // the picked point lets the target be typed
-  TypeText(dx, "6");
-  TypeText(dy, "4");
-  Control<QAbstractButton>(Dialog().dialog().pbShift).click();
-  Control<QAbstractButton>(Dialog().dialog().pbOk).click();
-
-  // The plan moves so that its point under the pick comes to (6, 4) m: floor y runs the other
-  // way, from the floor's height of 10 000 units, and shifts count in plan pixels of 100 units.
-  const auto shift = [](double units) { return std::to_string(-mensura::RoundToLong(units / 100)); };
-  EXPECT_EQ(Stored("DX"), shift(6000 - std::lround(world.x)));
-  EXPECT_EQ(Stored("DY"), shift(10000 - 4000 - std::lround(world.y)));
-  EXPECT_EQ(Stored("Faktor"), "100");
-  EXPECT_EQ(Status(), "Alignment saved");
-  EXPECT_FALSE(window_.alignment().active());
-}
-
-// The status bar's position of the pointer, typed into the dialog as the target of a picked point,
-// moves that point to where the pointer was: same units, same Y axis, same decimal separator.
-TEST_F(PlanAlignmentTest, PointerPositionTypedAsTargetMovesThePickThere) {
-  ShowShiftPage();
-  Control<QAbstractButton>(Dialog().dialog().cbMoveMode).click();
   const Point picked = window_.view().view().ToWorld({200, 150});
   const Point target = window_.view().view().ToWorld({260, 230});
-  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);
+  const std::vector<uint32_t> before = Pixels();
+  Mouse(QEvent::MouseButtonPress, {200, 150});
   Mouse(QEvent::MouseMove, {260, 230});
+  EXPECT_GT(Changed(before), 50);  // the rubber band from the pick to the mouse shows
   const QRegularExpressionMatch shown =
       QRegularExpression("^X (\\S+)  Y (\\S+) m    Distance ").match(Position());
   ASSERT_TRUE(shown.hasMatch()) << Position().toStdString();
-  TypeText(Control<QLineEdit>(Dialog().dialog().edDx), shown.captured(1));
+  // Metres, and Y up from the floor's height of 10 000 units.
+  const auto units = [&](int part) { return shown.captured(part).replace(',', '.').toDouble() * 1000; };
+  EXPECT_NEAR(units(1), target.x, 1);
+  EXPECT_NEAR(units(2), 10000 - target.y, 1);
+
+  auto& dx = Control<QLineEdit>(Dialog().dialog().edDx);
+  ASSERT_TRUE(dx.isEnabled());  // the picked point lets the target be typed
+  TypeText(dx, shown.captured(1));
   TypeText(Control<QLineEdit>(Dialog().dialog().edDy), shown.captured(2));
   Control<QAbstractButton>(Dialog().dialog().pbShift).click();
   Control<QAbstractButton>(Dialog().dialog().pbOk).click();
+  // Shifts count in plan pixels of 100 units.
   const auto shift = [](double units) { return std::to_string(-mensura::RoundToLong(units / 100)); };
-  EXPECT_EQ(Stored("DX"), shift(std::lround(target.x) - std::lround(picked.x)));
-  EXPECT_EQ(Stored("DY"), shift(std::lround(target.y) - std::lround(picked.y)));
+  EXPECT_EQ(dir_.Stored("DX"), shift(std::lround(target.x) - std::lround(picked.x)));
+  EXPECT_EQ(dir_.Stored("DY"), shift(std::lround(target.y) - std::lround(picked.y)));
+  EXPECT_EQ(dir_.Stored("Faktor"), "100");
+  EXPECT_EQ(Status(), "Alignment saved");
+  EXPECT_FALSE(window_.alignment().active());
 }
 
 // Clicks on the shift page in relative mode pick nothing, and the cursor says so beforehand; two
@@ -121,8 +78,8 @@ TEST_F(PlanAlignmentTest, PickingShowsWhatAClickDoes) {
   EXPECT_EQ(window_.view().cursor().shape(), Qt::CrossCursor);
   const Point from = window_.view().view().ToWorld({200, 150}),
               to = window_.view().view().ToWorld({290, 150});
-  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);
-  Mouse(QEvent::MouseButtonPress, {290, 150}, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonPress, {200, 150});
+  Mouse(QEvent::MouseButtonPress, {290, 150});
   const double pixels = Dialog().dialog().RasterLaenge();
   EXPECT_NEAR(pixels, (std::lround(to.x) - std::lround(from.x)) / 100.0, 0.5);
   const QRegularExpressionMatch measured =
@@ -136,13 +93,13 @@ TEST_F(PlanAlignmentTest, PickingShowsWhatAClickDoes) {
   ShowShiftPage();
   Mouse(QEvent::MouseMove, {210, 160});
   EXPECT_NE(window_.view().cursor().shape(), Qt::CrossCursor);
-  Mouse(QEvent::MouseButtonPress, {210, 160}, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonPress, {210, 160});
   EXPECT_TRUE(Status().startsWith("Click ignored")) << Status().toStdString();
 }
 
 TEST_F(PlanAlignmentTest, ChangingThePageErasesAPendingRubberBandOnTheView) {
   const std::vector<uint32_t> before = Pixels();
-  Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);  // the first end of a measured length
+  Mouse(QEvent::MouseButtonPress, {200, 150});  // the first end of a measured length
   Mouse(QEvent::MouseMove, {260, 200});
   ASSERT_GT(Changed(before), 50);
   ShowShiftPage();
@@ -159,16 +116,16 @@ TEST_F(PlanAlignmentTest, EscCancelsAShiftAndLeftDragPansAgainAfterwards) {
   Control<QAbstractButton>(Dialog().dialog().pbShift).click();
   EXPECT_EQ(window_.view().raster()->Dx(), -20);
   const Point origin = window_.view().view().origin();
-  Mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);  // taken by the session: no pan
+  Mouse(QEvent::MouseButtonPress, {100, 100});  // taken by the session: no pan
   Mouse(QEvent::MouseMove, {150, 100}, Qt::LeftButton);
   EXPECT_EQ(window_.view().view().origin().x, origin.x);
 
   PressKey(Dialog(), Qt::Key_Escape, "\x1b");
   EXPECT_EQ(window_.view().raster()->Dx(), 0);
-  EXPECT_EQ(Stored("DX"), "0");
+  EXPECT_EQ(dir_.Stored("DX"), "0");
   EXPECT_EQ(Status(), "Alignment cancelled");
   EXPECT_FALSE(window_.alignment().window()->isVisible());
-  Mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonPress, {100, 100});
   Mouse(QEvent::MouseMove, {150, 100}, Qt::LeftButton);
   EXPECT_LT(window_.view().view().origin().x, origin.x);
 }

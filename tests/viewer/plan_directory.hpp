@@ -2,11 +2,14 @@
 // 200 x 100 colour plan at 100 units per pixel, red in its left half and blue in its right.
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 
 #include "scan_files.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
+#include "tessera/raster/raster_settings.hpp"
+#include "tessera/tool/gtool.hpp"
 
 namespace tessera::viewer::testing {
 
@@ -24,6 +27,17 @@ class PlanDirectory {
 
   std::string path() const { return platform::ToLibraryPath(dir_.path()); }
   std::string File(std::string_view name) const { return dir_.File(name); }
+  std::filesystem::path Ini() const { return platform::ToHostPath(RasterIniPath(path())); }
+  // A key of a floor's section as "Raster.ini" holds it ("" when missing).
+  std::string Stored(const char* key, const char* floor = "5") const {
+    return SharedGTool().GetIniString(RasterIniPath(path()), floor, key, "");
+  }
+  // Takes the right to write "Raster.ini" away, or gives it back.
+  void Writable(bool writable) const {
+    std::filesystem::permissions(
+        Ini(), std::filesystem::perms::owner_write,
+        writable ? std::filesystem::perm_options::add : std::filesystem::perm_options::remove);
+  }
 
  private:
   tessera::testing::TempDir dir_;

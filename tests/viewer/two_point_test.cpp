@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QStatusBar>
 
 #include "floor_window.hpp"
 #include "tessera/platform/runtime/convert.hpp"
-#include "tessera/raster/raster_settings.hpp"
-#include "tessera/tool/gtool.hpp"
 #include "two_point_fit.hpp"
-#include "viewer_window.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -60,22 +56,19 @@ class TwoPointAlignmentTest : public testing::FloorWindowTest {
       qt::testing::TypeText(*field, text);
   }
   TwoPointAlignment& two() { return window_.two_points(); }
-  std::string Stored(const char* key) {
-    return SharedGTool().GetIniString(RasterIniPath(dir_.path()), "5", key, "");
-  }
 };
 
 TEST_F(TwoPointAlignmentTest, PreviewIsSavedOnOkAndUndone) {
   PickAndType();
   EXPECT_EQ(window_.view().raster()->Dy(), 10);  // previewed, not saved
-  EXPECT_EQ(Stored("DY"), "0");
+  EXPECT_EQ(dir_.Stored("DY"), "0");
   two().dialog().accept();
-  EXPECT_EQ(Stored("DX"), "0");
-  EXPECT_EQ(Stored("DY"), "10");
-  EXPECT_EQ(Stored("Faktor"), "50");
-  EXPECT_EQ(window_.statusBar()->currentMessage(), "Alignment by two points saved");
+  EXPECT_EQ(dir_.Stored("DX"), "0");
+  EXPECT_EQ(dir_.Stored("DY"), "10");
+  EXPECT_EQ(dir_.Stored("Faktor"), "50");
+  EXPECT_EQ(Status(), "Alignment by two points saved");
   window_.UndoPlacement();
-  EXPECT_EQ(Stored("Faktor"), "100");
+  EXPECT_EQ(dir_.Stored("Faktor"), "100");
   EXPECT_EQ(window_.view().raster()->Dy(), 0);
   EXPECT_EQ(window_.view().plan_factor(), 100);
 }
@@ -96,7 +89,7 @@ TEST_F(TwoPointAlignmentTest, FloorPointIsPickedInMetresAndCancelPutsThePlacemen
   two().dialog().reject();
   EXPECT_EQ(window_.view().raster()->Dy(), 0);
   EXPECT_EQ(window_.view().raster()->Zoom(), 100);
-  EXPECT_EQ(Stored("DY"), "0");
+  EXPECT_EQ(dir_.Stored("DY"), "0");
   EXPECT_FALSE(two().active());
 }
 

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QRegularExpression>
-#include <vector>
 
 #include "floor_window.hpp"
-#include "viewer_window.hpp"
 
 namespace tessera::viewer {
 namespace {
@@ -20,15 +17,6 @@ class ViewToolsTest : public testing::FloorWindowTest {
       if (action->text() == text) return action->trigger();
     FAIL() << text.toStdString();
   }
-  void Mouse(QEvent::Type type, QPointF at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, window_.view().mapToGlobal(at), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton),
-                      Qt::NoModifier);
-    QApplication::sendEvent(&window_.view(), &event);
-  }
-  std::vector<uint32_t> Pixels() { return window_.view().control()->pixels(); }
-  QString Status() { return window_.statusBar()->currentMessage(); }
 };
 
 // The measured line is drawn over the picture and taken off it exactly; the distance counts whole
@@ -73,8 +61,8 @@ TEST_F(ViewToolsTest, ZoomToWindowFramesTheBoxAndZoomPreviousGoesBack) {
   EXPECT_EQ(window_.view().view(), fitted);
   const Point a = fitted.ToWorld({100, 100}), b = fitted.ToWorld({200, 150});
   Mouse(QEvent::MouseButtonPress, {200, 150});
-  Mouse(QEvent::MouseMove, {150, 120});
-  Mouse(QEvent::MouseMove, {100, 100});
+  Mouse(QEvent::MouseMove, {150, 120}, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, {100, 100}, Qt::LeftButton);
   Mouse(QEvent::MouseButtonRelease, {100, 100});
 
   const ViewTransform& framed = window_.view().view();
