@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
+#include <functional>
 #include <vector>
 
 #include "test_application.hpp"
@@ -26,9 +27,8 @@ struct Owner : frmTransEvents {
 };
 
 // A loaded and shown dialog, as its owner leaves it after EditTrans, and its window.
-class TransDialogWindowTest : public ::testing::Test {
- protected:
-  TransDialogWindowTest() {
+struct ShownDialog {
+  ShownDialog() {
     TestApplication();
     dialog_->Connect(&owner_);
     dialog_->Load();
@@ -39,18 +39,21 @@ class TransDialogWindowTest : public ::testing::Test {
     window_ = new TransDialogWindow(dialog_);
     window_->show();
   }
-  ~TransDialogWindowTest() override {
+  ~ShownDialog() {
     delete window_.data();
     dialog_->Connect(nullptr);
-  }
-
-  QLineEdit& Edit(const platform::TextField& field) {
-    return *static_cast<QLineEdit*>(window_->widget(field));
   }
 
   Owner owner_;
   std::shared_ptr<frmTrans> dialog_ = std::make_shared<frmTrans>();
   QPointer<TransDialogWindow> window_;
+};
+
+class TransDialogWindowTest : public ::testing::Test, protected ShownDialog {
+ protected:
+  QLineEdit& Edit(const platform::TextField& field) {
+    return *static_cast<QLineEdit*>(window_->widget(field));
+  }
 };
 
 TEST_F(TransDialogWindowTest, TypedCharactersPassTheModelsFilterAtTheCaret) {
@@ -147,32 +150,25 @@ TEST_F(TransDialogWindowTest, EnterFinishesOnlyOnceOkIsEnabled) {
   EXPECT_FALSE(window_->isVisible());
 }
 
-TEST_F(TransDialogWindowTest, EscAndTheCloseBoxCancel) {
-  dialog_->pbOk.Enabled(true);
-  window_->Refresh();
-  PressKey(*window_, Qt::Key_Escape, "\x1b");
-  EXPECT_EQ(owner_.ends, std::vector<bool>{false});
-  EXPECT_FALSE(window_->isVisible());
-
-  auto other = std::make_shared<frmTrans>();
-  Owner owner;
-  other->Connect(&owner);
-  other->Load();
-  other->Show();
-  QPointer<TransDialogWindow> window = new TransDialogWindow(other);
-  window->show();
-  window->close();
-  EXPECT_EQ(owner.ends, std::vector<bool>{false});
-  EXPECT_FALSE(other->form.Loaded());
-  EXPECT_FALSE(window->isVisible());
-  delete window.data();
-}
-
-TEST_F(TransDialogWindowTest, OwnersUnloadClosesTheWindowOnRefresh) {
-  dialog_->Unload();
-  window_->Refresh();
-  EXPECT_EQ(owner_.ends, std::vector<bool>{false});
-  EXPECT_FALSE(window_->isVisible());
+// Esc and the close box cancel even with OK enabled, as the owner's Unload does on the next refresh.
+TEST(TransDialogWindowEndTest, EscTheCloseBoxAndTheOwnersUnloadCancel) {
+  const std::function<void(ShownDialog&)> endings[] = {
+      [](ShownDialog& shown) { PressKey(*shown.window_, Qt::Key_Escape, "\x1b"); },
+      [](ShownDialog& shown) { shown.window_->close(); },
+      [](ShownDialog& shown) {
+        shown.dialog_->Unload();
+        shown.window_->Refresh();
+      },
+  };
+  for (const auto& end : endings) {
+    ShownDialog shown;
+    shown.dialog_->pbOk.Enabled(true);
+    shown.window_->Refresh();
+    end(shown);
+    EXPECT_EQ(shown.owner_.ends, std::vector<bool>{false});
+    EXPECT_FALSE(shown.dialog_->form.Loaded());
+    EXPECT_FALSE(shown.window_->isVisible());
+  }
 }
 
 }  // namespace
