@@ -44,7 +44,7 @@ TEST_F(Font, CreatesTheFontWithItsFourteenArgumentsAndATwoPixelFloor) {
   EXPECT_TRUE(ui_->message_boxes().empty());
 }
 
-TEST_F(Font, TwoChangesThenResetLeaveTheOriginalFontAndDeleteBoth) {
+TEST_F(Font, TwoChangesThenResetOrTheObjectsEndLeaveTheOriginalFontAndDeleteBoth) {
   ASSERT_TRUE(Change(12));
   const int32_t first = SelectedFont(canvas_.hDC());
   ASSERT_TRUE(Change(14, "Courier New"));
@@ -56,6 +56,12 @@ TEST_F(Font, TwoChangesThenResetLeaveTheOriginalFontAndDeleteBoth) {
   EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
   font_.Reset();
   EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
+  {
+    CFont scoped;  // destroyed, it gives its font back as Reset does
+    ASSERT_TRUE(scoped.ChangeFontByHDC("", canvas_.hDC(), 9, 0, false, false, false, false, "Arial"));
+  }
+  EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
+  EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
 }
 
 TEST_F(Font, AnEmptyNameReleasesTheEarlierFontQuietly) {
@@ -102,15 +108,6 @@ TEST_F(Font, ChangeFontTakesThePrinterAndPictureControlsOnly) {
   platform::ObjectRef other = std::make_shared<CTextFile>(), none;
   EXPECT_FALSE(font_.ChangeFont(other, 50, 0, false, false, false, false, "Arial"));
   EXPECT_FALSE(font_.ChangeFont(none, 50, 0, false, false, false, false, "Arial"));
-}
-
-TEST_F(Font, DestroyingTheObjectReleasesItsFont) {
-  {
-    CFont scoped;
-    ASSERT_TRUE(scoped.ChangeFontByHDC("", canvas_.hDC(), 9, 0, false, false, false, false, "Arial"));
-  }
-  EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
-  EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
 }
 
 }  // namespace

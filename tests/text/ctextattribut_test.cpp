@@ -4,15 +4,16 @@
 
 #include <filesystem>
 
+#include "platform/runtime/error_number.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
-#include "tessera/platform/runtime/error.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 
 namespace tessera {
 namespace {
 
+using platform::testing::ErrorNumberOf;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -34,7 +35,9 @@ class TextAttribut : public ::testing::Test {
   platform::ScopedUiServices scope_{ui_};
 };
 
-TEST_F(TextAttribut, StartsAndInitsWithTheDefaults) {
+// Init gives the defaults, and without a section neither member touches the file or the object.
+TEST_F(TextAttribut, InitGivesTheDefaultsAndWithoutASectionNothingIsReadOrWritten) {
+  WriteBytes(ini_, "[]\r\nFontSize=30\r\n");
   CTextAttribut a;
   Style(a);
   a.Init();
@@ -43,9 +46,13 @@ TEST_F(TextAttribut, StartsAndInitsWithTheDefaults) {
   EXPECT_EQ(a.FontColor(), 0);
   EXPECT_FALSE(a.FontBold() || a.FontItalic() || a.FontStrikeThrough() || a.FontUnderline());
   EXPECT_EQ(a.IniSection(), "");
+  a.Write2Ini(ini_);
+  a.ReadFromIni(ini_);
+  EXPECT_EQ(ReadBytes(ini_), "[]\r\nFontSize=30\r\n");
+  EXPECT_EQ(a.FontSize(), 12);
 }
 
-TEST_F(TextAttribut, WritesTheKeysInOrderWithTheLocaleWordsAndReadsThemBack) {
+TEST_F(TextAttribut, WritesTheKeysInOrderWithTheLocaleWordsAndReadsOrCopiesThemBack) {
   auto saved = std::make_shared<CTextAttribut>();
   Style(*saved);
   saved->Write2Ini(ini_);
@@ -65,6 +72,7 @@ TEST_F(TextAttribut, WritesTheKeysInOrderWithTheLocaleWordsAndReadsThemBack) {
     EXPECT_FALSE(a->FontItalic() || a->FontStrikeThrough());
     EXPECT_EQ(a->IniSection(), "Raumtext");
   }
+  EXPECT_EQ(ErrorNumberOf([&] { copied.CopyFrom(nullptr); }), platform::err::kObjectNotSet);
   EXPECT_TRUE(ui_->message_boxes().empty());
 }
 
@@ -84,15 +92,6 @@ TEST_F(TextAttribut, ReadingPassesOverEachValueThatDoesNotConvert) {
   EXPECT_FALSE(a.FontStrikeThrough());
   EXPECT_TRUE(a.FontUnderline());
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
-
-TEST_F(TextAttribut, WithoutASectionNeitherMemberTouchesFileOrObject) {
-  WriteBytes(ini_, "[]\r\nFontSize=30\r\n");
-  CTextAttribut a;
-  a.Write2Ini(ini_);
-  a.ReadFromIni(ini_);
-  EXPECT_EQ(ReadBytes(ini_), "[]\r\nFontSize=30\r\n");
-  EXPECT_EQ(a.FontSize(), 12);
 }
 
 // A file that cannot take the seven keys gets none of them and one plain report, not one per key.
@@ -116,16 +115,6 @@ TEST_F(TextAttribut, AFileThatCannotBeWrittenGetsNoKeyAndOneReport) {
     EXPECT_EQ(ui_->message_boxes().back(), (platform::MessageBoxCall{c.description, 16, "Tessera"}));
   }
   EXPECT_EQ(ReadBytes(ini_), "[Raumtext]\r\nFontSize=30\r\n");
-}
-
-TEST_F(TextAttribut, CopyFromNoneIsPassedOn) {
-  CTextAttribut a;
-  try {
-    a.CopyFrom(nullptr);
-    FAIL();
-  } catch (const platform::RuntimeError& e) {
-    EXPECT_EQ(e.number(), platform::err::kObjectNotSet);
-  }
 }
 
 }  // namespace

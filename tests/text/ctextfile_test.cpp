@@ -80,17 +80,6 @@ TEST_F(TextFile, ReadLineAComesInPiecesOf2001AndReadsNulAsSpace) {
   EXPECT_EQ(line, "") << "only line ends were left";
 }
 
-TEST_F(TextFile, ReadBlockSeeksFromOneAndFailsPastTheEnd) {
-  On("b.txt", "0123456789").OpenFile(foInput);
-  std::string block;
-  EXPECT_TRUE(file_.ReadBlock(3, 4, block));
-  EXPECT_EQ(block, "2345");
-  EXPECT_TRUE(file_.ReadBlock(0, 2, block));
-  EXPECT_EQ(block, "67");
-  EXPECT_FALSE(file_.ReadBlock(0, 9, block));
-  EXPECT_EQ(block, "");
-}
-
 TEST_F(TextFile, WritesNeedAWritingMode) {
   std::string line = "Größe";
   On("w.txt", "old");
@@ -196,8 +185,19 @@ TEST_F(TextFile, ReadingFollowsAFileThatShrinksOrGrows) {
     EXPECT_EQ(AllLines(file_, read), (std::vector<std::string>{"ine", "fourth"}));
     file_.CloseFile();
   }
-  ASSERT_TRUE(On("b.txt", "0123456789").OpenFile(foInput));
+}
+
+TEST_F(TextFile, ReadBlockSeeksFromOneFailsPastTheEndAndFollowsAFileThatShrinks) {
+  On("b.txt", "0123456789").OpenFile(foInput);
   std::string block;
+  EXPECT_TRUE(file_.ReadBlock(3, 4, block));
+  EXPECT_EQ(block, "2345");
+  EXPECT_TRUE(file_.ReadBlock(0, 2, block));
+  EXPECT_EQ(block, "67");
+  EXPECT_FALSE(file_.ReadBlock(0, 9, block));
+  EXPECT_EQ(block, "");
+  file_.CloseFile();
+  file_.OpenFile(foInput);
   ASSERT_TRUE(file_.ReadBlock(1, 2, block));
   std::filesystem::resize_file(dir_.path() / "b.txt", 4);
   EXPECT_TRUE(file_.ReadBlock(0, 2, block));
@@ -206,7 +206,7 @@ TEST_F(TextFile, ReadingFollowsAFileThatShrinksOrGrows) {
   EXPECT_FALSE(file_.ReadBlock(0, 1, block));
 }
 
-TEST_F(TextFile, WholeFileMembersLeaveAnOpenFileAlone) {
+TEST_F(TextFile, WholeFileMembersLeaveAFileOpenHereOrElsewhereAlone) {
   On("open.txt", "a\nb").OpenFile(foInput);
   const int16_t number = file_.FileNr();
   EXPECT_FALSE(file_.IsUnixFile());
@@ -216,14 +216,10 @@ TEST_F(TextFile, WholeFileMembersLeaveAnOpenFileAlone) {
   std::string line;
   EXPECT_TRUE(file_.ReadLine(line));
   EXPECT_EQ(line, "a\nb");
-}
-
-TEST_F(TextFile, AFileOpenForInputElsewhereIsNotRewritten) {
-  CTextFile reader;
-  reader.FilePath(On("shared.txt", "a\nb").FilePath());
-  ASSERT_TRUE(reader.OpenFile(foInput));
-  EXPECT_FALSE(file_.Unix2Dos());
-  EXPECT_EQ(ReadBytes(dir_.path() / "shared.txt"), "a\nb");
+  CTextFile other;  // and a file open for input elsewhere is not rewritten either
+  other.FilePath(file_.FilePath());
+  EXPECT_FALSE(other.Unix2Dos());
+  EXPECT_EQ(ReadBytes(dir_.path() / "open.txt"), "a\nb");
 }
 
 }  // namespace
