@@ -68,7 +68,7 @@ TEST_F(GToolDatesTest, SqlDateDropsTheTimeAndReportsADateOutOfRange) {
   EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{{"GTool.SQLDate\r\nOverflow", 16, "Tessera"}}));
 }
 
-TEST_F(GToolDatesTest, TimesFromTheirParts) {
+TEST_F(GToolDatesTest, TimesAndDatesFromTheirParts) {
   const platform::ScopedUserLocale locale("de-DE");
   EXPECT_EQ(tool_.ZeitAusStrings("14", "5", ""), TimeSerial(14, 5, 0));
   EXPECT_EQ(tool_.ZeitAusStrings("14", "5", "30"), TimeSerial(14, 5, 30));
@@ -78,14 +78,11 @@ TEST_F(GToolDatesTest, TimesFromTheirParts) {
   EXPECT_EQ(tool_.ZeitAusStrings("14", "5", "x"), Date());
   EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{{"Kein Zeitformat 8:x", 0, "Talmo"},
                                                   {"Kein Zeitformat 14:5:x", 0, "Talmo"}}));
-}
 
-TEST_F(GToolDatesTest, DatesFromTheirParts) {
-  const platform::ScopedUserLocale locale("de-DE");
   EXPECT_EQ(tool_.DatumAusStrings("5", "3", "2024"), DateSerial(2024, 3, 5));
   EXPECT_EQ(tool_.DatumAusStrings("x", "2", "2024"), Date());
   EXPECT_EQ(tool_.DatumAusStrings("29", "2", "2023"), Date());
-  EXPECT_TRUE(boxes().empty());
+  EXPECT_EQ(boxes().size(), 2u);  // quietly
   // The fixed German order is no date under en-US.
   const platform::ScopedUserLocale english("en-US");
   EXPECT_EQ(tool_.DatumAusStrings("5", "3", "2024"), Date());

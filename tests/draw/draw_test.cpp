@@ -80,30 +80,27 @@ TEST_F(DrawLineTest, DrawsTheTransformedSegmentInvertedAndTwiceRestores) {
   EXPECT_EQ(control->pixels(), before);
 }
 
-TEST_F(DrawLineTest, AFailureInsideLeavesThePenAsItWas) {
+// A failure inside leaves the pen as it was, what is not a picture control reaches the caller, and a
+// line switched off touches nothing.
+TEST_F(DrawLineTest, FailuresLeaveThePenAsItWasAndSwitchedOffItTouchesNothing) {
   std::shared_ptr<mensura::MensTrans> none;
   line->Draw(pb, none);
   EXPECT_EQ(control->log, Joined(kInvertPen, kPenAfterwards));
   control->log.clear();
-  line->m_P1(nullptr);
-  line->Draw(pb, trans);
-  EXPECT_EQ(control->log, Joined(kInvertPen, kPenAfterwards));
-}
+  platform::ObjectRef not_a_control = std::make_shared<mensura::MensPoint>(), nothing;
+  EXPECT_EQ(ErrorNumberOf([&] { line->Draw(not_a_control, trans); }), platform::err::kObjectNotSet);
+  EXPECT_EQ(ErrorNumberOf([&] { line->Draw(nothing, trans); }), platform::err::kObjectNotSet);
+  EXPECT_TRUE(control->log.empty());
 
-TEST_F(DrawLineTest, SwitchedOffItTouchesNothing) {
   line->m_bDraw(false);
   const auto before = control->pixels();
   line->Draw(pb, trans);
   EXPECT_TRUE(control->log.empty());
   EXPECT_EQ(control->pixels(), before);
-}
-
-TEST_F(DrawLineTest, WhatIsNotAPictureControlReachesTheCaller) {
-  platform::ObjectRef not_a_control = std::make_shared<mensura::MensPoint>();
-  EXPECT_EQ(ErrorNumberOf([&] { line->Draw(not_a_control, trans); }), platform::err::kObjectNotSet);
-  platform::ObjectRef nothing;
-  EXPECT_EQ(ErrorNumberOf([&] { line->Draw(nothing, trans); }), platform::err::kObjectNotSet);
-  EXPECT_TRUE(control->log.empty());
+  line->m_bDraw(true);
+  line->m_P1(nullptr);
+  line->Draw(pb, trans);
+  EXPECT_EQ(control->log, Joined(kInvertPen, kPenAfterwards));
 }
 
 TEST_F(DrawLineTest, CopyFromTakesThePointsAndInitResetsTheSameObjects) {
@@ -126,7 +123,7 @@ TEST_F(DrawLineTest, CopyFromTakesThePointsAndInitResetsTheSameObjects) {
   EXPECT_NE(target->m_P1(), nullptr);
 }
 
-TEST(DrawRectTest, OutlinesTheCornersAsTheyAreAndTwiceRestores) {
+TEST(DrawRectTest, OutlinesTheCornersAsTheyAreTwiceRestoresAndWithoutARectangleKeepsThePen) {
   auto control = NoisyControl();
   platform::ObjectRef pb = control;
   auto rect = std::make_shared<CDrawRect>();
@@ -147,12 +144,8 @@ TEST(DrawRectTest, OutlinesTheCornersAsTheyAreAndTwiceRestores) {
   EXPECT_EQ(control->log, Joined(Joined(kInvertPen, {"Line 1"}), kPenAfterwards));
   rect->Draw(pb);
   EXPECT_EQ(control->pixels(), before);
-}
 
-TEST(DrawRectTest, AnEmptyRectangleLeavesThePenAsItWas) {
-  auto control = NoisyControl();
-  platform::ObjectRef pb = control;
-  auto rect = std::make_shared<CDrawRect>();
+  control->log.clear();  // without a rectangle, the pen is left as it was
   rect->m_Rect(nullptr);
   rect->Draw(pb);
   EXPECT_EQ(control->log, Joined(kInvertPen, kPenAfterwards));

@@ -83,7 +83,11 @@ class RasterTest : public ::testing::Test {
 };
 
 TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
-  WriteIni("[5]\r\nDatei=plan.bmp\r\nDX=-120\r\nDY=48\r\nFaktor=12,5\r\nSichtbar=Wahr\r\n");
+  std::filesystem::create_directories(root_.path() / "Scans");
+  WritePlan("../../Scans/far.bmp", 10, 10);
+  const std::string far = platform::ToLibraryPath(root_.path() / "Scans" / "far.bmp");
+  WriteIni("[5]\r\nDatei=plan.bmp\r\nDX=-120\r\nDY=48\r\nFaktor=12,5\r\nSichtbar=Wahr\r\n[6]\r\nDatei=" +
+           far + "\r\nDX=0\r\nDY=0\r\nFaktor=1\r\n");
   const auto raster = tool_.RasterBgrdFromIni(5, 30000, dir_);
   ASSERT_NE(raster, nullptr);
   EXPECT_EQ(raster->Dx(), -120);
@@ -94,18 +98,10 @@ TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
   EXPECT_EQ(raster->FilePath(), "plan.bmp");
   EXPECT_NE(raster->hBitmap(), 0);
   EXPECT_EQ(platform::PictureFromHandle(raster->hBitmap()), raster->picture()->Full());
+  const auto elsewhere = tool_.RasterBgrdFromIni(6, 100, dir_);  // a file elsewhere keeps its full path
+  ASSERT_NE(elsewhere, nullptr);
+  EXPECT_EQ(elsewhere->FilePath(), far);
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
-
-TEST_F(RasterTest, AFileElsewhereKeepsItsFullPath) {
-  std::filesystem::create_directories(root_.path() / "Scans");
-  WritePlan("../../Scans/far.bmp", 10, 10);
-  const std::string full = platform::ToLibraryPath(root_.path() / "Scans" / "far.bmp");
-  WriteIni("[5]\nDatei=" + full + "\nDX=0\nDY=0\nFaktor=1\n");
-  const auto raster = tool_.RasterBgrdFromIni(5, 100, dir_);
-  ASSERT_NE(raster, nullptr);
-  EXPECT_EQ(raster->FilePath(), full);
-  EXPECT_EQ(raster->Width(), 10);
 }
 
 TEST_F(RasterTest, MissingOrUnreadableKeys) {
@@ -278,7 +274,7 @@ TEST_F(RasterTest, AScanIsDrawnFromTheCopyWithTheDetailTheViewNeeds) {
   EXPECT_EQ(control->calls[1], (std::vector<float>{0, 0, 100, 100, 0, 0, 100, 100}));
 }
 
-TEST_F(RasterTest, FilesThatAreNotBmpOrJpgAreRefusedWithTheirMessage) {
+TEST_F(RasterTest, FilesThatAreNotBmpOrJpgAreRefusedAndACancelledFileDialogLoadsNothing) {
   WritePlan("plan.jpeg", 4, 4);
   CRasterBgrd raster;
   std::string directory = dir_;
@@ -291,23 +287,21 @@ TEST_F(RasterTest, FilesThatAreNotBmpOrJpgAreRefusedWithTheirMessage) {
 
   EXPECT_FALSE(raster.LoadRasterFile(dir_ + "/missing.bmp", 5, 100, true, directory));
   EXPECT_EQ(ui_->message_boxes().back(), (MessageBoxCall{"File not found", 16, "Talmo"}));
-}
 
-TEST_F(RasterTest, ACancelledFileDialogLoadsNothing) {
-  CRasterBgrd raster;
-  std::string directory = dir_;
-  raster.Visible(false);
-  EXPECT_FALSE(raster.LoadRasterFile("", 5, 100, false, directory));
+  CRasterBgrd cancelled;
+  std::string initial = dir_;
+  cancelled.Visible(false);
+  EXPECT_FALSE(cancelled.LoadRasterFile("", 5, 100, false, initial));
   ASSERT_EQ(ui_->file_dialogs().size(), 1u);
   EXPECT_EQ(ui_->file_dialogs()[0].flags, 4096);
   EXPECT_EQ(ui_->file_dialogs()[0].initial_directory, dir_);
   EXPECT_EQ(ui_->file_dialogs()[0].filter, "Windows Bitmap (*.bmp) | *.bmp|JPEG - Format (*.jpg)|*.jpg");
-  EXPECT_TRUE(raster.Visible());  // the one change a cancelled dialog makes
-  EXPECT_EQ(raster.EtId(), 0);
+  EXPECT_TRUE(cancelled.Visible());  // the one change a cancelled dialog makes
+  EXPECT_EQ(cancelled.EtId(), 0);
 
   ui_->ScriptFileOpen(dir_ + "/plan.bmp");
-  EXPECT_TRUE(raster.LoadRasterFile("", 5, 100, true, directory));
-  EXPECT_EQ(raster.FilePath(), "plan.bmp");
+  EXPECT_TRUE(cancelled.LoadRasterFile("", 5, 100, true, initial));
+  EXPECT_EQ(cancelled.FilePath(), "plan.bmp");
 }
 
 // A host may keep a raster in a static of its own, made before the library's first use and so

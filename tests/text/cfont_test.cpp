@@ -64,16 +64,14 @@ TEST_F(Font, TwoChangesThenResetOrTheObjectsEndLeaveTheOriginalFontAndDeleteBoth
   EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
 }
 
-TEST_F(Font, AnEmptyNameReleasesTheEarlierFontQuietly) {
+TEST_F(Font, AnEmptyNameReleasesTheEarlierFontQuietlyAndOneThatCannotBeCreatedBeeps) {
   ASSERT_TRUE(Change(12));
   EXPECT_FALSE(Change(12, ""));
   EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
   EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
   EXPECT_EQ(ui_->beeps(), 0);
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
 
-TEST_F(Font, AFontThatCannotBeCreatedBeepsWithoutAMessage) {
   std::vector<int32_t> held;  // the process's font quota, used up
   while (platform::LiveFontCount() < platform::kMaxLiveFonts)
     held.push_back(platform::CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, 1, 4, 16, 0, 0, "Arial"));

@@ -102,7 +102,7 @@ TEST_F(TextFile, WritesNeedAWritingMode) {
   EXPECT_EQ(file_.FileLen(), 14);
 }
 
-TEST_F(TextFile, IsUnixFileLooksAtTheFirstLineFeedOnly) {
+TEST_F(TextFile, IsUnixFileLooksAtTheFirstLineFeedOnlyAndUnix2DosKeepsTheOldContent) {
   const struct {
     const char* bytes;
     bool unix;
@@ -114,9 +114,7 @@ TEST_F(TextFile, IsUnixFileLooksAtTheFirstLineFeedOnly) {
   }
   file_.FilePath(dir_.File("missing.txt"));
   EXPECT_FALSE(file_.IsUnixFile());
-}
 
-TEST_F(TextFile, Unix2DosKeepsTheOldContentInTheCopy) {
   const std::string old = std::string("x\ny\0\r\n\rz", 8);
   ASSERT_TRUE(On("data.txt", old).Unix2Dos());
   EXPECT_EQ(ReadBytes(dir_.path() / "data.txt"), "x\r\ny \r\n\rz");

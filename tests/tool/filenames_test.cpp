@@ -59,17 +59,7 @@ class GToolFilesTest : public ::testing::Test {
   GTool tool_;
 };
 
-TEST_F(GToolFilesTest, ExistsFileIsTrueOnlyForFiles) {
-  WriteBytes(dir_.path() / "plan.bmp", "BM");
-  std::filesystem::create_directory(dir_.path() / "Raster");
-  EXPECT_TRUE(tool_.ExistsFile(LibraryPath("plan.bmp")));
-  EXPECT_FALSE(tool_.ExistsFile(LibraryPath("Raster")));
-  EXPECT_FALSE(tool_.ExistsFile(LibraryPath("missing.bmp")));
-  EXPECT_FALSE(tool_.ExistsFile(""));
-  EXPECT_TRUE(boxes().empty());
-}
-
-TEST_F(GToolFilesTest, KopiereFileOverwritesTheTargetAndNeedsASource) {
+TEST_F(GToolFilesTest, KopiereFileOverwritesTheTargetAndNeedsASourceAndExistsFileSeesFilesOnly) {
   WriteBytes(dir_.path() / "a.ini", "[new]\r\n");
   WriteBytes(dir_.path() / "b.ini", "[old]\r\nmuch longer old content\r\n");
   EXPECT_TRUE(tool_.KopiereFile(LibraryPath("a.ini"), LibraryPath("b.ini")));
@@ -80,6 +70,14 @@ TEST_F(GToolFilesTest, KopiereFileOverwritesTheTargetAndNeedsASource) {
   EXPECT_TRUE(boxes().empty());
   // Nothing but the three files is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 3);
+
+  WriteBytes(dir_.path() / "plan.bmp", "BM");
+  std::filesystem::create_directory(dir_.path() / "Raster");
+  EXPECT_TRUE(tool_.ExistsFile(LibraryPath("plan.bmp")));
+  EXPECT_FALSE(tool_.ExistsFile(LibraryPath("Raster")));
+  EXPECT_FALSE(tool_.ExistsFile(LibraryPath("missing.bmp")));
+  EXPECT_FALSE(tool_.ExistsFile(""));
+  EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(GToolFilesTest, KopiereFileReportsAReadOnlyTargetOrMissingDirectoryAndKeepsTheTarget) {

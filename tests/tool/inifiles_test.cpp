@@ -54,21 +54,19 @@ class GToolIniTest : public ::testing::Test {
   GTool tool_;
 };
 
-TEST_F(GToolIniTest, ReadsValuesWithTheDefaultForEmptyOrMissingOnes) {
+TEST_F(GToolIniTest, ReadsValuesWithTheDefaultForEmptyOrMissingOnesAndCutsLongOnes) {
   EXPECT_EQ(tool_.GetIniString(path_, "raster", "FILE", "-"), "plan.bmp");
   EXPECT_EQ(tool_.GetIniString(path_, "Raster", "Formula", "-"), "a=b+c");
   EXPECT_EQ(tool_.GetIniString(path_, "Raster", "Empty", "-"), "-");
   EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Name", "-"), "Büro");
   EXPECT_EQ(tool_.GetIniString(path_ + ".missing", "Raster", "File", "none"), "none");
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
 
-TEST_F(GToolIniTest, ALongValueIsCutTo2047Characters) {
   tool_.WriteIniString(path_, "Long", "Value", std::string(3000, 'x'));
   EXPECT_EQ(tool_.GetIniString(path_, "Long", "Value", ""), std::string(2047, 'x'));
 }
 
-TEST_F(GToolIniTest, WritesChangeOnlyTheirLineAndNeedTopicAndItem) {
+TEST_F(GToolIniTest, WritesChangeOnlyTheirLineAndNeedTopicItemAndNoNul) {
   tool_.WriteIniString(path_, "Raster", "File", "Größe.bmp");
   std::string expected(kSettings);
   expected.replace(expected.find("plan.bmp"), 8,
@@ -78,18 +76,16 @@ TEST_F(GToolIniTest, WritesChangeOnlyTheirLineAndNeedTopicAndItem) {
   tool_.WriteIniString(path_, "", "File", "x");
   tool_.WriteIniString(path_, "Raster", "", "x");
   EXPECT_EQ(ReadBytes(file_), expected);
-}
 
-TEST_F(GToolIniTest, ANulInANameIsReportedAndWritesNothing) {
   tool_.WriteIniString(path_, std::string("Ras\0ter", 7), "File", "x");
   EXPECT_EQ(tool_.GetIniString(path_, "Raster", std::string("Fi\0le", 5), "-"), "-");
-  EXPECT_EQ(ReadBytes(file_), kSettings);
+  EXPECT_EQ(ReadBytes(file_), expected);
   ASSERT_EQ(ui_->message_boxes().size(), 2u);
   EXPECT_EQ(ui_->message_boxes()[0].style, 16);
   EXPECT_EQ(ui_->message_boxes()[0].title, "Tessera");
 }
 
-TEST_F(GToolIniTest, ReadsASectionIntoKeyedItems) {
+TEST_F(GToolIniTest, ReadsASectionIntoKeyedItemsAndAMissingOneKeepsThem) {
   auto coll = std::make_shared<Collection>();
   coll->Add(Variant("old"));
   EXPECT_TRUE(tool_.GetIniSection(path_, "Raster", coll));
@@ -100,39 +96,35 @@ TEST_F(GToolIniTest, ReadsASectionIntoKeyedItems) {
   EXPECT_TRUE(tool_.GetIniSection(path_, "Räume", none));
   ASSERT_NE(none, nullptr);
   EXPECT_EQ(Items(*none), (std::vector<std::string>{"Name=Büro"}));
+
+  auto kept = std::make_shared<Collection>();
+  kept->Add(Variant("kept"));
+  EXPECT_TRUE(tool_.GetIniSection(path_, "Nothing", kept));
+  EXPECT_TRUE(tool_.GetIniSection(path_ + ".missing", "Raster", kept));
+  EXPECT_EQ(Items(*kept), (std::vector<std::string>{"kept"}));
+  std::shared_ptr<Collection> created;
+  EXPECT_FALSE(tool_.GetIniSection(path_, "", created));
+  EXPECT_EQ(created, nullptr);
 }
 
-TEST_F(GToolIniTest, AMissingSectionKeepsTheCollectionAndAnEmptyTopicCreatesNone) {
-  auto coll = std::make_shared<Collection>();
-  coll->Add(Variant("kept"));
-  EXPECT_TRUE(tool_.GetIniSection(path_, "Nothing", coll));
-  EXPECT_TRUE(tool_.GetIniSection(path_ + ".missing", "Raster", coll));
-  EXPECT_EQ(Items(*coll), (std::vector<std::string>{"kept"}));
-  std::shared_ptr<Collection> none;
-  EXPECT_FALSE(tool_.GetIniSection(path_, "", none));
-  EXPECT_EQ(none, nullptr);
-}
-
-TEST_F(GToolIniTest, ADuplicateKeyFailsOnTheSecondLine) {
+TEST_F(GToolIniTest, ADuplicateKeyFailsOnTheSecondLineAndALongSectionArrivesCut) {
   WriteBytes(file_, "[Dup]\r\nA=1\r\nb=2\r\na=3\r\nNoEquals\r\n");
   auto coll = std::make_shared<Collection>();
   EXPECT_FALSE(tool_.GetIniSection(path_, "Dup", coll));
   EXPECT_EQ(Items(*coll), (std::vector<std::string>{"A=1", "b=2"}));
   EXPECT_EQ(BoxTexts(),
             (std::vector<std::string>{"This key is already associated with an element of this collection"}));
-}
 
-TEST_F(GToolIniTest, ALongSectionArrivesCutAt2048Characters) {
   std::string section = "[Big]\r\n";
   for (int i = 0; i < 300; ++i) section += "Key" + std::to_string(1000 + i) + "=v\r\n";  // 3300 characters
   WriteBytes(file_, section);
-  auto coll = std::make_shared<Collection>();
-  EXPECT_TRUE(tool_.GetIniSection(path_, "Big", coll));
+  auto big = std::make_shared<Collection>();
+  EXPECT_TRUE(tool_.GetIniSection(path_, "Big", big));
   // 9 characters and a NUL per line: 204 whole lines fit in the 2046 characters before the two
   // closing NULs, and 6 characters of the 205th.
-  ASSERT_EQ(coll->Count(), 205);
-  EXPECT_EQ(coll->Item(204).AsString(), "Key1203=v");
-  EXPECT_EQ(coll->Item(205).AsString(), "Key120");
+  ASSERT_EQ(big->Count(), 205);
+  EXPECT_EQ(big->Item(204).AsString(), "Key1203=v");
+  EXPECT_EQ(big->Item(205).AsString(), "Key120");
 }
 
 TEST_F(GToolIniTest, WritesASectionInCollectionOrder) {
@@ -148,7 +140,7 @@ TEST_F(GToolIniTest, WritesASectionInCollectionOrder) {
   EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Id", ""), "7");
 }
 
-TEST_F(GToolIniTest, ListsHeaderLinesTrimmedOfSpaces) {
+TEST_F(GToolIniTest, ListsHeaderLinesTrimmedOfSpacesAndReportsMissingFilesAndDuplicates) {
   WriteBytes(file_, "[A]\r\n [B] \nx=[y]\r\n\t[Tab]\r[C]");
   auto topics = std::make_shared<Collection>();
   topics->Add(Variant("before"));
@@ -156,14 +148,12 @@ TEST_F(GToolIniTest, ListsHeaderLinesTrimmedOfSpaces) {
   EXPECT_EQ(Items(*topics), (std::vector<std::string>{"before", "[A]", "[B]", "[C]"}));
   EXPECT_EQ(topics->Item("$[b]").AsString(), "[B]");
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
 
-TEST_F(GToolIniTest, TopicsReportMissingFilesAndDuplicateHeaders) {
-  auto topics = std::make_shared<Collection>();
-  tool_.GetIniTopics(path_ + ".missing", topics);
+  auto reported = std::make_shared<Collection>();
+  tool_.GetIniTopics(path_ + ".missing", reported);
   WriteBytes(file_, "[A]\r\n[B]\r\n[a]\r\n[C]\r\n");
-  tool_.GetIniTopics(path_, topics);
-  EXPECT_EQ(Items(*topics), (std::vector<std::string>{"[A]", "[B]"}));
+  tool_.GetIniTopics(path_, reported);
+  EXPECT_EQ(Items(*reported), (std::vector<std::string>{"[A]", "[B]"}));
   EXPECT_EQ(BoxTexts(),
             (std::vector<std::string>{
                 "GTool.GetIniTopics\r\nFile not found",
