@@ -66,7 +66,7 @@ TEST_F(CKalFKtGerman, WeeksOfNoYearAndDatesOfAWeek) {
             platform::err::kOverflow);
 }
 
-TEST_F(CKalFKtGerman, DaysOfAMonth) {
+TEST_F(CKalFKtGerman, DaysOfAMonthAlsoUnderTheDatePatternOfResourceText1258) {
   EXPECT_EQ(Kal().AnzTageProMonat(2, "2024"), 29);
   EXPECT_EQ(Kal().AnzTageProMonat(2, int16_t{2023}), 28);
   EXPECT_EQ(Kal().AnzTageProMonat(4, "2024"), 30);
@@ -74,9 +74,7 @@ TEST_F(CKalFKtGerman, DaysOfAMonth) {
   EXPECT_EQ(Kal().AnzTageProMonat(0, "2024"), 28);
   EXPECT_EQ(Kal().AnzTageProMonat(13, "2024"), 28);
   EXPECT_EQ(Kal().AnzTageProMonat(2, platform::Variant::Missing()), 0);  // every try fails, nothing is set
-}
 
-TEST_F(CKalFKtGerman, TheDatePatternOfResourceText1258) {
   struct Case {
     const char* pattern;
     uint8_t month;
@@ -93,13 +91,11 @@ TEST_F(CKalFKtGerman, TheDatePatternOfResourceText1258) {
   }
 }
 
-TEST_F(CKalFKtGerman, IsoWeeksOfEveryDayFrom1900To2200) {
+TEST_F(CKalFKtGerman, IsoWeeksOfEveryDayFrom1900To2200AndOfEveryYearFrom1000To9999) {
   for (sys_days day = sys_days(1900y / January / 1); day <= sys_days(2200y / December / 31); day += days{1}) {
     ASSERT_EQ(Kal().IdentWocheByDatum(DateOf(day)), IsoWeek(day)) << (day - kZeroDate).count();
   }
-}
 
-TEST_F(CKalFKtGerman, WeeksOfEveryYearFrom1000To9999) {
   for (int y = 1000; y <= 9999; ++y) {
     Date monday;
     const unsigned weeks = IsoWeek(sys_days(year{y} / December / 28));

@@ -19,7 +19,7 @@ using testing::TestApplication;
 using testing::WhenModal;
 using Buttons = std::vector<QMessageBox::StandardButton>;
 
-TEST(MessageBoxStyleTest, StyleValuesGiveIconButtonsAndDefault) {
+TEST(MessageBoxStyleTest, StyleValuesGiveIconButtonsAndDefaultAndTheShownBoxAnswersTheButton) {
   struct Case {
     int32_t style;
     QMessageBox::Icon icon;
@@ -49,9 +49,7 @@ TEST(MessageBoxStyleTest, StyleValuesGiveIconButtonsAndDefault) {
     EXPECT_EQ(look.buttons, c.buttons) << c.style;
     EXPECT_EQ(look.default_button, c.default_button) << c.style;
   }
-}
 
-TEST(MessageBoxStyleTest, ShownBoxAnswersThePressedButton) {
   TestApplication();
   QtUiServices ui;
   WhenModal([](QWidget& widget) {
@@ -67,19 +65,7 @@ TEST(MessageBoxStyleTest, ShownBoxAnswersThePressedButton) {
   EXPECT_EQ(ui.MessageBox("Abbrechen?", 3, "Talmo"), platform::vbCancel);
 }
 
-TEST(NameFiltersTest, HostFilterBecomesQtNameFilters) {
-  const std::pair<std::string_view, QStringList> cases[] = {
-      {"Windows Bitmap (*.bmp) | *.bmp|JPEG - Format (*.jpg)|*.jpg",
-       {"Windows Bitmap (*.bmp)", "JPEG - Format (*.jpg)"}},
-      {"Bilder|*.bmp;*.jpg", {"Bilder (*.bmp *.jpg)"}},
-      {"Alle|*.*|ohne Muster", {"Alle (*.*)"}},
-      {"", {}},
-      {"Leer|", {}},
-  };
-  for (const auto& [filter, expected] : cases) EXPECT_EQ(NameFilters(filter), expected) << filter;
-}
-
-TEST(FileOpenTest, DialogIsSetUpAsAskedAndAnswersTheChoiceOrNothing) {
+TEST(FileOpenTest, DialogIsSetUpAsAskedAndAnswersTheChoiceOrNothingWithTheHostsFilters) {
   TestApplication();
   tessera::testing::TempDir dir;
   std::ofstream(dir.path() / "plan.bmp") << "BM";
@@ -102,6 +88,16 @@ TEST(FileOpenTest, DialogIsSetUpAsAskedAndAnswersTheChoiceOrNothing) {
     dynamic_cast<QFileDialog&>(widget).reject();
   });
   EXPECT_EQ(ui.ShowFileOpen(request), "");
+
+  const std::pair<std::string_view, QStringList> cases[] = {
+      {"Windows Bitmap (*.bmp) | *.bmp|JPEG - Format (*.jpg)|*.jpg",
+       {"Windows Bitmap (*.bmp)", "JPEG - Format (*.jpg)"}},
+      {"Bilder|*.bmp;*.jpg", {"Bilder (*.bmp *.jpg)"}},
+      {"Alle|*.*|ohne Muster", {"Alle (*.*)"}},
+      {"", {}},
+      {"Leer|", {}},
+  };
+  for (const auto& [filter, expected] : cases) EXPECT_EQ(NameFilters(filter), expected) << filter;
 }
 
 TEST(ScreenPointerTest, PointerIsOneOverrideCursorAndPendingEventsRun) {

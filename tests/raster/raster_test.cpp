@@ -104,7 +104,7 @@ TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
   EXPECT_TRUE(ui_->message_boxes().empty());
 }
 
-TEST_F(RasterTest, MissingOrUnreadableKeys) {
+TEST_F(RasterTest, MissingOrUnreadableKeysAndTheSecondKindsOwnSections) {
   WriteIni(
       "[1]\nDX=3\n[2]\nDatei=plan.bmp\n[3]\nDatei=plan.bmp\nDX=1\nDY=zwei\nFaktor=1\n[4]\nDatei=plan.bmp\nDX="
       "1\nDY=2\nFaktor=1\nSichtbar=vielleicht\n");
@@ -118,6 +118,15 @@ TEST_F(RasterTest, MissingOrUnreadableKeys) {
   ASSERT_NE(visible, nullptr);
   EXPECT_TRUE(visible->Visible());
   EXPECT_NE(visible->hBitmap(), 0);
+
+  WriteIni("[12]\nDatei=plan.bmp\nDX=1\nDY=1\nFaktor=1\n[So12]\nDatei=plan.bmp\nDX=9\nDY=9\nFaktor=4\n");
+  const auto level = tool_.RasterBgrdFromIniSo(12, 100, dir_);
+  ASSERT_NE(level, nullptr);
+  EXPECT_EQ(level->Dx(), 9);
+  EXPECT_EQ(level->id(), level->EtId());
+  level->ClearIni();
+  EXPECT_NE(Ini().find("[12]\nDatei=plan.bmp\nDX=1"), std::string::npos);
+  EXPECT_EQ(tool_.RasterBgrdFromIniSo(12, 100, dir_), nullptr);
 }
 
 TEST_F(RasterTest, AnInvisibleRasterLoadsItsPictureWhenMadeVisible) {
@@ -185,17 +194,6 @@ TEST_F(RasterTest, EveryMemberThatSavesFailsOnceAndLeavesTheFileAsItWas) {
   }
   EXPECT_EQ(ErrorNumberOf([&] { raster->Dx(); }), platform::err::kObjectNotSet)
       << "GenTrans releases the placement it could not save";
-}
-
-TEST_F(RasterTest, TheSecondKindUsesItsOwnSections) {
-  WriteIni("[12]\nDatei=plan.bmp\nDX=1\nDY=1\nFaktor=1\n[So12]\nDatei=plan.bmp\nDX=9\nDY=9\nFaktor=4\n");
-  const auto level = tool_.RasterBgrdFromIniSo(12, 100, dir_);
-  ASSERT_NE(level, nullptr);
-  EXPECT_EQ(level->Dx(), 9);
-  EXPECT_EQ(level->id(), level->EtId());
-  level->ClearIni();
-  EXPECT_NE(Ini().find("[12]\nDatei=plan.bmp\nDX=1"), std::string::npos);
-  EXPECT_EQ(tool_.RasterBgrdFromIniSo(12, 100, dir_), nullptr);
 }
 
 TEST_F(RasterTest, GenTransFitsThePictureIntoTheFloor) {

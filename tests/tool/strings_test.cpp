@@ -21,7 +21,7 @@ class GToolStringsTest : public ::testing::Test {
   GTool tool_;
 };
 
-TEST_F(GToolStringsTest, CountsFieldsSearchingAgainOneCharacterOn) {
+TEST_F(GToolStringsTest, CountsFieldsSearchingAgainOneCharacterOnAndReadsThemFromBothEnds) {
   EXPECT_EQ(tool_.ParaAnz("", ";"), 0);
   EXPECT_EQ(tool_.ParaAnz("abc", ";"), 1);
   EXPECT_EQ(tool_.ParaAnz("a;;b;", ";"), 4);
@@ -32,9 +32,7 @@ TEST_F(GToolStringsTest, CountsFieldsSearchingAgainOneCharacterOn) {
   EXPECT_EQ(tool_.ParaAnz(std::string(32767, ';'), ";"), 0);
   EXPECT_EQ(tool_.ParaGib(std::string(40000, ';'), ";", 2), "");
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
 
-TEST_F(GToolStringsTest, ReadsFieldsFromTheFrontAndTheBack) {
   const std::vector<std::pair<int16_t, std::string>> cases{{1, "a"}, {2, ""},   {3, "b"},  {4, ""},  {5, ""},
                                                            {-1, ""}, {-2, "b"}, {-4, "a"}, {-5, ""}, {0, ""}};
   for (const auto& [nr, field] : cases) EXPECT_EQ(tool_.ParaGib("a;;b;", ";", nr), field) << nr;
@@ -48,7 +46,7 @@ TEST_F(GToolStringsTest, ReadsFieldsFromTheFrontAndTheBack) {
   EXPECT_EQ(tool_.ParaGib("Ä--Ö--Ü", "--", 1), "Ä");
 }
 
-TEST_F(GToolStringsTest, FindsTheLastOccurrenceAtOrBeforeTheStart) {
+TEST_F(GToolStringsTest, FindsTheLastOccurrenceAtOrBeforeTheStartAndAnEmptyTextAtTheStart) {
   Variant missing = Variant::Missing();
   EXPECT_EQ(tool_.RInStr("a\\b\\c", "\\", missing), "4");
   Variant three = int16_t{3};
@@ -63,10 +61,7 @@ TEST_F(GToolStringsTest, FindsTheLastOccurrenceAtOrBeforeTheStart) {
   Variant text = "not a number";
   EXPECT_EQ(tool_.RInStr("Größe\\x", "\\", text), "6");
   EXPECT_EQ(tool_.RInStr("ab", "abc", missing), "");
-}
-
-// An empty search text matches wherever the search starts, and the search starts where asked.
-TEST_F(GToolStringsTest, AnEmptySearchTextIsFoundAtTheStart) {
+  // An empty search text matches wherever the search starts, and the search starts where asked.
   const struct {
     const char* text;
     Variant start;

@@ -10,7 +10,7 @@
 namespace tessera::viewer {
 namespace {
 
-TEST(FloorListTest, SectionNamesOfFloorsAndLevels) {
+TEST(FloorListTest, SectionNamesOfFloorsAndLevelsListedInOrderWithTheirFactors) {
   const std::pair<std::string_view, std::optional<FloorEntry>> cases[] = {
       {"5", FloorEntry{false, 5}}, {"-2", FloorEntry{false, -2}}, {"So12", FloorEntry{true, 12}},
       {"Raster", std::nullopt},    {"So", std::nullopt},          {"5a", std::nullopt},
@@ -18,9 +18,7 @@ TEST(FloorListTest, SectionNamesOfFloorsAndLevels) {
   };
   for (const auto& [section, entry] : cases) EXPECT_EQ(EntryOfSection(section), entry) << section;
   EXPECT_EQ(FloorEntry({true, 12}).Label(), "Level So12");
-}
 
-TEST(FloorListTest, ListsTheFileSectionsInOrderWithTheirFactors) {
   tessera::testing::TempDir dir;
   std::ofstream(dir.path() / "Raster.ini") << "[7]\r\nDatei=a.bmp\r\nFaktor=30\r\n[Allgemein]\r\nX=1\r\n"
                                               "[So1]\r\nDatei=b.bmp\r\nFaktor=-4\r\n[3]\r\nFaktor=zehn\r\n";

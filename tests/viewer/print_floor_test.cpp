@@ -74,7 +74,7 @@ TEST(PrintFloorTest, TheFooterCoversThePlanAndAnUnwritableFileRaises57) {
   }
 }
 
-TEST(PrintFooterTest, ScaleBarIsTheLongestRoundLengthThatFits) {
+TEST(PrintFooterTest, ScaleBarIsTheLongestRoundLengthThatFitsAndTheLineNamesFloorScaleAndDate) {
   struct Case {
     double device_per_metre, max_length, metres;
   };
@@ -85,9 +85,7 @@ TEST(PrintFooterTest, ScaleBarIsTheLongestRoundLengthThatFits) {
     EXPECT_NEAR(bar.length, c.metres * c.device_per_metre, 1e-9);
   }
   EXPECT_EQ(ScaleBarFor(0, 100).metres, 0);  // nothing to measure
-}
 
-TEST(PrintFooterTest, LineNamesFloorScaleAndDate) {
   const QDate day(2026, 12, 8);
   EXPECT_EQ(FooterLine({"/d", "Floor 5", 100, false, day}), "Floor 5  \u00b7  1:100  \u00b7  2026-12-08");
   EXPECT_EQ(FooterLine({"/d", "Level So1", 157.6, true, day}),
