@@ -33,7 +33,7 @@ void DrawScene(platform::PictureControl& control) {
   control.Line(10, 10, 30, 20, LineShape::kBox);
 }
 
-TEST(PictureWidgetTest, ShowsExactlyWhatAHeadlessCanvasHolds) {
+TEST(PictureWidgetTest, ShowsExactlyWhatAHeadlessCanvasHoldsAndResizedGivesABlankOneWithThePen) {
   TestApplication();
   PictureWidget widget;
   widget.resize(64, 48);
@@ -49,21 +49,19 @@ TEST(PictureWidgetTest, ShowsExactlyWhatAHeadlessCanvasHolds) {
     for (int x = 0; x < 64; ++x) differing += (shown.pixel(x, y) & 0xFFFFFFu) != headless.PixelAt(x, y);
   }
   EXPECT_EQ(differing, 0);
-}
 
-TEST(PictureWidgetTest, ResizeGivesABlankCanvasOfTheNewSizeWithThePen) {
   TestApplication();
-  PictureWidget widget;
-  widget.resize(20, 10);
-  widget.show();
-  widget.control()->DrawMode(6);
-  widget.control()->ForeColor(0x00FF00);
-  widget.control()->Line(0, 0, 19, 9, LineShape::kFilledBox);
+  PictureWidget resized_widget;
+  resized_widget.resize(20, 10);
+  resized_widget.show();
+  resized_widget.control()->DrawMode(6);
+  resized_widget.control()->ForeColor(0x00FF00);
+  resized_widget.control()->Line(0, 0, 19, 9, LineShape::kFilledBox);
   int resized = 0;
-  widget.OnResized([&] { ++resized; });
-  widget.resize(30, 12);
+  resized_widget.OnResized([&] { ++resized; });
+  resized_widget.resize(30, 12);
 
-  const auto canvas = widget.control();
+  const auto canvas = resized_widget.control();
   EXPECT_EQ(resized, 1);
   EXPECT_EQ(canvas->ScaleWidth(), 30);
   EXPECT_EQ(canvas->ScaleHeight(), 12);

@@ -44,17 +44,16 @@ struct ShownDialog {
     dialog_->Connect(nullptr);
   }
 
+  QLineEdit& Edit(const platform::TextField& field) {
+    return *static_cast<QLineEdit*>(window_->widget(field));
+  }
+
   Owner owner_;
   std::shared_ptr<frmTrans> dialog_ = std::make_shared<frmTrans>();
   QPointer<TransDialogWindow> window_;
 };
 
-class TransDialogWindowTest : public ::testing::Test, protected ShownDialog {
- protected:
-  QLineEdit& Edit(const platform::TextField& field) {
-    return *static_cast<QLineEdit*>(window_->widget(field));
-  }
-};
+class TransDialogWindowTest : public ::testing::Test, protected ShownDialog {};
 
 TEST_F(TransDialogWindowTest, TypedCharactersPassTheModelsFilterAtTheCaret) {
   static_cast<QTabBar*>(window_->widget(dialog_->SSTab1))->setCurrentIndex(1);
@@ -92,7 +91,7 @@ TEST_F(TransDialogWindowTest, TypedCharactersPassTheModelsFilterAtTheCaret) {
   EXPECT_EQ(factor.text(), "30");
 }
 
-TEST_F(TransDialogWindowTest, ViewMirrorsEnabledStatesCaptionsAndPages) {
+TEST_F(TransDialogWindowTest, ViewMirrorsEnabledStatesCaptionsAndPagesInATopmostFixedDialogSizedInTwips) {
   auto* shift = static_cast<QPushButton*>(window_->widget(dialog_->pbShift));
   auto* tabs = static_cast<QTabBar*>(window_->widget(dialog_->SSTab1));
   EXPECT_EQ(tabs->currentIndex(), 0);  // the first activation put the scale page in front
@@ -118,9 +117,7 @@ TEST_F(TransDialogWindowTest, ViewMirrorsEnabledStatesCaptionsAndPages) {
   dialog_->EnableMoveToEdits();  // the owner, after a picked point
   window_->Refresh();
   EXPECT_TRUE(Edit(dialog_->edDx).isEnabled());
-}
 
-TEST_F(TransDialogWindowTest, WindowIsATopmostFixedDialogAtTheTopLeftSizedInTwips) {
   const double twips_per_pixel = 1440 / window_->screen()->logicalDotsPerInchX();
   EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -140,32 +137,30 @@ TEST_F(TransDialogWindowTest, WindowIsATopmostFixedDialogAtTheTopLeftSizedInTwip
   EXPECT_EQ(dx.width(), qRound(852 / twips_per_pixel));
 }
 
-TEST_F(TransDialogWindowTest, EnterFinishesOnlyOnceOkIsEnabled) {
-  PressKey(Edit(dialog_->edFaktor), Qt::Key_Return, "\r");
-  EXPECT_TRUE(owner_.ends.empty());
-  dialog_->pbOk.Enabled(true);
-  window_->Refresh();
-  PressKey(Edit(dialog_->edFaktor), Qt::Key_Return, "\r");
-  EXPECT_EQ(owner_.ends, std::vector<bool>{true});
-  EXPECT_FALSE(window_->isVisible());
-}
-
-// Esc and the close box cancel even with OK enabled, as the owner's Unload does on the next refresh.
-TEST(TransDialogWindowEndTest, EscTheCloseBoxAndTheOwnersUnloadCancel) {
-  const std::function<void(ShownDialog&)> endings[] = {
-      [](ShownDialog& shown) { PressKey(*shown.window_, Qt::Key_Escape, "\x1b"); },
-      [](ShownDialog& shown) { shown.window_->close(); },
-      [](ShownDialog& shown) {
-        shown.dialog_->Unload();
-        shown.window_->Refresh();
-      },
+// Enter finishes only once OK is enabled; Esc and the close box cancel even then, as the owner's
+// Unload does on the next refresh.
+TEST(TransDialogWindowEndTest, EnterFinishesAndEscTheCloseBoxAndTheOwnersUnloadCancel) {
+  const struct {
+    std::function<void(ShownDialog&)> end;
+    bool ok;
+  } endings[] = {
+      {[](ShownDialog& shown) { PressKey(shown.Edit(shown.dialog_->edFaktor), Qt::Key_Return, "\r"); }, true},
+      {[](ShownDialog& shown) { PressKey(*shown.window_, Qt::Key_Escape, "\x1b"); }, false},
+      {[](ShownDialog& shown) { shown.window_->close(); }, false},
+      {[](ShownDialog& shown) {
+         shown.dialog_->Unload();
+         shown.window_->Refresh();
+       },
+       false},
   };
-  for (const auto& end : endings) {
+  for (const auto& [end, ok] : endings) {
     ShownDialog shown;
+    PressKey(shown.Edit(shown.dialog_->edFaktor), Qt::Key_Return, "\r");
+    EXPECT_TRUE(shown.owner_.ends.empty());
     shown.dialog_->pbOk.Enabled(true);
     shown.window_->Refresh();
     end(shown);
-    EXPECT_EQ(shown.owner_.ends, std::vector<bool>{false});
+    EXPECT_EQ(shown.owner_.ends, std::vector<bool>{ok});
     EXPECT_FALSE(shown.dialog_->form.Loaded());
     EXPECT_FALSE(shown.window_->isVisible());
   }

@@ -64,7 +64,7 @@ TEST_F(Font, TwoChangesThenResetOrTheObjectsEndLeaveTheOriginalFontAndDeleteBoth
   EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
 }
 
-TEST_F(Font, AnEmptyNameReleasesTheEarlierFontQuietlyAndOneThatCannotBeCreatedBeeps) {
+TEST_F(Font, FailuresReleaseTheEarlierFontQuietlyWithABeepOrWithTheirDescription) {
   ASSERT_TRUE(Change(12));
   EXPECT_FALSE(Change(12, ""));
   EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
@@ -80,9 +80,7 @@ TEST_F(Font, AnEmptyNameReleasesTheEarlierFontQuietlyAndOneThatCannotBeCreatedBe
   EXPECT_EQ(ui_->beeps(), 1);
   EXPECT_TRUE(ui_->message_boxes().empty());
   EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
-}
 
-TEST_F(Font, ErrorsAreReportedWithTheirDescriptionThenReset) {
   ASSERT_TRUE(Change(12));
   EXPECT_FALSE(Change(std::numeric_limits<int32_t>::min()));
   EXPECT_FALSE(font_.ChangeFontByHDC("Printer", 0, 12, 0, false, false, false, false, "Arial"))
