@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "resbank_catalogue.hpp"
+#include "support/recorded_ui.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
 #include "tessera/platform/runtime/date_parts.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -20,12 +19,10 @@ using platform::DateSerial;
 using platform::MessageBoxCall;
 using platform::TimeSerial;
 
-class GToolDatesTest : public ::testing::Test {
+class GToolDatesTest : public tessera::testing::RecordedUiTest {
  protected:
   const std::vector<MessageBoxCall>& boxes() const { return ui_->message_boxes(); }
 
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
   GTool tool_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "frame/host_sink.hpp"
 #include "platform/picture/bmp_builder.hpp"
+#include "support/recorded_ui.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/bindings/class_bindings.hpp"
 #include "tessera/frame/component/com_ids.hpp"
@@ -18,7 +19,6 @@
 #include "tessera/platform/surface/canvas.hpp"
 #include "tessera/platform/ui/failing_ui.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
 
 namespace tessera {
@@ -75,7 +75,7 @@ TEST(frmTransTest, AYieldThatFailsIsPassedOverOrReportedUnderTheRulesLabel) {
                                            {"frmTrans.cbMoveMode_Click" + description, 16, "Tessera"}}));
 }
 
-class EditingTest : public ::testing::Test, public CRasterBgrdEvents {
+class EditingTest : public tessera::testing::RecordedUiTest, public CRasterBgrdEvents {
  protected:
   void SetUp() override {
     ::setenv("TESSERA_RESBANK_PATH", texts_.path().c_str(), 1);  // the built-in texts
@@ -108,8 +108,6 @@ class EditingTest : public ::testing::Test, public CRasterBgrdEvents {
   const platform::ScopedUserLocale locale_{"de-DE"};
   TempDir texts_;
   TempDir dir_;
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices installed_{ui_};
   std::shared_ptr<CRasterBgrd> raster_ = std::make_shared<CRasterBgrd>();
   platform::ObjectRef canvas_ = std::make_shared<platform::Canvas>(64, 64);
   std::shared_ptr<mensura::MensTrans> view_ = std::make_shared<mensura::MensTrans>();

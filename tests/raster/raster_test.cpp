@@ -8,13 +8,12 @@
 #include "platform/picture/bmp_builder.hpp"
 #include "platform/picture/jpeg_builder.hpp"
 #include "platform/runtime/error_number.hpp"
+#include "support/recorded_ui.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/bindings/raster_dispatch.hpp"
 #include "tessera/platform/picture/picture_handles.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
 #include "tessera/platform/surface/canvas.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "tessera/raster/crasterbgrd.hpp"
 #include "tessera/tool/gtool.hpp"
 
@@ -46,7 +45,7 @@ class RecordingControl : public platform::Canvas {
   std::string_view type_;
 };
 
-class RasterTest : public ::testing::Test {
+class RasterTest : public tessera::testing::RecordedUiTest {
  protected:
   void SetUp() override {
     ::setenv("TESSERA_RESBANK_PATH", texts_.path().c_str(), 1);  // no catalogue: the built-in texts
@@ -77,8 +76,6 @@ class RasterTest : public ::testing::Test {
   TempDir root_;
   std::filesystem::path directory_ = root_.path() / "Proj" / "Raster";
   std::string dir_ = directory_.string();  // a host's own notation
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices installed_{ui_};
   GTool tool_;
 };
 

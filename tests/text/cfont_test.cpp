@@ -4,10 +4,9 @@
 
 #include <limits>
 
+#include "support/recorded_ui.hpp"
 #include "tessera/platform/gdi/gdi_objects.hpp"
 #include "tessera/platform/surface/printer.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "tessera/text/ctextfile.hpp"
 
 namespace tessera {
@@ -16,15 +15,13 @@ namespace {
 using platform::FontRecord;
 using platform::SelectedFont;
 
-class Font : public ::testing::Test {
+class Font : public tessera::testing::RecordedUiTest {
  protected:
   bool Change(int32_t height, const std::string& name = "Arial", const std::string& type = "PictureBox") {
     return font_.ChangeFontByHDC(type, canvas_.hDC(), height, 450, true, false, true, false, name);
   }
   const platform::LogicalFont* Selected() const { return FontRecord(SelectedFont(canvas_.hDC())); }
 
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
   platform::Canvas canvas_{50, 50};
   int32_t stock_ = SelectedFont(canvas_.hDC());
   std::size_t fonts_before_ = platform::LiveFontCount();

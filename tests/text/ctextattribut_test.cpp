@@ -5,10 +5,9 @@
 #include <filesystem>
 
 #include "platform/runtime/error_number.hpp"
+#include "support/recorded_ui.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/platform/locale/user_locale.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 
 namespace tessera {
 namespace {
@@ -18,7 +17,7 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-class TextAttribut : public ::testing::Test {
+class TextAttribut : public tessera::testing::RecordedUiTest {
  protected:
   static void Style(CTextAttribut& a) {
     a.FontName("Liberation Serif");
@@ -31,8 +30,6 @@ class TextAttribut : public ::testing::Test {
   TempDir dir_;
   std::string ini_ = dir_.File("Talmo.ini");
   platform::ScopedUserLocale german_{"de-DE"};
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
 };
 
 // Init gives the defaults, and without a section neither member touches the file or the object.

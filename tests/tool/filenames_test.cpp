@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "support/recorded_ui.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -45,7 +44,7 @@ TEST(GToolFileNamesTest, TakesPathsApartAtTheLastBackslashAndPoint) {
   }
 }
 
-class GToolFilesTest : public ::testing::Test {
+class GToolFilesTest : public tessera::testing::RecordedUiTest {
  protected:
   // The library's notation of a file in the temporary directory.
   std::string LibraryPath(const std::string& name) const {
@@ -54,8 +53,6 @@ class GToolFilesTest : public ::testing::Test {
   const std::vector<platform::MessageBoxCall>& boxes() const { return ui_->message_boxes(); }
 
   TempDir dir_;
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
   GTool tool_;
 };
 

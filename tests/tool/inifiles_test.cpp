@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "support/recorded_ui.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/platform/runtime/host_path.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -31,7 +30,7 @@ constexpr std::string_view kSettings =
     "[R\xE4ume]\n"
     "Name=B\xFCro\n";
 
-class GToolIniTest : public ::testing::Test {
+class GToolIniTest : public tessera::testing::RecordedUiTest {
  protected:
   void SetUp() override { WriteBytes(file_, kSettings); }
 
@@ -49,8 +48,6 @@ class GToolIniTest : public ::testing::Test {
   TempDir dir_;
   std::filesystem::path file_ = dir_.path() / "Raster.ini";
   std::string path_ = platform::ToLibraryPath(file_);
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
   GTool tool_;
 };
 

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "platform/runtime/error_number.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
+#include "support/recorded_ui.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -14,10 +13,8 @@ namespace {
 
 using platform::Variant;
 
-class GToolStringsTest : public ::testing::Test {
+class GToolStringsTest : public tessera::testing::RecordedUiTest {
  protected:
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scope_{ui_};
   GTool tool_;
 };
 

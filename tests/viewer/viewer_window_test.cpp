@@ -13,22 +13,19 @@
 #include "plan_directory.hpp"
 #include "qt/test_application.hpp"
 #include "recent_directories.hpp"
+#include "support/recorded_ui.hpp"
 #include "tessera/platform/runtime/convert.hpp"
-#include "tessera/platform/ui/recording_ui.hpp"
-#include "tessera/platform/ui/ui.hpp"
 #include "translations.hpp"
 
 namespace tessera::viewer {
 namespace {
 
 // A viewer on the plan directory, its floors 60 000 x 30 000 units, its questions recorded.
-class ViewerWindowTest : public ::testing::Test {
+class ViewerWindowTest : public tessera::testing::RecordedUiTest {
  protected:
   static void SetUpTestSuite() { qt::testing::TestApplication(); }
 
   testing::PlanDirectory dir_;
-  std::shared_ptr<platform::RecordingUi> ui_ = std::make_shared<platform::RecordingUi>();
-  platform::ScopedUiServices scoped_{ui_};
   ViewerWindow window_{dir_.path(), {60000, 30000}};
 
   // Drops `file` onto the view as a file manager would, and lets the window load it.
