@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/picture/bmp_builder.hpp"
 #include "platform/picture/jpeg_builder.hpp"
 #include "platform/runtime/error_number.hpp"
+#include "scan_files.hpp"
 #include "support/recorded_ui.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/bindings/raster_dispatch.hpp"
@@ -60,14 +61,9 @@ class RasterTest : public tessera::testing::RecordedUiTest {
 
   // A white 1-bit plan of the given size.
   void WritePlan(const std::string& name, int32_t width, int32_t height) {
-    const std::size_t stride = (static_cast<std::size_t>(width) + 31) / 32 * 4;
-    const platform::testing::BmpLayout layout{
-        40,     width,
-        height, 1,
-        0,      {0x000000, 0xFFFFFF},
-        {},     std::vector<uint8_t>(stride * static_cast<std::size_t>(height), 0xFF)};
-    const std::vector<uint8_t> bytes = platform::testing::BuildBmp(layout);
-    WriteBytes(directory_ / name, std::string(bytes.begin(), bytes.end()));
+    const uint32_t palette[] = {0x000000, 0xFFFFFF};
+    examples::WriteBmpFile(directory_ / name, width, height, 1, palette,
+                           [](int32_t, std::span<uint8_t> row) { std::ranges::fill(row, 0xFF); });
   }
   void WriteIni(const std::string& text) { WriteBytes(directory_ / "Raster.ini", text); }
   std::string Ini() const { return ReadBytes(directory_ / "Raster.ini"); }
