@@ -19,10 +19,11 @@ class ViewToolsTest : public testing::FloorWindowTest {
   }
 };
 
-// The measured line is drawn over the picture and taken off it exactly; the distance counts whole
-// world units, 1 000 a metre.
-TEST_F(ViewToolsTest, MeasureShowsTheDistanceAndLeavesThePictureAsItWas) {
+// The measured line is drawn over the picture and taken off it exactly, the distance counting whole
+// world units, 1 000 a metre; then a box is zoomed to, and zoom previous goes back to the picture.
+TEST_F(ViewToolsTest, MeasureLeavesThePictureAsItWasAndZoomToWindowFramesTheBoxUntilZoomPrevious) {
   const std::vector<uint32_t> before = Pixels();
+  const ViewTransform fitted = window_.view().view();
   Command("&Measure");
   EXPECT_EQ(window_.view().cursor().shape(), Qt::CrossCursor);
   const Point from = window_.view().view().ToWorld({100, 100}),
@@ -50,11 +51,7 @@ TEST_F(ViewToolsTest, MeasureShowsTheDistanceAndLeavesThePictureAsItWas) {
   Command("&Measure");
   EXPECT_EQ(Pixels(), before);
   EXPECT_NE(window_.view().cursor().shape(), Qt::CrossCursor);
-}
 
-TEST_F(ViewToolsTest, ZoomToWindowFramesTheBoxAndZoomPreviousGoesBack) {
-  const std::vector<uint32_t> before = Pixels();
-  const ViewTransform fitted = window_.view().view();
   Command("Zoom to &window");
   Mouse(QEvent::MouseButtonPress, {100, 100});
   Mouse(QEvent::MouseButtonRelease, {102, 101});  // a click frames nothing
