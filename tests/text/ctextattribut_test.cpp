@@ -49,7 +49,7 @@ TEST_F(TextAttribut, InitGivesTheDefaultsAndWithoutASectionNothingIsReadOrWritte
   EXPECT_EQ(a.FontSize(), 12);
 }
 
-TEST_F(TextAttribut, WritesTheKeysInOrderWithTheLocaleWordsAndReadsOrCopiesThemBack) {
+TEST_F(TextAttribut, WritesTheKeysInOrderReadsOrCopiesThemBackAndPassesOverValuesThatDoNotConvert) {
   auto saved = std::make_shared<CTextAttribut>();
   Style(*saved);
   saved->Write2Ini(ini_);
@@ -71,9 +71,7 @@ TEST_F(TextAttribut, WritesTheKeysInOrderWithTheLocaleWordsAndReadsOrCopiesThemB
   }
   EXPECT_EQ(ErrorNumberOf([&] { copied.CopyFrom(nullptr); }), platform::err::kObjectNotSet);
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
 
-TEST_F(TextAttribut, ReadingPassesOverEachValueThatDoesNotConvert) {
   WriteBytes(ini_,
              "[T]\r\nFontName=\r\nFontSize=abc\r\nFontColor=99999999999\r\nFontBold=1\r\nFontItalic=ja\r\n"
              "FontUnderline=True\r\n");

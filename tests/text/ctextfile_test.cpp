@@ -35,7 +35,7 @@ std::vector<std::string> AllLines(CTextFile& file, bool (CTextFile::*read)(std::
   return lines;
 }
 
-TEST_F(TextFile, OpenFileRefusesWithoutChangingAnything) {
+TEST_F(TextFile, OpenFileRefusesWithoutChangingAnythingAndWritesNeedAWritingMode) {
   EXPECT_FALSE(file_.OpenFile(foInput)) << "empty path";
   On("t.txt", "x");
   EXPECT_FALSE(file_.OpenFile(foBinary));
@@ -50,37 +50,8 @@ TEST_F(TextFile, OpenFileRefusesWithoutChangingAnything) {
   EXPECT_FALSE(file_.OpenFile(foOutput)) << "a second open";
   EXPECT_EQ(file_.FileNr(), number);
   EXPECT_EQ(file_.FileLen(), 1);
-}
-
-TEST_F(TextFile, ReadLineAndReadLineADifferOnlyInWhatEndsALine) {
-  const std::string bytes = "a\r\n\r\nb\nc";
-  On("t.txt", bytes).OpenFile(foInput);
-  EXPECT_EQ(AllLines(file_, &CTextFile::ReadLine), (std::vector<std::string>{"a", "", "b\nc"}));
-  std::string kept = "kept";
-  EXPECT_FALSE(file_.ReadLine(kept));
-  EXPECT_EQ(kept, "kept");
-  EXPECT_TRUE(file_.EndOfFile());
   file_.CloseFile();
-  file_.OpenFile(foInput);
-  EXPECT_EQ(AllLines(file_, &CTextFile::ReadLineA), (std::vector<std::string>{"a", "b", "c"}));
-  file_.CloseFile();
-  EXPECT_FALSE(file_.EndOfFile());
-  EXPECT_EQ(file_.FileLen(), 0);
-}
 
-TEST_F(TextFile, ReadLineAComesInPiecesOf2001AndReadsNulAsSpace) {
-  On("long.txt", std::string(2500, 'x') + "\n\n\r\n" + std::string("a\0b", 3) + "\r\n\r\n").OpenFile(foInput);
-  const auto lines = AllLines(file_, &CTextFile::ReadLineA);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].size(), 2001u);
-  EXPECT_EQ(lines[1].size(), 499u);
-  EXPECT_EQ(lines[2], "a b");
-  std::string line = "x";
-  EXPECT_FALSE(file_.ReadLineA(line));
-  EXPECT_EQ(line, "") << "only line ends were left";
-}
-
-TEST_F(TextFile, WritesNeedAWritingMode) {
   std::string line = "Größe";
   On("w.txt", "old");
   for (const auto mode : {foInput, foRandom}) {
@@ -100,6 +71,32 @@ TEST_F(TextFile, WritesNeedAWritingMode) {
   ASSERT_TRUE(file_.OpenFile(foAppend));
   EXPECT_TRUE(file_.WriteLine(line));
   EXPECT_EQ(file_.FileLen(), 14);
+}
+
+TEST_F(TextFile, ReadLineAndReadLineADifferInWhatEndsALineAndReadLineAComesInPieces) {
+  const std::string bytes = "a\r\n\r\nb\nc";
+  On("t.txt", bytes).OpenFile(foInput);
+  EXPECT_EQ(AllLines(file_, &CTextFile::ReadLine), (std::vector<std::string>{"a", "", "b\nc"}));
+  std::string kept = "kept";
+  EXPECT_FALSE(file_.ReadLine(kept));
+  EXPECT_EQ(kept, "kept");
+  EXPECT_TRUE(file_.EndOfFile());
+  file_.CloseFile();
+  file_.OpenFile(foInput);
+  EXPECT_EQ(AllLines(file_, &CTextFile::ReadLineA), (std::vector<std::string>{"a", "b", "c"}));
+  file_.CloseFile();
+  EXPECT_FALSE(file_.EndOfFile());
+  EXPECT_EQ(file_.FileLen(), 0);
+
+  On("long.txt", std::string(2500, 'x') + "\n\n\r\n" + std::string("a\0b", 3) + "\r\n\r\n").OpenFile(foInput);
+  const auto lines = AllLines(file_, &CTextFile::ReadLineA);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].size(), 2001u);
+  EXPECT_EQ(lines[1].size(), 499u);
+  EXPECT_EQ(lines[2], "a b");
+  std::string line = "x";
+  EXPECT_FALSE(file_.ReadLineA(line));
+  EXPECT_EQ(line, "") << "only line ends were left";
 }
 
 TEST_F(TextFile, IsUnixFileLooksAtTheFirstLineFeedOnlyAndUnix2DosKeepsTheOldContent) {

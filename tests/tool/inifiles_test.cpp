@@ -63,7 +63,7 @@ TEST_F(GToolIniTest, ReadsValuesWithTheDefaultForEmptyOrMissingOnesAndCutsLongOn
   EXPECT_EQ(tool_.GetIniString(path_, "Long", "Value", ""), std::string(2047, 'x'));
 }
 
-TEST_F(GToolIniTest, WritesChangeOnlyTheirLineAndNeedTopicItemAndNoNul) {
+TEST_F(GToolIniTest, WritesChangeOnlyTheirLineOrSectionAndNeedTopicItemAndNoNul) {
   tool_.WriteIniString(path_, "Raster", "File", "Größe.bmp");
   std::string expected(kSettings);
   expected.replace(expected.find("plan.bmp"), 8,
@@ -80,6 +80,17 @@ TEST_F(GToolIniTest, WritesChangeOnlyTheirLineAndNeedTopicItemAndNoNul) {
   ASSERT_EQ(ui_->message_boxes().size(), 2u);
   EXPECT_EQ(ui_->message_boxes()[0].style, 16);
   EXPECT_EQ(ui_->message_boxes()[0].title, "Tessera");
+
+  auto coll = std::make_shared<Collection>();
+  coll->Add(Variant("Name=Küche"));
+  coll->Add(Variant("Id=7"));
+  tool_.WriteIniSection(path_, "Räume", coll);
+  EXPECT_EQ(ReadBytes(file_).substr(expected.find("[R\xE4")),
+            "[R\xE4ume]\nName=K\xFC"
+            "che\r\nId=7\r\n");
+  tool_.WriteIniSection(path_, "Räume", std::make_shared<Collection>());
+  tool_.WriteIniSection(path_, "Räume", nullptr);
+  EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Id", ""), "7");
 }
 
 TEST_F(GToolIniTest, ReadsASectionIntoKeyedItemsAndAMissingOneKeepsThem) {
@@ -122,19 +133,6 @@ TEST_F(GToolIniTest, ADuplicateKeyFailsOnTheSecondLineAndALongSectionArrivesCut)
   ASSERT_EQ(big->Count(), 205);
   EXPECT_EQ(big->Item(204).AsString(), "Key1203=v");
   EXPECT_EQ(big->Item(205).AsString(), "Key120");
-}
-
-TEST_F(GToolIniTest, WritesASectionInCollectionOrder) {
-  auto coll = std::make_shared<Collection>();
-  coll->Add(Variant("Name=Küche"));
-  coll->Add(Variant("Id=7"));
-  tool_.WriteIniSection(path_, "Räume", coll);
-  EXPECT_EQ(ReadBytes(file_).substr(kSettings.find("[R\xE4")),
-            "[R\xE4ume]\nName=K\xFC"
-            "che\r\nId=7\r\n");
-  tool_.WriteIniSection(path_, "Räume", std::make_shared<Collection>());
-  tool_.WriteIniSection(path_, "Räume", nullptr);
-  EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Id", ""), "7");
 }
 
 TEST_F(GToolIniTest, ListsHeaderLinesTrimmedOfSpacesAndReportsMissingFilesAndDuplicates) {
