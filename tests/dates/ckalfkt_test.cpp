@@ -48,7 +48,7 @@ unsigned IsoWeek(sys_days day) {
 }
 
 // The days, weeks and Mondays of ordinary years are checked against <chrono> below.
-TEST_F(CKalFKtGerman, WeeksOfNoYearAndDatesOfAWeek) {
+TEST_F(CKalFKtGerman, WeeksOfNoYearDatesOfAWeekAndDaysOfAMonthAlsoUnderResourceText1258) {
   for (const char* no_year : {"kein Jahr", ""}) {
     Date monday(-1.0);
     EXPECT_EQ(Kal().AnzWochenProJahr(no_year, monday), 52) << no_year;
@@ -64,9 +64,7 @@ TEST_F(CKalFKtGerman, WeeksOfNoYearAndDatesOfAWeek) {
   EXPECT_EQ(sunday, DateSerial(2021, 1, 3));
   EXPECT_EQ(platform::testing::ErrorNumberOf([] { Kal().IdentWocheByDatum(Date(1e8)); }),
             platform::err::kOverflow);
-}
 
-TEST_F(CKalFKtGerman, DaysOfAMonthAlsoUnderTheDatePatternOfResourceText1258) {
   EXPECT_EQ(Kal().AnzTageProMonat(2, "2024"), 29);
   EXPECT_EQ(Kal().AnzTageProMonat(2, int16_t{2023}), 28);
   EXPECT_EQ(Kal().AnzTageProMonat(4, "2024"), 30);

@@ -16,7 +16,7 @@ using testing::kRed;
 
 constexpr double kDpi = qt::QtPrinter::kDotsPerInch;
 
-TEST(PrintFloorTest, AFixedScalePutsTheViewsCentreInTheMiddleAtTrueSize) {
+TEST(PrintFloorTest, AFixedScaleCentresTheViewAtTrueSizeAboveTheFooterAndAnUnwritableFileRaises57) {
   qt::testing::TestApplication();
   testing::PlanDirectory dir;
   const Size floor{20000, 10000};
@@ -42,15 +42,10 @@ TEST(PrintFloorTest, AFixedScalePutsTheViewsCentreInTheMiddleAtTrueSize) {
   EXPECT_EQ(page_pixel(2.5, 0.5), kBlue);
   EXPECT_EQ(page_pixel(-9.5, -4.5), kRed);
   EXPECT_NE(page_pixel(-10.5, 0.5), kRed);  // beyond the plan's left edge
-}
 
-TEST(PrintFloorTest, TheFooterCoversThePlanAndAnUnwritableFileRaises57) {
-  qt::testing::TestApplication();
-  testing::PlanDirectory dir;
-  const auto raster = OpenRaster({false, 5}, 10000, dir.path());
-  const PrintJob job{raster.get(), {20000, 10000}, 20, {10000, 5000}, "/data/Raster", "Floor 5", {}};
+  const PrintJob footer_job{raster.get(), {20000, 10000}, 20, {10000, 5000}, "/data/Raster", "Floor 5", {}};
   const QString png = QString::fromStdString(dir.File("page.png"));
-  PrintToFile(png, job);  // at 1:20 the plan runs under the footer
+  PrintToFile(png, footer_job);  // at 1:20 the plan runs under the footer
   const QImage page(png);
   ASSERT_FALSE(page.isNull());
   const int band = static_cast<int>(FooterHeight(kDpi));
@@ -61,12 +56,12 @@ TEST(PrintFloorTest, TheFooterCoversThePlanAndAnUnwritableFileRaises57) {
   EXPECT_EQ(plan_pixels, 0);
   EXPECT_EQ(page.pixel(page.width() / 4, (page.height() - band) / 2), 0xFFFF0000u);
 
-  const QString pdf = QString::fromStdString(dir.File("page.pdf"));
-  PrintToFile(pdf, job);
+  const QString pdf_file = QString::fromStdString(dir.File("page.pdf"));
+  PrintToFile(pdf_file, footer_job);
   EXPECT_TRUE(tessera::testing::ReadBytes(dir.File("page.pdf")).starts_with("%PDF-"));
   for (const char* unwritable : {"/nonexistent/page.pdf", "/nonexistent/page.png"}) {
     try {
-      PrintToFile(unwritable, job);
+      PrintToFile(unwritable, footer_job);
       ADD_FAILURE() << unwritable << " was written";
     } catch (const platform::RuntimeError& error) {
       EXPECT_EQ(error.number(), 57) << unwritable;
