@@ -79,8 +79,10 @@ TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
   std::filesystem::create_directories(root_.path() / "Scans");
   WritePlan("../../Scans/far.bmp", 10, 10);
   const std::string far = platform::ToLibraryPath(root_.path() / "Scans" / "far.bmp");
-  WriteIni("[5]\r\nDatei=plan.bmp\r\nDX=-120\r\nDY=48\r\nFaktor=12,5\r\nSichtbar=Wahr\r\n[6]\r\nDatei=" +
-           far + "\r\nDX=0\r\nDY=0\r\nFaktor=1\r\n");
+  WriteIni(
+      "[5]\r\nDatei=plan.bmp\r\nDX=-120\r\nDY=48\r\nFaktor=12,5\r\nSichtbar=Wahr\r\n[6]\r\nDatei=" + far +
+      "\r\nDX=0\r\nDY=0\r\nFaktor=1\r\n[7]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=2\r\nSichtbar="
+      "Falsch\r\n");
   const auto raster = tool_.RasterBgrdFromIni(5, 30000, dir_);
   ASSERT_NE(raster, nullptr);
   EXPECT_EQ(raster->Dx(), -120);
@@ -91,6 +93,17 @@ TEST_F(RasterTest, TheFactoryPlacesTheFloorsRasterFromItsSection) {
   ASSERT_NE(elsewhere, nullptr);
   EXPECT_EQ(elsewhere->FilePath(), far);
   EXPECT_TRUE(ui_->message_boxes().empty());
+
+  const auto invisible = tool_.RasterBgrdFromIni(7, 100, dir_);  // loads its picture when made visible
+  ASSERT_NE(invisible, nullptr);
+  EXPECT_EQ(invisible->hBitmap(), 0);
+  invisible->Visible(true);
+  EXPECT_EQ(ui_->message_boxes(),
+            (std::vector<MessageBoxCall>{{"Lade Rasterdatei \"plan.bmp\".", 64, "Rasterhintergrund"}}));
+  EXPECT_EQ(ui_->pointers(), (std::vector<int16_t>{11, 0}));
+  EXPECT_NE(invisible->hBitmap(), 0);
+  EXPECT_NE(Ini().find("[7]\r\nDatei=plan.bmp\r\nDX=0\r\nDY=0\r\nFaktor=2\r\nSichtbar=Wahr"),
+            std::string::npos);
 }
 
 TEST_F(RasterTest, MissingOrUnreadableKeysAndTheSecondKindsOwnSections) {
@@ -116,19 +129,6 @@ TEST_F(RasterTest, MissingOrUnreadableKeysAndTheSecondKindsOwnSections) {
   level->ClearIni();
   EXPECT_NE(Ini().find("[12]\nDatei=plan.bmp\nDX=1"), std::string::npos);
   EXPECT_EQ(tool_.RasterBgrdFromIniSo(12, 100, dir_), nullptr);
-}
-
-TEST_F(RasterTest, AnInvisibleRasterLoadsItsPictureWhenMadeVisible) {
-  WriteIni("[7]\nDatei=plan.bmp\nDX=0\nDY=0\nFaktor=2\nSichtbar=Falsch\n");
-  const auto raster = tool_.RasterBgrdFromIni(7, 100, dir_);
-  ASSERT_NE(raster, nullptr);
-  EXPECT_EQ(raster->hBitmap(), 0);
-  raster->Visible(true);
-  EXPECT_EQ(ui_->message_boxes(),
-            (std::vector<MessageBoxCall>{{"Lade Rasterdatei \"plan.bmp\".", 64, "Rasterhintergrund"}}));
-  EXPECT_EQ(ui_->pointers(), (std::vector<int16_t>{11, 0}));
-  EXPECT_NE(raster->hBitmap(), 0);
-  EXPECT_NE(Ini().find("Sichtbar=Wahr"), std::string::npos);
 }
 
 TEST_F(RasterTest, CopyingAnEmptySectionLeavesTheTargetAndClearIniEndsTheRaster) {
