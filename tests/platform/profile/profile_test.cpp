@@ -118,30 +118,6 @@ TEST_F(Profile, NamesThatCannotBeStoredAreRefusedAndTheFileKept) {
   EXPECT_EQ(ReadBytes(file_), "[s]\nk=1\n");
 }
 
-TEST_F(Profile, WritesThatCannotBeMadeRaiseAndChangeNothing) {
-  const std::string missing_dir = dir_.File("fehlt/Raster.ini");
-  EXPECT_EQ(ErrorNumberOf([&] { WritePrivateProfileStringA("s", "k", "v", missing_dir.c_str()); }),
-            err::kPathNotFound);
-  EXPECT_EQ(ErrorNumberOf([&] { WritePrivateProfileStringA("s", "k", "v", dir_.path().c_str()); }),
-            err::kPathFileAccessError);
-  std::string buffer(16, ' ');
-  EXPECT_EQ(GetPrivateProfileStringA("s", "k", "d", buffer.data(), 16, dir_.path().c_str()), 1U);
-  if (::geteuid() != 0) {  // the superuser may write anywhere
-    const std::string locked_dir = dir_.File("locked");
-    std::filesystem::create_directory(locked_dir);
-    WriteBytes(locked_dir + "/Raster.ini", "[s]\nk=1\n");
-    ::chmod(locked_dir.c_str(), 0555);
-    const std::string locked = locked_dir + "/Raster.ini";
-    EXPECT_EQ(ErrorNumberOf([&] { WritePrivateProfileStringA("s", "k", "2", locked.c_str()); }),
-              err::kPermissionDenied);
-    EXPECT_EQ(ReadBytes(locked), "[s]\nk=1\n");
-    ::chmod(locked_dir.c_str(), 0755);
-  }
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path())) {
-    EXPECT_NE(entry.path().filename().string().front(), '.') << "temporary file left: " << entry.path();
-  }
-}
-
 TEST_F(Profile, AWriteKeepsPermissionsAndSymbolicLinks) {
   WriteBytes(file_, "[s]\nk=1\n");
   ::chmod(file_.c_str(), 0640);

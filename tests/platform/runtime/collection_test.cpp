@@ -35,15 +35,11 @@ TEST(Collection, KeepsOrderFromIndexOne) {
   EXPECT_EQ(collection.Item("end").AsString(), "last");
 }
 
-TEST(Collection, KeysAreFoundWithoutRegardToCase) {
-  const Collection collection = Letters();
+TEST(Collection, KeysAreFoundWithoutRegardToCaseAndAreNotTakenTwice) {
+  Collection collection = Letters();
   EXPECT_EQ(collection.Item("KEY-a").AsString(), "a");
   EXPECT_EQ(collection.Item("GRÖßE").AsString(), "c");
   EXPECT_EQ(ErrorNumberOf([&] { collection.Item("GROESSE"); }), err::kInvalidProcedureCall);
-}
-
-TEST(Collection, DuplicateKeyIsRejectedAndChangesNothing) {
-  Collection collection = Letters();
   EXPECT_EQ(ErrorNumberOf([&] { collection.Add("x", "key-a"); }), err::kDuplicateKey);
   EXPECT_EQ(ErrorNumberOf([&] { collection.AddBefore("x", 1, "KEY-A"); }), err::kDuplicateKey);
   EXPECT_EQ(Items(collection), (std::vector<std::string>{"a", "b", "c"}));
