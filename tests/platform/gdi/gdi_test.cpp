@@ -37,9 +37,7 @@ TEST(DeviceCaps, AnswerTheSurfacesResolutionAndSize) {
 
 TEST(GdiObjects, FontsKeepTheirArgumentsAndShareNoHandleWithDeviceContexts) {
   const Canvas canvas(10, 10);
-  const int32_t font = CreateFontA(-20, 3, 450, 7, 700, 1, 0, 1, 1, 4, 16, 2, 34,
-                                   "Gr\xF6\xDF"
-                                   "e");
+  const int32_t font = CreateFontA(-20, 3, 450, 7, 700, 1, 0, 1, 1, 4, 16, 2, 34, "Gr\366\337e");
   ASSERT_NE(font, 0);
   EXPECT_NE(font, canvas.hDC());
   EXPECT_EQ(*FontRecord(font),
@@ -100,7 +98,7 @@ Ink Drawn(int32_t font, int32_t x, int32_t y, std::string_view text) {
   return InkOf(canvas);
 }
 
-TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurned) {
+TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurnedAndLinesAreAdded) {
   const Ink across = Drawn(Font(-40), 50, 100, "HHHH");
   // Four capital H of a 40-pixel Arial (its metric twin): about 0.72 em wide each, 0.72 em high.
   EXPECT_NEAR(across.width(), 4 * 0.722 * 40 - 0.2 * 40, 12);
@@ -112,9 +110,7 @@ TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurned) {
   EXPECT_NEAR(up.height(), across.width(), 1);
   EXPECT_GT(up.left, 100);
   EXPECT_LT(up.bottom, 350) << "the text runs upwards from its start";
-}
-
-TEST(TextOut, UnderlineAndStrikeOutAddTheirLines) {
+  // Underline and strike-out add their lines.
   const Ink plain = Drawn(Font(-40), 50, 100, "IIII");
   const Ink underlined = Drawn(Font(-40, 0, true), 50, 100, "IIII");
   const Ink struck = Drawn(Font(-40, 0, false, true), 50, 100, "IIII");
@@ -127,7 +123,7 @@ TEST(TextOut, UnderlineAndStrikeOutAddTheirLines) {
   EXPECT_GE(underlined.per_row[static_cast<std::size_t>(underlined.bottom)], plain.width() - 1);
 }
 
-TEST(TextOut, DrawsInThePenColourAndNothingWithoutASurface) {
+TEST(TextOut, DrawsInThePenColourClippedToTheSurfaceAndNothingWithoutOne) {
   Canvas canvas(100, 60);
   canvas.ForeColor(0x0000FF);  // red
   const int32_t font = Font(-30);
@@ -141,16 +137,13 @@ TEST(TextOut, DrawsInThePenColourAndNothingWithoutASurface) {
   EXPECT_EQ(FontRecord(missing)->face_name, "No Such Face");
   SelectObject(canvas.hDC(), Font(-(kMaxDrawnCharacterHeight + 1)));
   EXPECT_FALSE(TextOutA(canvas.hDC(), 5, 5, "x"));
-}
-
-// A glyph far taller than the surface still covers the part of it that lands there: the stem of
-// an "l" 5 000 or 20 000 pixels high, started above and left of the surface, crosses it whole.
-TEST(TextOut, TextTallerThanTheSurfaceIsDrawnClipped) {
+  // A glyph far taller than the surface still covers the part of it that lands there: the stem of
+  // an "l" 5 000 or 20 000 pixels high, started above and left of the surface, crosses it whole.
   for (const int32_t height : {5000, 20000}) {
-    Canvas canvas(40, 40, 0xFFFFFF);
-    SelectObject(canvas.hDC(), Font(-height));
-    ASSERT_TRUE(TextOutA(canvas.hDC(), -height / 10, -height / 2, "l")) << height;
-    const auto black = std::count(canvas.pixels().begin(), canvas.pixels().end(), 0u);
+    Canvas tall(40, 40, 0xFFFFFF);
+    SelectObject(tall.hDC(), Font(-height));
+    ASSERT_TRUE(TextOutA(tall.hDC(), -height / 10, -height / 2, "l")) << height;
+    const auto black = std::count(tall.pixels().begin(), tall.pixels().end(), 0u);
     EXPECT_GT(black, 0) << height;
     EXPECT_EQ(black % 40, 0) << "whole rows of a vertical stem: " << height;
   }

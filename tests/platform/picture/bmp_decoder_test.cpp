@@ -76,7 +76,7 @@ TEST(BmpDecoderTest, FourAndEightBitBecomeIndexedBytesWithShortPalettes) {
   EXPECT_EQ(top_down->PixelAt(0, 1), 0xFF0000u);
 }
 
-TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasks) {
+TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasksAndWiderOnesKeepTheirColours) {
   const uint16_t white555 = 0x7FFF, red565 = 0xF800, green555 = 0x03E0;
   BmpLayout plain{40, 2, 1, 16, 0, {}, {}, {}};
   testing::Put16(plain.pixels, white555);
@@ -94,13 +94,10 @@ TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasks) {
     EXPECT_EQ(picture->PixelAt(0, 0), 0xFF0000u) << header;
     EXPECT_EQ(picture->PixelAt(1, 0), 0x008284u) << header;  // 32 of 63 green, 16 of 31 blue
   }
-}
-
-TEST(BmpDecoderTest, TwentyFourAndThirtyTwoBitRowsKeepTheirColours) {
   BmpLayout wide{40, 3, 2, 24, 0, {}, {}, {}};
   wide.pixels = BottomUp(
       2, 12, [](int32_t y) { return std::vector<uint8_t>{1, 2, static_cast<uint8_t>(y), 4, 5, 6, 7, 8, 9}; });
-  auto picture = Decode(wide);
+  picture = Decode(wide);
   EXPECT_EQ(picture->PixelAt(0, 1), 0x010201u);
   EXPECT_EQ(picture->PixelAt(2, 0), 0x090807u);
 
@@ -200,17 +197,13 @@ TEST(BmpDecoderTest, BrokenFilesAreInvalidPicturesNeverReadsPastTheirEnd) {
   BmpLayout good{40, 4, 4, 24, 0, {}, {}, std::vector<uint8_t>(48, 0x7F)};
   ASSERT_NE(Decode(good), nullptr);
 
-  BmpLayout cut = good;
-  cut.pixels.resize(47);
-  EXPECT_EQ(DecodeError(cut), err::kInvalidPicture);
-  BmpLayout odd_header = good;
-  odd_header.header_size = 44;
-  EXPECT_EQ(DecodeError(odd_header), err::kInvalidPicture);
-  BmpLayout no_palette{40, 8, 1, 8, 0, {}, {}, std::vector<uint8_t>(8, 0)};
-  EXPECT_EQ(DecodeError(no_palette), err::kInvalidPicture);
-  BmpLayout bad_bits = good;
-  bad_bits.bits = 7;
-  EXPECT_EQ(DecodeError(bad_bits), err::kInvalidPicture);
+  // Cut short, an odd header size, eight bits without a palette, seven bits.
+  for (const BmpLayout& broken : {BmpLayout{40, 4, 4, 24, 0, {}, {}, std::vector<uint8_t>(47, 0x7F)},
+                                  BmpLayout{44, 4, 4, 24, 0, {}, {}, good.pixels},
+                                  BmpLayout{40, 8, 1, 8, 0, {}, {}, std::vector<uint8_t>(8, 0)},
+                                  BmpLayout{40, 4, 4, 7, 0, {}, {}, good.pixels}}) {
+    EXPECT_EQ(DecodeError(broken), err::kInvalidPicture) << broken.header_size << " " << broken.bits;
+  }
   EXPECT_EQ(DecodeError(good, PictureLimits{47}), err::kInvalidPicture);  // 48 bytes over a budget of 47
 
   std::vector<uint8_t> file = BuildBmp(good);

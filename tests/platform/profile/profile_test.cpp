@@ -7,6 +7,7 @@
 
 #include "../runtime/error_number.hpp"
 #include "support/temp_dir.hpp"
+#include "tessera/platform/runtime/codepage.hpp"
 #include "tessera/platform/runtime/error.hpp"
 
 namespace tessera::platform {
@@ -81,23 +82,11 @@ TEST_F(Profile, AMissingFileReadsAsDefaultsAndIsCreatedWithCrlf) {
 }
 
 TEST_F(Profile, BytesOfTheAnsiCodePageGoThroughUnchanged) {
-  WriteBytes(file_,
-             "[Gr\xD6\xDF"
-             "E]\r\nGr\xF6\xDF"
-             "e=\xE4\r\n");
-  EXPECT_EQ(Get("gr\xF6\xDF"
-                "e",
-                "GR\xD6\xDF"
-                "E"),
-            "\xE4");
-  WritePrivateProfileStringA(
-      "gr\xF6\xDF"
-      "e",
-      "\x80", "\xFC", file_.c_str());
-  EXPECT_EQ(ReadBytes(file_),
-            "[Gr\xD6\xDF"
-            "E]\r\nGr\xF6\xDF"
-            "e=\xE4\r\n\x80=\xFC\r\n");
+  WriteBytes(file_, ToAnsi("[GrÖßE]\r\nGröße=ä\r\n"));
+  EXPECT_EQ(Get(ToAnsi("größe").c_str(), ToAnsi("GRÖßE").c_str()), ToAnsi("ä"));
+  WritePrivateProfileStringA(ToAnsi("größe").c_str(), ToAnsi("€").c_str(), ToAnsi("ü").c_str(),
+                             file_.c_str());
+  EXPECT_EQ(ReadBytes(file_), ToAnsi("[GrÖßE]\r\nGröße=ä\r\n€=ü\r\n"));
 }
 
 TEST_F(Profile, NamesThatCannotBeStoredAreRefusedAndTheFileKept) {

@@ -81,7 +81,7 @@ TEST(TextFieldTest, SelectionsAreReplacedOrDeletedAsChanges) {
   }
 }
 
-TEST(FormControlsTest, ButtonsCheckBoxesAndTabsAnswerOnlyWhenEnabled) {
+TEST(FormTest, ControlsAnswerOnlyWhenEnabledAndFormsUnloadOnceAndPlaceLikeSetWindowPos) {
   Button button("pb", {}, "&Ok");
   int clicks = 0;
   button.OnClick = [&] { ++clicks; };
@@ -107,9 +107,7 @@ TEST(FormControlsTest, ButtonsCheckBoxesAndTabsAnswerOnlyWhenEnabled) {
   tabs.ClickTab(0);
   EXPECT_EQ(previous, (std::vector<int16_t>{1, 0}));
   EXPECT_THROW(tabs.Tab(2), RuntimeError);
-}
 
-TEST(FormTest, UnloadsOnceAndPlacesLikeSetWindowPos) {
   Form form("f", {3000, 2400, 6135, 1380});
   Button ok("pbOk", {}, "ok"), cancel("pbCancel", {}, "cancel");
   ok.Default = true;
