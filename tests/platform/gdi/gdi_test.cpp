@@ -35,7 +35,7 @@ TEST(DeviceCaps, AnswerTheSurfacesResolutionAndSize) {
   EXPECT_NE(printer.hDC(), first_page) << "every page is a device context of its own";
 }
 
-TEST(GdiObjects, FontsKeepTheirArgumentsAndShareNoHandleWithDeviceContexts) {
+TEST(GdiObjects, FontsKeepTheirArgumentsShareNoHandleAndStayWhileSelected) {
   const Canvas canvas(10, 10);
   const int32_t font = CreateFontA(-20, 3, 450, 7, 700, 1, 0, 1, 1, 4, 16, 2, 34, "Gr\366\337e");
   ASSERT_NE(font, 0);
@@ -48,23 +48,21 @@ TEST(GdiObjects, FontsKeepTheirArgumentsAndShareNoHandleWithDeviceContexts) {
   EXPECT_TRUE(DeleteObject(font));
   EXPECT_EQ(FontRecord(font), nullptr);
   EXPECT_FALSE(DeleteObject(font));
-}
-
-TEST(GdiObjects, ASelectedFontIsNotDeletedUntilItsDeviceContextLetsGoOfIt) {
-  const int32_t font = Font(-12), other = Font(-14);
-  auto canvas = std::make_unique<Canvas>(10, 10);
-  const int32_t hdc = canvas->hDC();
+  // A selected font is not deleted until its device context lets go of it.
+  const int32_t selected = Font(-12), other = Font(-14);
+  auto surface = std::make_unique<Canvas>(10, 10);
+  const int32_t hdc = surface->hDC();
   const int32_t stock = SelectedFont(hdc);
-  EXPECT_EQ(SelectObject(hdc, font), stock);
+  EXPECT_EQ(SelectObject(hdc, selected), stock);
   EXPECT_EQ(SelectObject(hdc, 0), 0);
   EXPECT_EQ(SelectObject(0, other), 0);
-  EXPECT_EQ(SelectedFont(hdc), font);
-  EXPECT_FALSE(DeleteObject(font));
+  EXPECT_EQ(SelectedFont(hdc), selected);
+  EXPECT_FALSE(DeleteObject(selected));
   EXPECT_TRUE(DeleteObject(stock)) << "the stock font stays whatever is asked";
   EXPECT_NE(FontRecord(stock), nullptr);
-  EXPECT_EQ(SelectObject(hdc, other), font);
-  EXPECT_TRUE(DeleteObject(font));
-  canvas.reset();
+  EXPECT_EQ(SelectObject(hdc, other), selected);
+  EXPECT_TRUE(DeleteObject(selected));
+  surface.reset();
   EXPECT_TRUE(DeleteObject(other)) << "its device context has ended";
 }
 

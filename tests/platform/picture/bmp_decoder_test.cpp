@@ -107,7 +107,7 @@ TEST(BmpDecoderTest, SixteenBitPixelsFollowTheirMasksAndWiderOnesKeepTheirColour
   EXPECT_EQ(Decode(swapped)->PixelAt(0, 0), 0x102030u);
 }
 
-TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
+TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscapeClippedToTheirRows) {
   // 6 x 3, bottom-up: row 2 (bottom) "1 1 1 2 0 3" by a run, an absolute run of 2 and a run;
   // row 1 skipped by end of line; row 0: a delta of 4 to the right, then one pixel, end of bitmap.
   BmpLayout rle8{40, 6, 3, 8, 1, {0, 0x0000AA, 0x00BB00, 0xCC0000}, {}, {}};
@@ -124,11 +124,8 @@ TEST(BmpDecoderTest, RunLengthStreamsWithEveryEscape) {
   for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(picture->PixelAt(x, 0), expected_nibbles[x]) << x;
   rle4.pixels = {1, 0x30, 0, 1};  // index 3 of a palette of 3
   EXPECT_EQ(DecodeError(rle4), err::kInvalidPicture);
-}
-
-// Encoders pad rows with runs that spill past them and leave out the end code; the stream is
-// clipped to each row, and ends where its data or its picture ends.
-TEST(BmpDecoderTest, RunLengthStreamsAreClippedToTheirRowsAndEndWhereTheirDataEnds) {
+  // Encoders pad rows with runs that spill past them and leave out the end code; the stream is
+  // clipped to each row, and ends where its data or its picture ends.
   const std::vector<uint32_t> palette{0, 0x0000AA, 0x00BB00};
   struct Case {
     const char* what;

@@ -37,7 +37,7 @@ class Profile : public ::testing::Test {
   std::string file_ = dir_.File("Raster.ini");
 };
 
-TEST_F(Profile, ValuesDefaultsAndTheirCuts) {
+TEST_F(Profile, ValuesAndListsWithTheirDefaultsAndCuts) {
   WriteBytes(file_, "[5]\r\nDatei=plan.bmp\r\nLeer=\r\nQuote=\"a b \"\r\nHalb=\"a\r\nLang=" +
                         std::string(3000, 'y') + "\r\n");
   EXPECT_EQ(Get("5", "DATEI"), "plan.bmp");
@@ -51,9 +51,7 @@ TEST_F(Profile, ValuesDefaultsAndTheirCuts) {
   char untouched = 'x';
   EXPECT_EQ(GetPrivateProfileStringA("5", "Datei", "", &untouched, 0, file_.c_str()), 0U);
   EXPECT_EQ(untouched, 'x');
-}
-
-TEST_F(Profile, SectionAndNameListsEndInTwoNulsAndCutShortAnswerSizeMinusTwo) {
+  // Section and name lists end in two NULs; cut short, they answer the size minus two.
   WriteBytes(file_, "[a]\nx = 1\n; note\ny=22\nbare\n[b]\n[A]\nz=3\n");
   uint32_t count = 0;
   EXPECT_EQ(Section("A", 2048, &count), std::string("x=1\0y=22\0bare\0\0", 15));

@@ -18,9 +18,6 @@ using testing::ErrorNumberOf;
 class DatesGerman : public ::testing::Test {
   ScopedUserLocale locale_{"de-DE"};
 };
-class DatesEnglish : public ::testing::Test {
-  ScopedUserLocale locale_{"en-US"};
-};
 
 Date At(int32_t year, int32_t month, int32_t day, int32_t hour = 0, int32_t minute = 0, int32_t second = 0) {
   Date date;
@@ -44,7 +41,7 @@ TEST(DateParts, SerialsAroundTheZeroDate) {
   EXPECT_EQ(ErrorNumberOf([] { CDate(-657435.0); }), err::kOverflow);
 }
 
-TEST(DateParts, DateSerialCarriesAndWindowsTheYear) {
+TEST(DateParts, DateSerialCarriesAndWindowsTheYearAndWeekdaysCountFromAChosenDay) {
   EXPECT_EQ(DateSerial(2024, 13, 1), At(2025, 1, 1));
   EXPECT_EQ(DateSerial(2024, 0, 1), At(2023, 12, 1));
   EXPECT_EQ(DateSerial(2024, 3, 0), At(2024, 2, 29));
@@ -57,9 +54,6 @@ TEST(DateParts, DateSerialCarriesAndWindowsTheYear) {
   EXPECT_EQ(ErrorNumberOf([] { DateSerial(10000, 1, 1); }), err::kInvalidProcedureCall);
   EXPECT_EQ(ErrorNumberOf([] { DateSerial(9999, 12, 32); }), err::kInvalidProcedureCall);
   EXPECT_EQ(ErrorNumberOf([] { DateSerial(-1, 1, 1); }), err::kInvalidProcedureCall);
-}
-
-TEST(DateParts, WeekdayFromAChosenFirstDay) {
   EXPECT_EQ(Weekday(Date(0.0)), 7);  // a Saturday
   EXPECT_EQ(Weekday(Date(-1.25)), 6);
   EXPECT_EQ(Weekday(At(2024, 1, 1)), 2);
@@ -204,16 +198,14 @@ TEST(DateText, TextsThatAreNotDates) {
   EXPECT_EQ(CDate(45356.5), Date(45356.5));
 }
 
-TEST_F(DatesGerman, CStrWritesShortDateAndTime) {
+TEST_F(DatesGerman, CStrWritesTheLocalesShortDateAndTime) {
   EXPECT_EQ(CStr(Date(0.0)), "00:00:00");
   EXPECT_EQ(CStr(At(2024, 3, 5)), "05.03.2024");
   EXPECT_EQ(CStr(At(2024, 3, 5, 14, 5, 9)), "05.03.2024 14:05:09");
   EXPECT_EQ(CStr(Date(0.75)), "18:00:00");
   EXPECT_EQ(CStr(At(100, 1, 1)), "01.01.0100");
   EXPECT_EQ(ErrorNumberOf([] { CStr(Date(1e9)); }), err::kOverflow);
-}
-
-TEST_F(DatesEnglish, CStrWritesShortDateAndTime) {
+  const ScopedUserLocale english("en-US");
   EXPECT_EQ(CStr(Date(0.0)), "12:00:00 AM");
   EXPECT_EQ(CStr(At(2024, 3, 5)), "3/5/2024");
   EXPECT_EQ(CStr(At(2024, 3, 5, 14, 5, 9)), "3/5/2024 2:05:09 PM");

@@ -49,7 +49,7 @@ TEST(CanvasLineTest, DrawingAnyFigureTwiceInvertModeRestoresEveryPixel) {
 }
 
 // As the platform's line operation: from the start point up to, not including, the end point.
-TEST(CanvasLineTest, ASegmentTouchesEachOfItsPixelsOnceEndPointExcluded) {
+TEST(CanvasLineTest, ASegmentTouchesEachOfItsPixelsOnceEndPointExcludedAndWidePensNeverOverlap) {
   for (const auto& [x2, y2] : {std::pair{40, 13}, {3, 30}, {-20, 5}, {15, 15}, {0, -9}, {1, 0}, {0, 0}}) {
     Canvas canvas(100, 100);
     canvas.DrawMode(6);
@@ -58,9 +58,6 @@ TEST(CanvasLineTest, ASegmentTouchesEachOfItsPixelsOnceEndPointExcluded) {
     EXPECT_EQ(canvas.PixelAt(50 + x2, 50 + y2), kWhite) << x2 << "," << y2;
     EXPECT_EQ(canvas.PixelAt(50, 50), x2 != 0 || y2 != 0 ? kBlack : kWhite);
   }
-}
-
-TEST(CanvasLineTest, AWidePenDrawsParallelSegmentsThatNeverOverlap) {
   Canvas canvas(40, 40);
   canvas.DrawMode(6);
   canvas.DrawWidth(3);

@@ -64,7 +64,7 @@ TEST(PaintPictureTest, TransfersPlaceMirrorClipAndEnlarge) {
   }
 }
 
-TEST(PaintPictureTest, ShrinkingKeepsAThinBlackLineVisibleUnlessScansAreDeleted) {
+TEST(PaintPictureTest, ShrinkingCombinesTheColoursOfEveryDepthAndKeepsThinLinesUnlessScansAreDeleted) {
   const Picture scan = WhiteWithBlackColumn(800, 397);
   Canvas canvas(100, 100);
   canvas.PaintPicture(scan, 0, 0, 100, 100, 0, 0, 800, 800);
@@ -76,9 +76,6 @@ TEST(PaintPictureTest, ShrinkingKeepsAThinBlackLineVisibleUnlessScansAreDeleted)
   canvas.stretch_mode(StretchMode::kDeleteScans);
   canvas.PaintPicture(scan, 0, 0, 100, 100, 0, 0, 800, 800);
   EXPECT_EQ(canvas.PixelAt(49, 50), kWhite);  // the line fell between the kept columns
-}
-
-TEST(PaintPictureTest, EveryDepthCombinesItsColoursWhenShrinking) {
   Picture grey(2, 2, PixelFormat::kIndexed8, [] {
     std::vector<uint32_t> ramp(256);
     for (uint32_t i = 0; i < 256; ++i) ramp[i] = i * 0x010101;
@@ -91,20 +88,20 @@ TEST(PaintPictureTest, EveryDepthCombinesItsColoursWhenShrinking) {
   Picture palette(2, 1, PixelFormat::kIndexed8, {0x0000FF, 0x00FF00, 0xFF0000});
   palette.Row(0)[0] = 0, palette.Row(0)[1] = 2;
 
-  Canvas canvas(3, 1);
-  canvas.PaintPicture(grey, 0, 0, 1, 1, 0, 0, 2, 2);
-  canvas.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
-  canvas.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
-  EXPECT_EQ(canvas.PixelAt(0, 0), 0x303030u);
-  EXPECT_EQ(canvas.PixelAt(1, 0), 0x302000u);
-  EXPECT_EQ(canvas.PixelAt(2, 0), 0x000000u);
+  Canvas mixed(3, 1);
+  mixed.PaintPicture(grey, 0, 0, 1, 1, 0, 0, 2, 2);
+  mixed.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
+  mixed.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(mixed.PixelAt(0, 0), 0x303030u);
+  EXPECT_EQ(mixed.PixelAt(1, 0), 0x302000u);
+  EXPECT_EQ(mixed.PixelAt(2, 0), 0x000000u);
 
-  canvas.stretch_mode(StretchMode::kOrScans);
-  canvas.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
-  EXPECT_EQ(canvas.PixelAt(2, 0), 0xFF00FFu);
-  canvas.stretch_mode(StretchMode::kHalftone);
-  canvas.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
-  EXPECT_EQ(canvas.PixelAt(1, 0), 0x322109u);  // rounded channel averages
+  mixed.stretch_mode(StretchMode::kOrScans);
+  mixed.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(mixed.PixelAt(2, 0), 0xFF00FFu);
+  mixed.stretch_mode(StretchMode::kHalftone);
+  mixed.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(mixed.PixelAt(1, 0), 0x322109u);  // rounded channel averages
 }
 
 TEST(PaintPictureTest, FarShrinksUseReducedCopiesThatFollowThePicture) {
