@@ -127,7 +127,7 @@ TEST(JpegDecoderTest, TheBudgetCountsLibjpegsCoefficients) {
 // Bytes between the tables, and before the end marker of a single-scan file that has been read
 // whole, are padding, as some writers leave it; between the scans of a progressive file they may
 // be a scan that was lost.
-TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScan) {
+TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScanAndFilesAskingForMoreWorkAreRefused) {
   for (const bool progressive : {false, true}) {
     std::vector<uint8_t> padded = EncodeJpeg({16, 16, JCS_RGB, progressive});
     ASSERT_EQ(padded[3], 0xE0);                              // a JFIF header of 16 bytes
@@ -136,11 +136,8 @@ TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScan) {
     padded.insert(padded.end() - 2, {0x00, 0x11, 0x22});
     EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), progressive ? err::kInvalidPicture : 0) << progressive;
   }
-}
-
-// Arithmetic coding packs a flat 2 048 x 2 048 picture (65 536 blocks) into about 200 bytes: read
-// once it is cheap enough, but six progressive scans walk more blocks than such a file may ask for.
-TEST(JpegDecoderTest, FilesAskingForMoreWorkThanTheirBytesJustifyAreRefused) {
+  // Arithmetic coding packs a flat 2 048 x 2 048 picture (65 536 blocks) into about 200 bytes: read
+  // once it is cheap enough, but six progressive scans walk more blocks than such a file may ask for.
   EXPECT_EQ(Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, false, 0, true, true}))->width(), 2048);
   EXPECT_EQ(ErrorNumberOf([&] {
               Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, true, 0, true, true}));

@@ -46,7 +46,7 @@ TEST(Collection, KeysAreFoundWithoutRegardToCaseAndAreNotTakenTwice) {
   EXPECT_EQ(collection.Item("Key-A").AsString(), "a");
 }
 
-TEST(Collection, RemovesByIndexAndByKey) {
+TEST(Collection, RemovesByIndexAndByKeyAndBadIndexIsNineAndMissingKeyIsFive) {
   Collection collection = Letters();
   collection.Remove("KEY-A");
   EXPECT_EQ(Items(collection), (std::vector<std::string>{"b", "c"}));
@@ -55,10 +55,7 @@ TEST(Collection, RemovesByIndexAndByKey) {
   EXPECT_EQ(ErrorNumberOf([&] { collection.Item("größe"); }), err::kInvalidProcedureCall);
   collection.Add("again", "Key-A");  // a removed key is free again
   EXPECT_EQ(collection.Item("key-a").AsString(), "again");
-}
-
-TEST(Collection, BadIndexIsNineAndMissingKeyIsFive) {
-  Collection collection = Letters();
+  collection = Letters();
   for (const int32_t index : {0, -1, 4}) {
     EXPECT_EQ(ErrorNumberOf([&] { collection.Item(index); }), err::kSubscriptOutOfRange) << index;
     EXPECT_EQ(ErrorNumberOf([&] { collection.Remove(index); }), err::kSubscriptOutOfRange) << index;

@@ -198,20 +198,13 @@ TEST(DateText, TextsThatAreNotDates) {
   EXPECT_EQ(CDate(45356.5), Date(45356.5));
 }
 
-TEST_F(DatesGerman, CStrWritesTheLocalesShortDateAndTime) {
+TEST_F(DatesGerman, CStrWritesTheLocalesShortDateAndTimeAndFormatTheDatePatterns) {
   EXPECT_EQ(CStr(Date(0.0)), "00:00:00");
   EXPECT_EQ(CStr(At(2024, 3, 5)), "05.03.2024");
   EXPECT_EQ(CStr(At(2024, 3, 5, 14, 5, 9)), "05.03.2024 14:05:09");
   EXPECT_EQ(CStr(Date(0.75)), "18:00:00");
   EXPECT_EQ(CStr(At(100, 1, 1)), "01.01.0100");
   EXPECT_EQ(ErrorNumberOf([] { CStr(Date(1e9)); }), err::kOverflow);
-  const ScopedUserLocale english("en-US");
-  EXPECT_EQ(CStr(Date(0.0)), "12:00:00 AM");
-  EXPECT_EQ(CStr(At(2024, 3, 5)), "3/5/2024");
-  EXPECT_EQ(CStr(At(2024, 3, 5, 14, 5, 9)), "3/5/2024 2:05:09 PM");
-}
-
-TEST_F(DatesGerman, FormatWithDatePatterns) {
   const Date date = At(2024, 3, 5, 14, 5, 9);
   EXPECT_EQ(Format(date, "dd.mm.yyyy"), "05.03.2024");
   EXPECT_EQ(Format(date, "d/m/yy"), "5.3.24");
@@ -229,6 +222,10 @@ TEST_F(DatesGerman, FormatWithDatePatterns) {
   EXPECT_EQ(Format(45356, "yyyy-mm-dd"), "2024-03-05");
   EXPECT_EQ(Format("kein Datum", "yyyy"), "kein Datum");
   EXPECT_EQ(Format("7", "00"), "07");
+  const ScopedUserLocale english("en-US");
+  EXPECT_EQ(CStr(Date(0.0)), "12:00:00 AM");
+  EXPECT_EQ(CStr(At(2024, 3, 5)), "3/5/2024");
+  EXPECT_EQ(CStr(At(2024, 3, 5, 14, 5, 9)), "3/5/2024 2:05:09 PM");
 }
 
 }  // namespace

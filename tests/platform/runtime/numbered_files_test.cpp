@@ -32,15 +32,12 @@ class NumberedFiles : public ::testing::Test {
   TempDir dir_;
 };
 
-TEST_F(NumberedFiles, LineInputEndsAtCrOrCrLfAndKeepsALoneLf) {
+TEST_F(NumberedFiles, LineInputEndsAtCrOrCrLfAndTextCrossesInTheAnsiCodePageWithCrLf) {
   OpenFile(File("t.txt", "a\r\n\r\nb\nc\rd"), FileMode::kInput, 1);
   std::vector<std::string> lines;
   while (!Eof(1)) lines.push_back(LineInput(1));
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "", "b\nc", "d"}));
   EXPECT_EQ(ErrorNumberOf([] { LineInput(1); }), err::kInputPastEndOfFile);
-}
-
-TEST_F(NumberedFiles, TextCrossesInTheAnsiCodePageWithCrLf) {
   const std::string path = dir_.File("out.txt");
   OpenFile(path, FileMode::kOutput, 3);
   PrintLine(3, "Größe €");

@@ -36,7 +36,7 @@ TEST(Strings, SlicesCountCharactersAndBadPositionsAreInvalidCalls) {
   EXPECT_EQ(ErrorNumberOf([] { Asc(""); }), err::kInvalidProcedureCall);
 }
 
-TEST(Strings, InStrFindsFromTheStartOnwardAndInStrRevBackward) {
+TEST(Strings, SearchesFindFromTheirStartAndReplaceCountsReplacements) {
   EXPECT_EQ(InStr("Straße 12", "12"), 8);
   EXPECT_EQ(InStr(2, "abcabc", "a"), 4);
   EXPECT_EQ(InStr(5, "abcabc", "a"), 0);
@@ -55,9 +55,7 @@ TEST(Strings, InStrFindsFromTheStartOnwardAndInStrRevBackward) {
   EXPECT_EQ(InStrRev("abc", "a", 4), 0);
   EXPECT_EQ(InStrRev("", "a"), 0);
   EXPECT_EQ(InStrRev("äxÄx", "ä", kToTheEnd, CompareMethod::kText), 3);
-}
-
-TEST(Strings, ReplaceStartsTheResultAtStartAndCountsReplacements) {
+  // Replace starts the result at its start and counts replacements.
   EXPECT_EQ(Replace("a-b-c", "-", "--"), "a--b--c");
   EXPECT_EQ(Replace("a-b-c", "-", "", 3), "bc");
   EXPECT_EQ(Replace("a-b-c", "-", "+", 1, 1), "a+b-c");
@@ -79,7 +77,7 @@ TEST(Strings, TrimmingRemovesSpacesOnlyAndLengthsCountCharacters) {
   EXPECT_EQ(Len(""), 0);
 }
 
-TEST(Strings, CharacterCodesUseTheAnsiCodePage) {
+TEST(Codepage, CharacterCodesAndTextCrossAsWindows1252BytesAndEveryByteComesBack) {
   EXPECT_EQ(Asc("Ä"), 196);
   EXPECT_EQ(Asc("€uro"), 128);
   EXPECT_EQ(Asc("Ω"), '?');
@@ -92,9 +90,6 @@ TEST(Strings, CharacterCodesUseTheAnsiCodePage) {
   EXPECT_EQ(ChrW(-32768), ChrW(0x8000));
   EXPECT_EQ(ErrorNumberOf([] { ChrW(0xD800); }), err::kInvalidProcedureCall);
   EXPECT_EQ(ErrorNumberOf([] { ChrW(0x110000); }), err::kInvalidProcedureCall);
-}
-
-TEST(Codepage, TextCrossesAsWindows1252BytesAndEveryByteComesBack) {
   EXPECT_EQ(ToAnsi("Größe=ä €"),
             "Gr\xF6\xDF"
             "e=\xE4 \x80");

@@ -16,7 +16,7 @@ struct Picture : Object {
   std::string_view TypeName() const noexcept override { return "PictureBox"; }
 };
 
-TEST(Variant, EachCppTypeGivesItsHostKind) {
+TEST(Variant, EachCppTypeGivesItsHostKindAccessorAndTypeName) {
   EXPECT_EQ(Variant().kind(), VarType::kEmpty);
   EXPECT_EQ(Variant(true).kind(), VarType::kBoolean);
   EXPECT_EQ(Variant(uint8_t{200}).kind(), VarType::kByte);
@@ -29,9 +29,6 @@ TEST(Variant, EachCppTypeGivesItsHostKind) {
   EXPECT_EQ(Variant(std::make_shared<Collection>()).kind(), VarType::kObject);
   EXPECT_TRUE(Variant::Null().IsNull());
   EXPECT_TRUE(Variant::Missing().IsMissing());
-}
-
-TEST(Variant, AccessorsGiveOnlyTheirOwnKindAndTypeNamesFollowTheHost) {
   EXPECT_EQ(Variant(int16_t{-2}).AsInteger(), -2);
   EXPECT_EQ(Variant("12").AsString(), "12");
   EXPECT_EQ(Variant(Date(1.25)).AsDate(), Date(1.25));
