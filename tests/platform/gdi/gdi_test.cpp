@@ -74,7 +74,12 @@ struct Ink {
   int32_t height() const { return bottom - top + 1; }
 };
 
-Ink InkOf(const Canvas& canvas) {
+// What `text` in `font` at (x, y) leaves on a white 400 x 400 canvas.
+Ink Drawn(int32_t font, int32_t x, int32_t y, std::string_view text) {
+  Canvas canvas(400, 400);
+  SelectObject(canvas.hDC(), font);
+  EXPECT_TRUE(TextOutA(canvas.hDC(), x, y, text));
+  SelectObject(canvas.hDC(), SelectedFont(0));
   Ink ink;
   ink.per_row.assign(static_cast<std::size_t>(canvas.height()), 0);
   for (int32_t y = 0; y < canvas.height(); ++y) {
@@ -86,14 +91,6 @@ Ink InkOf(const Canvas& canvas) {
     }
   }
   return ink;
-}
-
-Ink Drawn(int32_t font, int32_t x, int32_t y, std::string_view text) {
-  Canvas canvas(400, 400);
-  SelectObject(canvas.hDC(), font);
-  EXPECT_TRUE(TextOutA(canvas.hDC(), x, y, text));
-  SelectObject(canvas.hDC(), SelectedFont(0));
-  return InkOf(canvas);
 }
 
 TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurnedAndLinesAreAdded) {
