@@ -37,7 +37,7 @@ struct Masks {
   const char* short_time;
 };
 
-TEST_F(GToolDatesTest, MasksOfTheUserLocale) {
+TEST_F(GToolDatesTest, MasksOfTheUserLocaleAndTheirPatternsWhenResourceText1001IsSet) {
   for (const Masks& m : {
            Masks{"de-DE", "€", "DD.MM.YY", "DD.MM.YYYY", "DD.MM. YYYY", "DD.MM. YY", "HH:mm", "H:mm"},
            Masks{"en-US", "$", "M/D/YY", "M/D/YYYY", "M/D/ YYYY", "M/D/ YY", "h:mm tt", "h:mm tt"},
@@ -53,6 +53,24 @@ TEST_F(GToolDatesTest, MasksOfTheUserLocale) {
     EXPECT_EQ(tool_.LongTime(), m.long_time) << m.locale;
     EXPECT_EQ(tool_.ShortTime(), m.short_time) << m.locale;
   }
+
+  // With resource text 1001 set, the locale's masks are filled: the date typed comes out under any
+  // locale, the time where the mask's hour and minutes are plain ("h:mm tt" keeps its "h").
+  const testing::ResbankCatalogue catalogue("1001 = 1\n");
+  for (const char* name : {"de-DE", "en-US", "nl-NL", "es-ES"}) {
+    const platform::ScopedUserLocale locale(name);
+    EXPECT_EQ(tool_.DatumAusStrings("5", "3", "2024"), DateSerial(2024, 3, 5)) << name;
+    EXPECT_EQ(tool_.DatumAusStrings("05", "03", "24"), DateSerial(2024, 3, 5)) << name;
+    EXPECT_EQ(tool_.DatumAusStrings("31", "4", "2024"), Date()) << name;
+  }
+  const platform::ScopedUserLocale german("de-DE");
+  EXPECT_EQ(tool_.ZeitAusStrings("8", "5", "30"), TimeSerial(8, 5, 0));  // LongTime has no seconds
+  const platform::ScopedUserLocale spanish("es-ES");
+  EXPECT_EQ(tool_.ZeitAusStrings("14", "5", ""), TimeSerial(14, 5, 0));
+  EXPECT_EQ(tool_.ZeitAusStrings("8", "5", ""), TimeSerial(8, 5, 0));
+  const platform::ScopedUserLocale english("en-US");
+  EXPECT_EQ(tool_.ZeitAusStrings("8", "5", ""), Date());
+  EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(GToolDatesTest, SqlDateDropsTheTimeAndReportsADateOutOfRange) {
@@ -83,26 +101,6 @@ TEST_F(GToolDatesTest, TimesAndDatesFromTheirParts) {
   // The fixed German order is no date under en-US.
   const platform::ScopedUserLocale english("en-US");
   EXPECT_EQ(tool_.DatumAusStrings("5", "3", "2024"), Date());
-}
-
-// With resource text 1001 set, the locale's masks are filled: the date typed comes out under any
-// locale, the time where the mask's hour and minutes are plain ("h:mm tt" keeps its "h").
-TEST_F(GToolDatesTest, LocalePatternsWhenResourceText1001IsSet) {
-  const testing::ResbankCatalogue catalogue("1001 = 1\n");
-  for (const char* name : {"de-DE", "en-US", "nl-NL", "es-ES"}) {
-    const platform::ScopedUserLocale locale(name);
-    EXPECT_EQ(tool_.DatumAusStrings("5", "3", "2024"), DateSerial(2024, 3, 5)) << name;
-    EXPECT_EQ(tool_.DatumAusStrings("05", "03", "24"), DateSerial(2024, 3, 5)) << name;
-    EXPECT_EQ(tool_.DatumAusStrings("31", "4", "2024"), Date()) << name;
-  }
-  const platform::ScopedUserLocale german("de-DE");
-  EXPECT_EQ(tool_.ZeitAusStrings("8", "5", "30"), TimeSerial(8, 5, 0));  // LongTime has no seconds
-  const platform::ScopedUserLocale spanish("es-ES");
-  EXPECT_EQ(tool_.ZeitAusStrings("14", "5", ""), TimeSerial(14, 5, 0));
-  EXPECT_EQ(tool_.ZeitAusStrings("8", "5", ""), TimeSerial(8, 5, 0));
-  const platform::ScopedUserLocale english("en-US");
-  EXPECT_EQ(tool_.ZeitAusStrings("8", "5", ""), Date());
-  EXPECT_TRUE(boxes().empty());
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST_F(TextAttribut, InitGivesTheDefaultsAndWithoutASectionNothingIsReadOrWritte
   EXPECT_EQ(a.FontSize(), 12);
 }
 
-TEST_F(TextAttribut, WritesTheKeysInOrderReadsOrCopiesThemBackAndPassesOverValuesThatDoNotConvert) {
+TEST_F(TextAttribut, WritesTheKeysInOrderOrNoneWithOneReportAndReadsOrCopiesThem) {
   auto saved = std::make_shared<CTextAttribut>();
   Style(*saved);
   saved->Write2Ini(ini_);
@@ -87,10 +87,8 @@ TEST_F(TextAttribut, WritesTheKeysInOrderReadsOrCopiesThemBackAndPassesOverValue
   EXPECT_FALSE(a.FontStrikeThrough());
   EXPECT_TRUE(a.FontUnderline());
   EXPECT_TRUE(ui_->message_boxes().empty());
-}
 
-// A file that cannot take the seven keys gets none of them and one plain report, not one per key.
-TEST_F(TextAttribut, AFileThatCannotBeWrittenGetsNoKeyAndOneReport) {
+  // A file that cannot take the seven keys gets none of them and one plain report, not one per key.
   WriteBytes(ini_, "[Raumtext]\r\nFontSize=30\r\n");
   std::filesystem::permissions(ini_, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::remove);
@@ -101,11 +99,11 @@ TEST_F(TextAttribut, AFileThatCannotBeWrittenGetsNoKeyAndOneReport) {
   } cases[] = {{ini_, "Permission denied"},
                {dir_.File("folder.ini"), "Path/File access error"},
                {dir_.File("gone/Talmo.ini"), "Path not found"}};
-  CTextAttribut a;
-  Style(a);
+  CTextAttribut styled;
+  Style(styled);
   for (const auto& c : cases) {
     const std::size_t shown = ui_->message_boxes().size();
-    a.Write2Ini(c.path);
+    styled.Write2Ini(c.path);
     ASSERT_EQ(ui_->message_boxes().size(), shown + 1) << c.path;
     EXPECT_EQ(ui_->message_boxes().back(), (platform::MessageBoxCall{c.description, 16, "Tessera"}));
   }

@@ -93,7 +93,7 @@ TEST_F(GToolIniTest, WritesChangeOnlyTheirLineOrSectionAndNeedTopicItemAndNoNul)
   EXPECT_EQ(tool_.GetIniString(path_, "Räume", "Id", ""), "7");
 }
 
-TEST_F(GToolIniTest, ReadsASectionIntoKeyedItemsAndAMissingOneKeepsThem) {
+TEST_F(GToolIniTest, ReadsASectionIntoKeyedItemsFailsOnADuplicateKeyAndCutsALongOne) {
   auto coll = std::make_shared<Collection>();
   coll->Add(Variant("old"));
   EXPECT_TRUE(tool_.GetIniSection(path_, "Raster", coll));
@@ -113,13 +113,11 @@ TEST_F(GToolIniTest, ReadsASectionIntoKeyedItemsAndAMissingOneKeepsThem) {
   std::shared_ptr<Collection> created;
   EXPECT_FALSE(tool_.GetIniSection(path_, "", created));
   EXPECT_EQ(created, nullptr);
-}
 
-TEST_F(GToolIniTest, ADuplicateKeyFailsOnTheSecondLineAndALongSectionArrivesCut) {
   WriteBytes(file_, "[Dup]\r\nA=1\r\nb=2\r\na=3\r\nNoEquals\r\n");
-  auto coll = std::make_shared<Collection>();
-  EXPECT_FALSE(tool_.GetIniSection(path_, "Dup", coll));
-  EXPECT_EQ(Items(*coll), (std::vector<std::string>{"A=1", "b=2"}));
+  auto dup = std::make_shared<Collection>();
+  EXPECT_FALSE(tool_.GetIniSection(path_, "Dup", dup));
+  EXPECT_EQ(Items(*dup), (std::vector<std::string>{"A=1", "b=2"}));
   EXPECT_EQ(BoxTexts(),
             (std::vector<std::string>{"This key is already associated with an element of this collection"}));
 
