@@ -131,7 +131,7 @@ TEST_F(RasterTest, MissingOrUnreadableKeysAndTheSecondKindsOwnSections) {
   EXPECT_EQ(tool_.RasterBgrdFromIniSo(12, 100, dir_), nullptr);
 }
 
-TEST_F(RasterTest, CopyingAnEmptySectionLeavesTheTargetAndClearIniEndsTheRaster) {
+TEST_F(RasterTest, CopyingAnEmptySectionOrClearIniAndEveryMemberThatSavesIntoAFileThatCannotTakeIt) {
   WriteIni(
       "[1]\r\nDatei=\r\n[2]\r\nDatei=old.bmp\r\nDX=5\r\n[3]\r\nDatei=plan.bmp\r\nDX=1\r\nDY=2\r\nFaktor="
       "3\r\n");
@@ -146,17 +146,15 @@ TEST_F(RasterTest, CopyingAnEmptySectionLeavesTheTargetAndClearIniEndsTheRaster)
   ASSERT_NE(raster, nullptr);
   raster->ClearIni();
   EXPECT_EQ(tool_.RasterBgrdFromIni(3, 100, dir_), nullptr);
-}
 
-// Into a read-only "Raster.ini" every member that saves fails as its error style says, with one
-// message at most, and the file stays as it was: a section is written whole or not at all.
-TEST_F(RasterTest, EveryMemberThatSavesFailsOnceAndLeavesTheFileAsItWas) {
+  // Into a read-only "Raster.ini" every member that saves fails as its error style says, with one
+  // message at most, and the file stays as it was: a section is written whole or not at all.
   WriteIni("[3]\r\nDatei=plan.bmp\r\nDX=1\r\nDY=2\r\nFaktor=3\r\n");
-  const std::string before = Ini();
+  const std::string unchanged = Ini();
   std::filesystem::permissions(directory_ / "Raster.ini", std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::remove);
-  const auto raster = tool_.RasterBgrdFromIni(3, 100, dir_);
-  ASSERT_NE(raster, nullptr);
+  const auto placed = tool_.RasterBgrdFromIni(3, 100, dir_);
+  ASSERT_NE(placed, nullptr);
   const std::string denied = "\r\nPermission denied";
   const struct {
     const char* member;
@@ -164,13 +162,13 @@ TEST_F(RasterTest, EveryMemberThatSavesFailsOnceAndLeavesTheFileAsItWas) {
     int32_t passed_on;
     std::vector<MessageBoxCall> boxes;
   } cases[] = {
-      {"Visible", [&] { raster->Visible(false); }, 0, {{"CRasterBgrd.Visible" + denied, 16, "Tessera"}}},
-      {"ClearIni", [&] { raster->ClearIni(); }, platform::err::kPermissionDenied, {}},
+      {"Visible", [&] { placed->Visible(false); }, 0, {{"CRasterBgrd.Visible" + denied, 16, "Tessera"}}},
+      {"ClearIni", [&] { placed->ClearIni(); }, platform::err::kPermissionDenied, {}},
       {"RasterBgrdCopyIniData",
        [&] { tool_.RasterBgrdCopyIniData(3, 4, dir_); },
        0,
        {{"GTool.RasterBgrdCopyIniData" + denied, 16, "Tessera"}}},
-      {"GenTrans", [&] { raster->GenTrans(400); }, platform::err::kPermissionDenied, {}},
+      {"GenTrans", [&] { placed->GenTrans(400); }, platform::err::kPermissionDenied, {}},
   };
   for (const auto& c : cases) {
     const std::size_t shown = ui_->message_boxes().size();
@@ -179,9 +177,9 @@ TEST_F(RasterTest, EveryMemberThatSavesFailsOnceAndLeavesTheFileAsItWas) {
                                           ui_->message_boxes().end()),
               c.boxes)
         << c.member;
-    EXPECT_EQ(Ini(), before) << c.member;
+    EXPECT_EQ(Ini(), unchanged) << c.member;
   }
-  EXPECT_EQ(ErrorNumberOf([&] { raster->Dx(); }), platform::err::kObjectNotSet)
+  EXPECT_EQ(ErrorNumberOf([&] { placed->Dx(); }), platform::err::kObjectNotSet)
       << "GenTrans releases the placement it could not save";
 }
 

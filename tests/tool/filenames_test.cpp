@@ -84,11 +84,9 @@ TEST_F(GToolFilesTest, KopiereFileOverwritesNeedsASourceAndReportsAReadOnlyTarge
   EXPECT_EQ(ReadBytes(dir_.path() / "locked.ini"), "old");
   EXPECT_FALSE(tool_.KopiereFile(LibraryPath("a.ini"), LibraryPath("nowhere\\b.ini")));
 
-  std::vector<std::string> texts;
-  for (const auto& box : boxes()) texts.push_back(box.text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"GTool.KopiereFile\r\nPermission denied",
-                                             "GTool.KopiereFile\r\nPath not found"}));
-  for (const auto& box : boxes()) EXPECT_EQ(box.style, 16);
+  EXPECT_EQ(boxes(),
+            (std::vector<platform::MessageBoxCall>{{"GTool.KopiereFile\r\nPermission denied", 16, "Tessera"},
+                                                   {"GTool.KopiereFile\r\nPath not found", 16, "Tessera"}}));
 }
 
 }  // namespace
