@@ -28,7 +28,7 @@ class Font : public tessera::testing::RecordedUiTest {
   CFont font_;
 };
 
-TEST_F(Font, CreatesTheFontWithItsFourteenArgumentsAndATwoPixelFloor) {
+TEST_F(Font, CreatesTheFontWithItsFourteenArgumentsOnPrinterAndPictureControlsOnly) {
   const struct {
     int32_t asked;
     int32_t height;
@@ -39,6 +39,19 @@ TEST_F(Font, CreatesTheFontWithItsFourteenArgumentsAndATwoPixelFloor) {
               (platform::LogicalFont{c.height, 0, 450, 0, 700, false, true, false, 1, 4, 16, 0, 0, "Arial"}));
   }
   EXPECT_TRUE(ui_->message_boxes().empty());
+
+  auto printer = std::make_shared<platform::Printer>();
+  platform::ObjectRef as_object = printer;
+  ASSERT_TRUE(font_.ChangeFont(as_object, 50, 0, false, true, false, true, "Times New Roman"));
+  EXPECT_TRUE(FontRecord(SelectedFont(printer->hDC()))->italic);
+  const auto canvas = std::make_shared<platform::Canvas>(10, 10);
+  platform::ObjectRef canvas_object = canvas;
+  ASSERT_TRUE(font_.ChangeFont(canvas_object, 50, 0, false, false, false, false, "Arial"));
+  EXPECT_EQ(SelectedFont(printer->hDC()), stock_) << "the printer got its font back";
+  EXPECT_FALSE(FontRecord(SelectedFont(canvas->hDC()))->italic);
+  platform::ObjectRef other = std::make_shared<CTextFile>(), none;
+  EXPECT_FALSE(font_.ChangeFont(other, 50, 0, false, false, false, false, "Arial"));
+  EXPECT_FALSE(font_.ChangeFont(none, 50, 0, false, false, false, false, "Arial"));
 }
 
 TEST_F(Font, TwoChangesThenResetOrTheObjectsEndLeaveTheOriginalFontAndDeleteBoth) {
@@ -86,21 +99,6 @@ TEST_F(Font, FailuresReleaseTheEarlierFontQuietlyWithABeepOrWithTheirDescription
   EXPECT_EQ(ui_->message_boxes(), expected);
   EXPECT_EQ(SelectedFont(canvas_.hDC()), stock_);
   EXPECT_EQ(platform::LiveFontCount(), fonts_before_);
-}
-
-TEST_F(Font, ChangeFontTakesThePrinterAndPictureControlsOnly) {
-  auto printer = std::make_shared<platform::Printer>();
-  platform::ObjectRef as_object = printer;
-  ASSERT_TRUE(font_.ChangeFont(as_object, 50, 0, false, true, false, true, "Times New Roman"));
-  EXPECT_TRUE(FontRecord(SelectedFont(printer->hDC()))->italic);
-  const auto canvas = std::make_shared<platform::Canvas>(10, 10);
-  platform::ObjectRef canvas_object = canvas;
-  ASSERT_TRUE(font_.ChangeFont(canvas_object, 50, 0, false, false, false, false, "Arial"));
-  EXPECT_EQ(SelectedFont(printer->hDC()), stock_) << "the printer got its font back";
-  EXPECT_FALSE(FontRecord(SelectedFont(canvas->hDC()))->italic);
-  platform::ObjectRef other = std::make_shared<CTextFile>(), none;
-  EXPECT_FALSE(font_.ChangeFont(other, 50, 0, false, false, false, false, "Arial"));
-  EXPECT_FALSE(font_.ChangeFont(none, 50, 0, false, false, false, false, "Arial"));
 }
 
 }  // namespace
