@@ -76,15 +76,6 @@ TEST_F(CollectionObjectTest, WrongCallsAreRefusedInTheCollectionsOwnErrors) {
   EXPECT_EQ(Call(77), "hr " + std::to_string(DISP_E_MEMBERNOTFOUND));
 }
 
-TEST_F(CollectionObjectTest, ItLeavesAndComesBackAsTheSameCollection) {
-  VARIANT out{};
-  ToComVariant(Variant(platform::ObjectRef(collection)), out, NoClass);
-  ASSERT_EQ(out.vt, VT_DISPATCH);
-  EXPECT_EQ(CollectionBehind(out.pdispVal), collection);
-  EXPECT_EQ(FromComVariant(out).AsObject(), collection);
-  VariantClear(&out);
-}
-
 TEST_F(CollectionObjectTest, EnumerationWalksTheItemsInOrder) {
   for (const char* text : {"a", "b", "c"}) collection->Add(Variant(text));
   VARIANT answer{};
