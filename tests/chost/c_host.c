@@ -71,13 +71,6 @@ static int TextIs(BSTR text, const char* ascii) {
   return 1;
 }
 
-static OLECHAR* Name(const char* ascii, OLECHAR* buffer) {
-  size_t i = 0;
-  for (; ascii[i] != '\0'; ++i) buffer[i] = (OLECHAR)(unsigned char)ascii[i];
-  buffer[i] = 0;
-  return buffer;
-}
-
 /* The value of `key` in `[section]` of the registry, an INI file; 0 when there is none. */
 static int RegistryValue(const char* registry, const char* section, const char* key, char* value,
                          size_t size) {
@@ -132,10 +125,12 @@ static void* CreateObject(const char* registry, const char* prog_id, const IID* 
 /* Member `name` through IDispatch::Invoke with `count` arguments, last one first. */
 static HRESULT InvokeByName(IDispatch* object, const char* name, VARIANT* args, uint32_t count,
                             VARIANT* result) {
-  OLECHAR buffer[64];
-  OLECHAR* names[] = {Name(name, buffer)};
+  BSTR text = Text(name);
+  OLECHAR* names[] = {text};
   DISPID id = 0;
-  if (object->lpVtbl->GetIDsOfNames(object, &IID_NULL, names, 1, 0, &id) != S_OK) return DISP_E_UNKNOWNNAME;
+  const HRESULT found = object->lpVtbl->GetIDsOfNames(object, &IID_NULL, names, 1, 0, &id);
+  runtime.free(text);
+  if (found != S_OK) return DISP_E_UNKNOWNNAME;
   DISPPARAMS params = {args, NULL, count, 0};
   EXCEPINFO exception;
   memset(&exception, 0, sizeof exception);
@@ -272,18 +267,21 @@ static void CheckIniSection(_GTool* tool, const char* directory) {
 
   VARIANT args[3], holder, answer, count;
   memset(args, 0, sizeof args);
-  memset(&holder, 0, sizeof holder);
   memset(&answer, 0, sizeof answer);
   memset(&count, 0, sizeof count);
   args[2] = TextArgument(path);
   args[1] = TextArgument("Raum");
-  args[0].vt = VT_VARIANT | VT_BYREF;
-  args[0].pvarVal = &holder;
-  CHECK(InvokeByName((IDispatch*)tool, "GetIniSection", args, 3, &answer) == S_OK &&
-        answer.boolVal == VARIANT_TRUE);
-  CHECK(holder.vt == VT_DISPATCH && InvokeByName(holder.pdispVal, "Count", NULL, 0, &count) == S_OK &&
-        count.vt == VT_I4 && count.lVal == 2);
-  runtime.clear(&holder);
+  for (int with_nothing = 0; with_nothing < 2; ++with_nothing) { /* an empty variant, or Nothing */
+    memset(&holder, 0, sizeof holder);
+    holder.vt = with_nothing ? VT_DISPATCH : VT_EMPTY;
+    args[0].vt = VT_VARIANT | VT_BYREF;
+    args[0].pvarVal = &holder;
+    CHECK(InvokeByName((IDispatch*)tool, "GetIniSection", args, 3, &answer) == S_OK &&
+          answer.boolVal == VARIANT_TRUE);
+    CHECK(holder.vt == VT_DISPATCH && InvokeByName(holder.pdispVal, "Count", NULL, 0, &count) == S_OK &&
+          count.vt == VT_I4 && count.lVal == 2);
+    runtime.clear(&holder);
+  }
   runtime.clear(&args[1]);
   runtime.clear(&args[2]);
   runtime.free(file);
@@ -374,17 +372,28 @@ static void CheckRasterEvents(const char* registry, const char* directory) {
   runtime.free(raster_directory);
 }
 
-/* A by-reference argument that holds the host's only reference to the object called: the call
- * replaces it with a new reference and releases the old one while the object is still at work. */
-static void CheckCarelessArgument(const char* registry) {
+/* By-reference arguments that hold the host's only reference to the object called: the call
+ * replaces each with a new reference and releases the old one while the object is still at work. */
+static void CheckCarelessArguments(const char* registry) {
+  _GTool* tool = CreateObject(registry, "Tessera.GTool", &IID__GTool);
+  BSTR text = Text("abcabc"), wanted = Text("b"), found = NULL;
+  VARIANT position; /* no number: RInStr searches from the end and leaves it as it is */
+  memset(&position, 0, sizeof position);
+  position.vt = VT_DISPATCH;
+  position.pdispVal = (IDispatch*)tool;
+  CHECK(tool->lpVtbl->RInStr(tool, text, wanted, &position, &found) == S_OK && TextIs(found, "5"));
+  CHECK(position.vt == VT_DISPATCH && position.pdispVal != NULL);
+  runtime.clear(&position);
+  runtime.free(found);
+
   _CFont* font = CreateObject(registry, "Tessera.CFont", &IID__CFont);
   IDispatch* dc = (IDispatch*)font;
-  BSTR name = Text("Arial");
   VARIANT_BOOL changed = VARIANT_FALSE;
-  font->lpVtbl->ChangeFont(font, &dc, 12, 0, 0, 0, 0, 0, name, &changed);
+  font->lpVtbl->ChangeFont(font, &dc, 12, 0, 0, 0, 0, 0, text, &changed);
   CHECK(dc != NULL); /* the font again, which the host now holds in place of its old reference */
   if (dc != NULL) dc->lpVtbl->Release(dc);
-  runtime.free(name);
+  runtime.free(text);
+  runtime.free(wanted);
 }
 
 /* CDrawRect.m_Rect leaves as the rectangle itself: what is written through it is the drawing's. */
@@ -392,8 +401,8 @@ static void CheckCompanion(const char* registry) {
   _CDrawRect* box = CreateObject(registry, "Tessera.CDrawRect", &IID__CDrawRect);
   IDispatch* rect = NULL;
   CHECK(box->lpVtbl->get_m_Rect(box, &rect) == S_OK && rect != NULL);
-  OLECHAR buffer[16];
-  OLECHAR* names[] = {Name("Right", buffer)};
+  BSTR name = Text("Right");
+  OLECHAR* names[] = {name};
   DISPID right = 0, named = DISPID_PROPERTYPUT;
   CHECK(rect->lpVtbl->GetIDsOfNames(rect, &IID_NULL, names, 1, 0, &right) == S_OK);
   VARIANT value;
@@ -414,6 +423,7 @@ static void CheckCompanion(const char* registry) {
                              NULL) == DISP_E_MEMBERNOTFOUND);
   names[0] = NULL;
   CHECK(rect->lpVtbl->GetIDsOfNames(rect, &IID_NULL, names, 1, 0, &right) == DISP_E_UNKNOWNNAME);
+  runtime.free(name);
   rect->lpVtbl->Release(rect);
   box->lpVtbl->Release(box);
 }
@@ -500,7 +510,7 @@ int main(int argc, char** argv) {
     tool->lpVtbl->Release(tool);
   }
   CheckRasterEvents(registry, argv[2]);
-  CheckCarelessArgument(registry);
+  CheckCarelessArguments(registry);
   CheckCompanion(registry);
   CheckThreads(registry, argv[2]);
   CHECK(runtime.can_unload() == S_OK);

@@ -65,6 +65,7 @@ TEST_F(CollectionObjectTest, MembersAddCountReadAndRemoveByIndexOrKey) {
   EXPECT_EQ(Call(kCollectionRemoveId, {Variant("K1")}), "");
   EXPECT_EQ(collection->Count(), 1);
   EXPECT_EQ(collection->Item(1), Variant(int32_t{42}));
+  EXPECT_EQ(CollectionBehind(dispatch), collection);
 }
 
 TEST_F(CollectionObjectTest, WrongCallsAreRefusedInTheCollectionsOwnErrors) {

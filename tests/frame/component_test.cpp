@@ -180,6 +180,7 @@ TEST_F(DispatchObjectTest, PropertiesAreReadAndWritten) {
   std::vector<VARIANT> none;
   ASSERT_EQ(Invoke(u"Width", none, DISPATCH_PROPERTYGET), S_OK);
   EXPECT_EQ(result.lVal, 3);
+  EXPECT_EQ(Invoke(u"Flag", none), S_OK);  // its argument left out, as it is optional
   std::vector<VARIANT> value{Short(12)};
   EXPECT_EQ(Invoke(u"Width", value, DISPATCH_PROPERTYPUT), DISP_E_PARAMNOTFOUND);  // the value is not named
   ASSERT_EQ(Invoke(u"Width", value, DISPATCH_PROPERTYPUT, true), S_OK);

@@ -146,7 +146,8 @@ TEST_F(LoaderTest, TheTypeLibraryIsFoundByItsIdentityAndReleasedWithTheObject) {
   ASSERT_EQ(load(&attributes->guid, 1, 0, 0, &registered), S_OK);
   library->lpVtbl->ReleaseTLibAttr(library, attributes);
   BSTR name = nullptr, doc = nullptr;
-  ASSERT_EQ(registered->lpVtbl->GetDocumentation(registered, -1, &name, &doc, nullptr, nullptr), S_OK);
+  ASSERT_EQ(registered->lpVtbl->GetDocumentation(registered, -1, nullptr, &doc, nullptr, nullptr), S_OK);
+  ASSERT_EQ(library->lpVtbl->GetDocumentation(library, -1, &name, nullptr, nullptr, nullptr), S_OK);
   EXPECT_EQ(Utf8FromBstr(name) + "/" + Utf8FromBstr(doc), "Tessera/Talmo - Tools Bibliothek");
   SysFreeString(name);
   SysFreeString(doc);
