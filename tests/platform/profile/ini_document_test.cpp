@@ -17,8 +17,7 @@ const std::string kRaster =
     "Formel=a=b\r\n"
     "frei\r\n"
     "\r\n"
-    "[Gr\xF6\xDF"
-    "e]\r\n"
+    "[Gr\366\337e]\r\n"  // "Größe" in Windows-1252
     "Breite=\"  3 \"\r\n"
     "\r\n"
     "[5]\r\n"
@@ -29,21 +28,13 @@ TEST(IniDocumentReading, MatchesNamesWithoutCaseOrBlanksAndTheFirstOneCounts) {
   EXPECT_EQ(ini.Value("5", "datei"), "plan5.bmp");
   EXPECT_EQ(ini.Value(" 5 ", " DATEI "), "plan5.bmp");
   EXPECT_EQ(ini.Value("5", "Formel"), "a=b");
-  EXPECT_EQ(ini.Value("GR\xD6\xDF"
-                      "E",
-                      "breite"),
-            "\"  3 \"");
+  EXPECT_EQ(ini.Value("GR\326\337E", "breite"), "\"  3 \"");
   EXPECT_EQ(ini.Value("5", "orphan"), std::nullopt);
   EXPECT_EQ(ini.Value("5", "; alt: plan5_alt.bmp"), std::nullopt);
   EXPECT_EQ(ini.Value("6", "Datei"), std::nullopt);
-  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"5",
-                                                          "Gr\xF6\xDF"
-                                                          "e"}));
+  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"5", "Gr\366\337e"}));
   EXPECT_EQ(ini.KeyNames("5"), (std::vector<std::string>{"Datei", "Faktor", "Formel"}));
-}
-
-TEST(IniDocumentReading, SectionLinesLeaveOutCommentsAndBlankLines) {
-  const IniDocument ini(kRaster);
+  // Section lines leave out comments and blank lines.
   EXPECT_EQ(ini.SectionLines("5"),
             (std::vector<std::string>{"Datei=plan5.bmp", "Faktor=12,5", "Formel=a=b", "frei"}));
   EXPECT_TRUE(ini.SectionLines("fehlt").empty());
@@ -57,17 +48,14 @@ TEST(IniDocumentReading, LfFilesLongLinesAndOddHeadersParse) {
   EXPECT_EQ(ini.Value("c", "k"), "3");
 }
 
-TEST(IniDocumentEditing, ChangingAValueTouchesOnlyItsBytes) {
+TEST(IniDocumentEditing, ChangingAValueTouchesOnlyItsBytesAndNewOnesGoAtTheEnd) {
   const IniDocument ini(kRaster);
   std::string expected = kRaster;
   expected.replace(expected.find("plan5.bmp "), 10, "neu.bmp");
   EXPECT_EQ(ini.WithValue("5", "DATEI", "neu.bmp"), expected);
   EXPECT_EQ(IniDocument("[s]\r\nk=\r\n").WithValue("s", "k", "v"), "[s]\r\nk=v\r\n");
-}
-
-TEST(IniDocumentEditing, NewKeysEndTheirSectionAndNewSectionsTheFile) {
-  const IniDocument ini(kRaster);
-  std::string expected = kRaster;
+  // New keys end their section, new sections the file.
+  expected = kRaster;
   expected.insert(expected.find("\r\n\r\n[Gr") + 2, "DX=-120\r\n");
   EXPECT_EQ(ini.WithValue("5", "DX", "-120"), expected);
   EXPECT_EQ(ini.WithValue("7", "DX", "1"), kRaster + "[7]\r\nDX=1\r\n");
@@ -76,7 +64,7 @@ TEST(IniDocumentEditing, NewKeysEndTheirSectionAndNewSectionsTheFile) {
   EXPECT_EQ(IniDocument("").WithValue("s", "k", "v"), "[s]\r\nk=v\r\n");
 }
 
-TEST(IniDocumentEditing, RemovingKeysAndSections) {
+TEST(IniDocumentEditing, RemovingAndReplacingKeysAndSections) {
   const IniDocument ini(kRaster);
   std::string without_key = kRaster;
   without_key.erase(without_key.find("Faktor"), 13);
@@ -85,13 +73,8 @@ TEST(IniDocumentEditing, RemovingKeysAndSections) {
   std::string without_section = kRaster;
   without_section.erase(without_section.find("[Gr"),
                         without_section.find("[5]\r\nDatei=zweite") - without_section.find("[Gr"));
-  EXPECT_EQ(ini.WithoutSection("gr\xF6\xDF"
-                               "e"),
-            without_section);
-}
-
-TEST(IniDocumentEditing, ReplacingASectionKeepsTheBlankLinesAfterIt) {
-  const IniDocument ini(kRaster);
+  EXPECT_EQ(ini.WithoutSection("gr\366\337e"), without_section);
+  // Replacing a section keeps the blank lines after it.
   const std::string replaced = ini.WithSectionLines("5", {"A=1", "B=2"});
   EXPECT_EQ(replaced, "; Rasterhintergruende\r\norphan=1\r\n[5]\r\nA=1\r\nB=2\r\n\r\n" +
                           kRaster.substr(kRaster.find("[Gr")));

@@ -35,22 +35,18 @@ TEST(Collection, KeepsOrderFromIndexOne) {
   EXPECT_EQ(collection.Item("end").AsString(), "last");
 }
 
-TEST(Collection, KeysAreFoundWithoutRegardToCase) {
-  const Collection collection = Letters();
+TEST(Collection, KeysAreFoundWithoutRegardToCaseAndAreNotTakenTwice) {
+  Collection collection = Letters();
   EXPECT_EQ(collection.Item("KEY-a").AsString(), "a");
   EXPECT_EQ(collection.Item("GRÖßE").AsString(), "c");
   EXPECT_EQ(ErrorNumberOf([&] { collection.Item("GROESSE"); }), err::kInvalidProcedureCall);
-}
-
-TEST(Collection, DuplicateKeyIsRejectedAndChangesNothing) {
-  Collection collection = Letters();
   EXPECT_EQ(ErrorNumberOf([&] { collection.Add("x", "key-a"); }), err::kDuplicateKey);
   EXPECT_EQ(ErrorNumberOf([&] { collection.AddBefore("x", 1, "KEY-A"); }), err::kDuplicateKey);
   EXPECT_EQ(Items(collection), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(collection.Item("Key-A").AsString(), "a");
 }
 
-TEST(Collection, RemovesByIndexAndByKey) {
+TEST(Collection, RemovesByIndexAndByKeyAndBadIndexIsNineAndMissingKeyIsFive) {
   Collection collection = Letters();
   collection.Remove("KEY-A");
   EXPECT_EQ(Items(collection), (std::vector<std::string>{"b", "c"}));
@@ -59,10 +55,7 @@ TEST(Collection, RemovesByIndexAndByKey) {
   EXPECT_EQ(ErrorNumberOf([&] { collection.Item("größe"); }), err::kInvalidProcedureCall);
   collection.Add("again", "Key-A");  // a removed key is free again
   EXPECT_EQ(collection.Item("key-a").AsString(), "again");
-}
-
-TEST(Collection, BadIndexIsNineAndMissingKeyIsFive) {
-  Collection collection = Letters();
+  collection = Letters();
   for (const int32_t index : {0, -1, 4}) {
     EXPECT_EQ(ErrorNumberOf([&] { collection.Item(index); }), err::kSubscriptOutOfRange) << index;
     EXPECT_EQ(ErrorNumberOf([&] { collection.Remove(index); }), err::kSubscriptOutOfRange) << index;

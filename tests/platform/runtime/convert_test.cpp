@@ -42,7 +42,7 @@ TEST_F(ConvertGerman, NumberTextsFollowTheLocale) {
   for (const auto& [text, value] : cases) EXPECT_EQ(CDbl(text), value) << CStr(text);
 }
 
-TEST(ConvertEnglish, NumbersBooleansAndWordsInTheEnglishForms) {
+TEST(ConvertEnglish, NumbersBooleansAndWordsInTheEnglishFormsAndLongDigitStringsRound) {
   const ScopedUserLocale locale("en-US");
   EXPECT_EQ(CStr(12.5), "12.5");
   EXPECT_EQ(CStr(1.5e-7), "1.5E-07");
@@ -54,11 +54,7 @@ TEST(ConvertEnglish, NumbersBooleansAndWordsInTheEnglishForms) {
   EXPECT_EQ(CLng("1,000,000"), 1000000);
   EXPECT_TRUE(CBool("TRUE"));
   EXPECT_EQ(ErrorNumberOf([] { CBool("Wahr"); }), err::kTypeMismatch);
-}
-
-// Digits past those that decide a double's rounding are cut; what they add must still round.
-TEST(ConvertEnglish, LongDigitStringsRoundAsTheirValue) {
-  const ScopedUserLocale locale("en-US");
+  // Digits past those that decide a double's rounding are cut; what they add must still round.
   const std::string halfway_above_one = "1.00000000000000011102230246251565404236316680908203125";
   const std::string zeros(1000, '0');
   EXPECT_EQ(CDbl(halfway_above_one), 1.0);

@@ -11,19 +11,6 @@
 namespace tessera::platform {
 namespace {
 
-TEST(RuntimeError, FillsStandardDescriptionAndSource) {
-  const RuntimeError error(err::kDuplicateKey);
-  EXPECT_EQ(error.number(), 457);
-  EXPECT_EQ(error.description(), "This key is already associated with an element of this collection");
-  EXPECT_EQ(error.source(), "Tessera");
-  EXPECT_STREQ(error.what(), error.description().c_str());
-
-  const RuntimeError own(1004, "Resbank", "Kein Text");
-  EXPECT_EQ(own.source(), "Resbank");
-  EXPECT_EQ(own.description(), "Kein Text");
-  EXPECT_EQ(DescribeError(31999), "Application-defined or object-defined error");
-}
-
 RuntimeError Translate(auto thrower) {
   try {
     thrower();
@@ -33,7 +20,17 @@ RuntimeError Translate(auto thrower) {
   return RuntimeError(0);
 }
 
-TEST(RuntimeError, ForeignExceptionsGetTheirRuntimeNumbers) {
+TEST(RuntimeError, FillsStandardDescriptionAndSourceAndTranslatesForeignExceptions) {
+  const RuntimeError error(err::kDuplicateKey);
+  EXPECT_EQ(error.number(), 457);
+  EXPECT_EQ(error.description(), "This key is already associated with an element of this collection");
+  EXPECT_EQ(error.source(), "Tessera");
+  EXPECT_STREQ(error.what(), error.description().c_str());
+  const RuntimeError own(1004, "Resbank", "Kein Text");
+  EXPECT_EQ(own.source(), "Resbank");
+  EXPECT_EQ(own.description(), "Kein Text");
+  EXPECT_EQ(DescribeError(31999), "Application-defined or object-defined error");
+  // Foreign exceptions get their run-time numbers.
   EXPECT_EQ(Translate([] { throw std::bad_alloc(); }).number(), err::kOutOfMemory);
   EXPECT_EQ(Translate([] { throw RuntimeError(62); }).number(), err::kInputPastEndOfFile);
   EXPECT_EQ(Translate([] { throw std::logic_error("x"); }).number(), err::kInternalError);

@@ -19,7 +19,7 @@ struct Formatted {
 // Two decimals with the locale's separator; halves away from zero on the decimal value (the nearest
 // double to 2.675 is 2.67499999...); digits other than zero as literals; hash placeholders that drop
 // what is not needed; sections for negative numbers and zero; expressions of other kinds.
-TEST(Format, NumbersUnderTheGermanLocale) {
+TEST(Format, NumbersUnderTheGermanLocaleAndEnglishSeparators) {
   const ScopedUserLocale locale("de-DE");
   const Formatted cases[] = {{5.0, "0.00", "5,00"},
                              {-0.5, "0.00", "-0,50"},
@@ -65,10 +65,7 @@ TEST(Format, NumbersUnderTheGermanLocale) {
   EXPECT_EQ(ErrorNumberOf([] { Format(Variant::Missing(), "0"); }), err::kTypeMismatch);
   EXPECT_EQ(ErrorNumberOf([] { Format(1e306, "0%%%"); }), err::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { Format("1E999", "0"); }), err::kOverflow);
-}
-
-TEST(Format, EnglishSeparators) {
-  const ScopedUserLocale locale("en-US");
+  const ScopedUserLocale english("en-US");
   EXPECT_EQ(Format(1234567.891, "Standard"), "1,234,567.89");
   EXPECT_EQ(Format(-0.5, "Fixed"), "-0.50");
 }

@@ -45,16 +45,13 @@ TEST_P(RoundTrip, DoublesOfFifteenDigits) {
   }
 }
 
-TEST_P(RoundTrip, Integers) {
+TEST_P(RoundTrip, IntegersAndBooleans) {
   for (const int32_t value :
        {0, -120, 48, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}) {
     EXPECT_EQ(CLng(CStr(value)), value);
   }
   for (const int16_t value : {int16_t{-32768}, int16_t{12}, int16_t{32767}})
     EXPECT_EQ(CInt(CStr(value)), value);
-}
-
-TEST_P(RoundTrip, Booleans) {
   EXPECT_TRUE(CBool(CStr(true)));
   EXPECT_FALSE(CBool(CStr(false)));
   EXPECT_NE(CStr(true), CStr(false));

@@ -15,9 +15,7 @@ using testing::ErrorNumberOf;
 // "Größe" has five characters in seven bytes; every position below counts characters.
 constexpr std::string_view kUmlauts = "Größe";
 
-TEST(Strings, LengthsAndSlicesCountCharacters) {
-  EXPECT_EQ(Len(kUmlauts), 5);
-  EXPECT_EQ(Len(""), 0);
+TEST(Strings, SlicesCountCharactersAndBadPositionsAreInvalidCalls) {
   EXPECT_EQ(Mid(kUmlauts, 3), "öße");
   EXPECT_EQ(Mid(kUmlauts, 3, 2), "öß");
   EXPECT_EQ(Mid(kUmlauts, 6), "");
@@ -27,9 +25,6 @@ TEST(Strings, LengthsAndSlicesCountCharacters) {
   EXPECT_EQ(Right(kUmlauts, 2), "ße");
   EXPECT_EQ(Right(kUmlauts, 0), "");
   EXPECT_EQ(Right(kUmlauts, 9), kUmlauts);
-}
-
-TEST(Strings, BadPositionsAndLengthsAreInvalidCalls) {
   EXPECT_EQ(ErrorNumberOf([] { Mid("abc", 0); }), err::kInvalidProcedureCall);
   EXPECT_EQ(ErrorNumberOf([] { Mid("abc", 1, -2); }), err::kInvalidProcedureCall);
   EXPECT_EQ(ErrorNumberOf([] { Left("abc", -1); }), err::kInvalidProcedureCall);
@@ -41,7 +36,7 @@ TEST(Strings, BadPositionsAndLengthsAreInvalidCalls) {
   EXPECT_EQ(ErrorNumberOf([] { Asc(""); }), err::kInvalidProcedureCall);
 }
 
-TEST(Strings, InStrFindsFromTheStartOnward) {
+TEST(Strings, SearchesFindFromTheirStartAndReplaceCountsReplacements) {
   EXPECT_EQ(InStr("Straße 12", "12"), 8);
   EXPECT_EQ(InStr(2, "abcabc", "a"), 4);
   EXPECT_EQ(InStr(5, "abcabc", "a"), 0);
@@ -51,9 +46,7 @@ TEST(Strings, InStrFindsFromTheStartOnward) {
   EXPECT_EQ(InStr("", ""), 0);
   EXPECT_EQ(InStr(1, "GRÖSSE", "ö", CompareMethod::kText), 3);
   EXPECT_EQ(InStr(1, "GRÖSSE", "ö", CompareMethod::kBinary), 0);
-}
-
-TEST(Strings, InStrRevFindsMatchesEndingByTheStart) {
+  // InStrRev finds matches that end by its start.
   EXPECT_EQ(InStrRev("abcabc", "bc"), 5);
   EXPECT_EQ(InStrRev("abcabc", "bc", 5), 2);
   EXPECT_EQ(InStrRev("abcabc", "bc", 6), 5);
@@ -62,9 +55,7 @@ TEST(Strings, InStrRevFindsMatchesEndingByTheStart) {
   EXPECT_EQ(InStrRev("abc", "a", 4), 0);
   EXPECT_EQ(InStrRev("", "a"), 0);
   EXPECT_EQ(InStrRev("äxÄx", "ä", kToTheEnd, CompareMethod::kText), 3);
-}
-
-TEST(Strings, ReplaceStartsTheResultAtStartAndCountsReplacements) {
+  // Replace starts the result at its start and counts replacements.
   EXPECT_EQ(Replace("a-b-c", "-", "--"), "a--b--c");
   EXPECT_EQ(Replace("a-b-c", "-", "", 3), "bc");
   EXPECT_EQ(Replace("a-b-c", "-", "+", 1, 1), "a+b-c");
@@ -75,16 +66,18 @@ TEST(Strings, ReplaceStartsTheResultAtStartAndCountsReplacements) {
   EXPECT_EQ(Replace("Öl öl", "öl", "Fett", 1, kToTheEnd, CompareMethod::kText), "Fett Fett");
 }
 
-TEST(Strings, TrimmingRemovesSpacesOnly) {
+TEST(Strings, TrimmingRemovesSpacesOnlyAndLengthsCountCharacters) {
   EXPECT_EQ(Trim("  a b  "), "a b");
   EXPECT_EQ(LTrim("  a "), "a ");
   EXPECT_EQ(RTrim(" a  "), " a");
   EXPECT_EQ(Trim("\ta\r\n"), "\ta\r\n");
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(Space(3), "   ");
+  EXPECT_EQ(Len(kUmlauts), 5);
+  EXPECT_EQ(Len(""), 0);
 }
 
-TEST(Strings, CharacterCodesUseTheAnsiCodePage) {
+TEST(Codepage, CharacterCodesAndTextCrossAsWindows1252BytesAndEveryByteComesBack) {
   EXPECT_EQ(Asc("Ä"), 196);
   EXPECT_EQ(Asc("€uro"), 128);
   EXPECT_EQ(Asc("Ω"), '?');
@@ -97,9 +90,6 @@ TEST(Strings, CharacterCodesUseTheAnsiCodePage) {
   EXPECT_EQ(ChrW(-32768), ChrW(0x8000));
   EXPECT_EQ(ErrorNumberOf([] { ChrW(0xD800); }), err::kInvalidProcedureCall);
   EXPECT_EQ(ErrorNumberOf([] { ChrW(0x110000); }), err::kInvalidProcedureCall);
-}
-
-TEST(Codepage, GermanTextAndEuroCrossAsWindows1252Bytes) {
   EXPECT_EQ(ToAnsi("Größe=ä €"),
             "Gr\xF6\xDF"
             "e=\xE4 \x80");
@@ -108,16 +98,10 @@ TEST(Codepage, GermanTextAndEuroCrossAsWindows1252Bytes) {
             "Größe=ä €");
   EXPECT_EQ(AnsiByte(U'‚'), 0x82);
   EXPECT_EQ(AnsiByte(U'Ÿ'), 0x9F);
-}
-
-TEST(Codepage, UnmappableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(ToAnsi("Łódź 中"),
             "?\xF3"
             "d? ?");
   EXPECT_EQ(AnsiByte(0x10FFFF), '?');
-}
-
-TEST(Codepage, EveryByteSurvivesTheRoundTrip) {
   std::string all;
   for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
   EXPECT_EQ(ToAnsi(FromAnsi(all)), all);
@@ -136,13 +120,10 @@ TEST(Codepage, MalformedUtf8ReadsAsReplacementPerByte) {
   EXPECT_EQ(EncodeUtf8(std::u32string{0xD800, 0x110000}), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(TextCase, MapsEachCharacterWithoutChangingTheLength) {
+TEST(TextCase, MapsAndFoldsEachCharacterWithoutChangingTheLength) {
   EXPECT_EQ(UCase("größe straße"), "GRÖßE STRAßE");
   EXPECT_EQ(LCase("ÄÖÜ Été"), "äöü été");
   EXPECT_EQ(UCase("a\x80z"), "A\xEF\xBF\xBDZ");
-}
-
-TEST(TextCase, CaseBlindEqualityFoldsEveryCharacter) {
   EXPECT_TRUE(EqualsIgnoringCase("Raster", "rASTER"));
   EXPECT_TRUE(EqualsIgnoringCase("ÄRGER", "ärger"));
   EXPECT_FALSE(EqualsIgnoringCase("Straße", "STRASSE"));

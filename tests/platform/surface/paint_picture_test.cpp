@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "error_number.hpp"
 #include "tessera/platform/surface/canvas.hpp"
@@ -36,48 +38,33 @@ Picture WhiteWithBlackColumn(int32_t size, int32_t column) {
   return picture;
 }
 
-TEST(PaintPictureTest, CopiesOneToOneAtTheDestination) {
-  const Picture picture = Numbered(4, 3);
-  Canvas canvas(10, 10);
-  canvas.PaintPicture(picture, 2, 5, 4, 3, 0, 0, 4, 3);
-  EXPECT_EQ(canvas.PixelAt(2, 5), 0u);
-  EXPECT_EQ(canvas.PixelAt(5, 7), 3u + 32u);
-  EXPECT_EQ(canvas.PixelAt(6, 7), kWhite);
-  EXPECT_EQ(canvas.PixelAt(1, 5), kWhite);
-}
-
-TEST(PaintPictureTest, NegativeExtentsMirror) {
-  const Picture picture = Numbered(4, 2);
-  Canvas canvas(4, 2);
-  canvas.PaintPicture(picture, 4, 0, -4, 2, 0, 0, 4, 2);  // right to left
-  for (int x = 0; x < 4; ++x) EXPECT_EQ(canvas.PixelAt(x, 1), static_cast<uint32_t>(3 - x + 16)) << x;
-  canvas.PaintPicture(picture, 0, 0, 4, 2, 0, 2, 4, -2);  // the source upside down
-  EXPECT_EQ(canvas.PixelAt(1, 0), 1u + 16u);
-  EXPECT_EQ(canvas.PixelAt(1, 1), 1u);
-}
-
-TEST(PaintPictureTest, ClippingToBothImagesMovesNoPixel) {
+// Each transfer onto a fresh white 10 x 10 canvas from an 8 x 8 numbered picture, and pixels it
+// must leave: copied one to one, mirrored by a negative extent on either side, clipped to both
+// images, enlarged.
+TEST(PaintPictureTest, TransfersPlaceMirrorClipAndEnlarge) {
+  const struct {
+    const char* what;
+    float to[4], from[4];
+    std::vector<std::array<int32_t, 3>> pixels;  // x, y, value
+  } cases[] = {
+      {"copy", {2, 5, 4, 3}, {0, 0, 4, 3}, {{2, 5, 0}, {5, 7, 3 + 32}, {6, 7, kWhite}, {1, 5, kWhite}}},
+      {"mirrored", {4, 0, -4, 2}, {0, 0, 4, 2}, {{0, 1, 3 + 16}, {1, 1, 2 + 16}, {2, 1, 1 + 16}, {3, 1, 16}}},
+      {"upside down", {0, 0, 4, 2}, {0, 2, 4, -2}, {{1, 0, 1 + 16}, {1, 1, 1}}},
+      {"over the top-left edge", {-3, -2, 8, 8}, {0, 0, 8, 8}, {{0, 0, 3 + 32}}},
+      {"past the picture", {0, 0, 6, 6}, {5, 5, 6, 6}, {{2, 2, 7 + 16 * 7}, {3, 3, kWhite}, {3, 0, kWhite}}},
+      {"enlarged", {0, 0, 8, 8}, {0, 0, 2, 2}, {{3, 3, 0}, {4, 3, 1}, {7, 7, 17}}},
+  };
   const Picture picture = Numbered(8, 8);
-  Canvas canvas(6, 6);
-  canvas.PaintPicture(picture, -3, -2, 8, 8, 0, 0, 8, 8);  // hangs over the top-left edge
-  EXPECT_EQ(canvas.PixelAt(0, 0), 3u + 32u);
-  canvas.Clear(kWhite);
-  canvas.PaintPicture(picture, 0, 0, 6, 6, 5, 5, 6, 6);  // the source runs past the picture
-  EXPECT_EQ(canvas.PixelAt(2, 2), 7u + 16u * 7u);
-  EXPECT_EQ(canvas.PixelAt(3, 3), kWhite);
-  EXPECT_EQ(canvas.PixelAt(3, 0), kWhite);
+  for (const auto& c : cases) {
+    Canvas canvas(10, 10);
+    canvas.PaintPicture(picture, c.to[0], c.to[1], c.to[2], c.to[3], c.from[0], c.from[1], c.from[2],
+                        c.from[3]);
+    for (const auto& [x, y, value] : c.pixels)
+      EXPECT_EQ(canvas.PixelAt(x, y), static_cast<uint32_t>(value)) << c.what << " at " << x << "," << y;
+  }
 }
 
-TEST(PaintPictureTest, EnlargingRepeatsEachSourcePixel) {
-  const Picture picture = Numbered(2, 2);
-  Canvas canvas(8, 8);
-  canvas.PaintPicture(picture, 0, 0, 8, 8, 0, 0, 2, 2);
-  EXPECT_EQ(canvas.PixelAt(3, 3), 0u);
-  EXPECT_EQ(canvas.PixelAt(4, 3), 1u);
-  EXPECT_EQ(canvas.PixelAt(7, 7), 17u);
-}
-
-TEST(PaintPictureTest, ShrinkingKeepsAThinBlackLineVisibleUnlessScansAreDeleted) {
+TEST(PaintPictureTest, ShrinkingCombinesTheColoursOfEveryDepthAndKeepsThinLinesUnlessScansAreDeleted) {
   const Picture scan = WhiteWithBlackColumn(800, 397);
   Canvas canvas(100, 100);
   canvas.PaintPicture(scan, 0, 0, 100, 100, 0, 0, 800, 800);
@@ -89,9 +76,6 @@ TEST(PaintPictureTest, ShrinkingKeepsAThinBlackLineVisibleUnlessScansAreDeleted)
   canvas.stretch_mode(StretchMode::kDeleteScans);
   canvas.PaintPicture(scan, 0, 0, 100, 100, 0, 0, 800, 800);
   EXPECT_EQ(canvas.PixelAt(49, 50), kWhite);  // the line fell between the kept columns
-}
-
-TEST(PaintPictureTest, EveryDepthCombinesItsColoursWhenShrinking) {
   Picture grey(2, 2, PixelFormat::kIndexed8, [] {
     std::vector<uint32_t> ramp(256);
     for (uint32_t i = 0; i < 256; ++i) ramp[i] = i * 0x010101;
@@ -104,20 +88,20 @@ TEST(PaintPictureTest, EveryDepthCombinesItsColoursWhenShrinking) {
   Picture palette(2, 1, PixelFormat::kIndexed8, {0x0000FF, 0x00FF00, 0xFF0000});
   palette.Row(0)[0] = 0, palette.Row(0)[1] = 2;
 
-  Canvas canvas(3, 1);
-  canvas.PaintPicture(grey, 0, 0, 1, 1, 0, 0, 2, 2);
-  canvas.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
-  canvas.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
-  EXPECT_EQ(canvas.PixelAt(0, 0), 0x303030u);
-  EXPECT_EQ(canvas.PixelAt(1, 0), 0x302000u);
-  EXPECT_EQ(canvas.PixelAt(2, 0), 0x000000u);
+  Canvas mixed(3, 1);
+  mixed.PaintPicture(grey, 0, 0, 1, 1, 0, 0, 2, 2);
+  mixed.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
+  mixed.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(mixed.PixelAt(0, 0), 0x303030u);
+  EXPECT_EQ(mixed.PixelAt(1, 0), 0x302000u);
+  EXPECT_EQ(mixed.PixelAt(2, 0), 0x000000u);
 
-  canvas.stretch_mode(StretchMode::kOrScans);
-  canvas.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
-  EXPECT_EQ(canvas.PixelAt(2, 0), 0xFF00FFu);
-  canvas.stretch_mode(StretchMode::kHalftone);
-  canvas.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
-  EXPECT_EQ(canvas.PixelAt(1, 0), 0x322109u);  // rounded channel averages
+  mixed.stretch_mode(StretchMode::kOrScans);
+  mixed.PaintPicture(palette, 2, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(mixed.PixelAt(2, 0), 0xFF00FFu);
+  mixed.stretch_mode(StretchMode::kHalftone);
+  mixed.PaintPicture(colour, 1, 0, 1, 1, 0, 0, 2, 1);
+  EXPECT_EQ(mixed.PixelAt(1, 0), 0x322109u);  // rounded channel averages
 }
 
 TEST(PaintPictureTest, FarShrinksUseReducedCopiesThatFollowThePicture) {

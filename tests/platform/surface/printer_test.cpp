@@ -14,7 +14,7 @@ using tessera::testing::ReadBytes;
 using tessera::testing::TempDir;
 using tessera::testing::WriteBytes;
 
-TEST(PrinterTest, PagesKeepThePenAndAreWrittenOnePngEach) {
+TEST(PrinterTest, PagesKeepThePenAreWrittenOnePngEachAndTakeSourcesInPrinterPixels) {
   Printer printer(30, 20);
   EXPECT_EQ(printer.TypeName(), "Printer");
   EXPECT_EQ(printer.TwipsPerPixelX(), 6);
@@ -31,17 +31,14 @@ TEST(PrinterTest, PagesKeepThePenAndAreWrittenOnePngEach) {
   ASSERT_EQ(files.size(), 2u);
   EXPECT_EQ(files[1], dir.File("plan-2.png"));
   EXPECT_EQ(ReadBytes(files[0]).substr(1, 3), "PNG");
-}
 
-// The library hands the printer a source rectangle in printer pixels (2.5 of them per picture
-// pixel at 6 and 15 twips); the whole picture must fill the destination, as on the screen.
-TEST(PrinterTest, PaintPictureTakesItsSourceInPrinterPixels) {
+  // The library hands the printer a source rectangle in printer pixels (2.5 of them per picture
+  // pixel at 6 and 15 twips); the whole picture must fill the destination, as on the screen.
   ASSERT_EQ(Screen::TwipsPerPixelX(), 15);
   const Picture black(10, 10, PixelFormat::kBgrx32);
-  Printer printer(30, 30);
   printer.PaintPicture(black, 0, 0, 25, 25, 0, 0, 25, 25);
-  EXPECT_EQ(printer.Page(0).PixelAt(24, 24), 0u);
-  EXPECT_EQ(printer.Page(0).PixelAt(25, 25), 0xFFFFFFu);
+  EXPECT_EQ(printer.Page(1).PixelAt(24, 19), 0u);
+  EXPECT_EQ(printer.Page(1).PixelAt(25, 19), 0xFFFFFFu);
 }
 
 TEST(PngTest, AFileIsReplacedWholeOrNotAtAll) {

@@ -11,7 +11,7 @@
 namespace tessera::platform {
 namespace {
 
-TEST(TextFieldTest, TypingGoesThroughTheFilterAtTheCaret) {
+TEST(TextFieldTest, TypingGoesThroughTheFilterAtTheCaretAndReplacesOrDeletesSelections) {
   TextField field("ed", {});
   std::vector<std::string> changes;
   field.Change = [&] { changes.push_back(field.Text()); };
@@ -36,12 +36,9 @@ TEST(TextFieldTest, TypingGoesThroughTheFilterAtTheCaret) {
   field.TypeKey('3');
   EXPECT_EQ(changes.back(), "7");
   EXPECT_THROW(field.SelStart(-1), RuntimeError);
-}
-
-// A selection is replaced by a passed character and deleted by backspace or Delete; a refused
-// character leaves it; Delete, which types no character, still runs Change. Positions count
-// characters, a malformed byte as one.
-TEST(TextFieldTest, SelectionsAreReplacedOrDeletedAsChanges) {
+  // A selection is replaced by a passed character and deleted by backspace or Delete; a refused
+  // character leaves it; Delete, which types no character, still runs Change. Positions count
+  // characters, a malformed byte as one.
   struct Case {
     const char* text;
     int32_t start, length;
@@ -81,7 +78,7 @@ TEST(TextFieldTest, SelectionsAreReplacedOrDeletedAsChanges) {
   }
 }
 
-TEST(FormControlsTest, ButtonsCheckBoxesAndTabsAnswerOnlyWhenEnabled) {
+TEST(FormTest, ControlsAnswerOnlyWhenEnabledAndFormsUnloadOnceAndPlaceLikeSetWindowPos) {
   Button button("pb", {}, "&Ok");
   int clicks = 0;
   button.OnClick = [&] { ++clicks; };
@@ -107,9 +104,7 @@ TEST(FormControlsTest, ButtonsCheckBoxesAndTabsAnswerOnlyWhenEnabled) {
   tabs.ClickTab(0);
   EXPECT_EQ(previous, (std::vector<int16_t>{1, 0}));
   EXPECT_THROW(tabs.Tab(2), RuntimeError);
-}
 
-TEST(FormTest, UnloadsOnceAndPlacesLikeSetWindowPos) {
   Form form("f", {3000, 2400, 6135, 1380});
   Button ok("pbOk", {}, "ok"), cancel("pbCancel", {}, "cancel");
   ok.Default = true;

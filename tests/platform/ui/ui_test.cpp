@@ -13,7 +13,7 @@
 namespace tessera::platform {
 namespace {
 
-TEST(HeadlessUi, WritesEachMessageBoxAndBeepAsOneJsonLine) {
+TEST(HeadlessUi, WritesEachMessageBoxAndBeepAsOneJsonLineAndAnswersTheFocusedButton) {
   std::ostringstream log;
   HeadlessUi ui(log);
   EXPECT_EQ(ui.MessageBox("Fehler\r\n\"C:\\Raster\\5.bmp\"", vbCritical, "Tessera"), vbOK);
@@ -29,9 +29,7 @@ TEST(HeadlessUi, WritesEachMessageBoxAndBeepAsOneJsonLine) {
   const ScopedUiServices scope(recording);
   Beep();
   EXPECT_EQ(recording->beeps(), 1);
-}
-
-TEST(HeadlessUi, AnswersTheFocusedButton) {
+  // Message boxes answer with the focused button.
   EXPECT_EQ(DefaultAnswer(vbOKOnly | vbCritical), vbOK);
   EXPECT_EQ(DefaultAnswer(vbYesNo | vbQuestion), vbYes);
   EXPECT_EQ(DefaultAnswer(vbYesNo | vbDefaultButton2), vbNo);
@@ -54,7 +52,7 @@ TEST(HeadlessUi, FileDialogCancelsUnlessScriptedAndHonoursMustExist) {
   EXPECT_EQ(ui.ShowFileOpen(FileOpenRequest{}), (dir / "missing.bmp").string());
 }
 
-TEST(MessageQueue, RunsWhatWasPendingAndIsReentrant) {
+TEST(MessageQueue, RunsWhatWasPendingAndIsReentrantWithoutLoopingForever) {
   HeadlessUi ui;
   std::string order;
   ui.messages().Post([&] {
@@ -66,9 +64,7 @@ TEST(MessageQueue, RunsWhatWasPendingAndIsReentrant) {
   ui.ProcessPendingMessages();
   EXPECT_EQ(order, "abc");
   EXPECT_EQ(ui.messages().Pending(), 0U);
-}
-
-TEST(MessageQueue, AMessageThatPostsItselfDoesNotLoopForever) {
+  // A message that posts itself runs once a round.
   MessageQueue queue;
   int runs = 0;
   std::function<void()> again = [&] {
