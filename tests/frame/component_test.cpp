@@ -119,11 +119,6 @@ TEST(ComVariantTest, ValuesCrossInTheirOwnKind) {
   boolean.vt = VT_BOOL;
   boolean.boolVal = VARIANT_TRUE;
   EXPECT_EQ(FromComVariant(boolean), Variant(true));
-  VARIANT missing{};
-  missing.vt = VT_ERROR;
-  missing.scode = DISP_E_PARAMNOTFOUND;
-  EXPECT_TRUE(FromComVariant(missing).IsMissing());
-
   int32_t number = 41;
   EXPECT_EQ(FromComVariant(Reference(VT_I4, &number)), Variant(int32_t{41}));
   VARIANT out{};
@@ -136,9 +131,6 @@ TEST(ComVariantTest, ValuesCrossInTheirOwnKind) {
 }
 
 TEST(ComVariantTest, KindsTheLibraryCannotTakeAreErrors) {
-  VARIANT array{};
-  array.vt = 0x2000 | VT_I4;  // a SAFEARRAY
-  EXPECT_EQ(ErrorNumberOf([&] { FromComVariant(array); }), platform::err::kUnsupportedAutomationType);
   IDispatchVtbl foreign_table{};  // a host's object: it answers none of the library's identities
   foreign_table.QueryInterface = [](IDispatch*, const IID*, void** answer) {
     *answer = nullptr;
@@ -188,6 +180,7 @@ TEST_F(DispatchObjectTest, PropertiesAreReadAndWritten) {
   std::vector<VARIANT> none;
   ASSERT_EQ(Invoke(u"Width", none, DISPATCH_PROPERTYGET), S_OK);
   EXPECT_EQ(result.lVal, 3);
+  EXPECT_EQ(Invoke(u"Flag", none), S_OK);  // its argument left out, as it is optional
   std::vector<VARIANT> value{Short(12)};
   EXPECT_EQ(Invoke(u"Width", value, DISPATCH_PROPERTYPUT), DISP_E_PARAMNOTFOUND);  // the value is not named
   ASSERT_EQ(Invoke(u"Width", value, DISPATCH_PROPERTYPUT, true), S_OK);
@@ -203,13 +196,6 @@ TEST_F(DispatchObjectTest, RunTimeErrorsArriveAsExceptionsWithTheirNumber) {
   EXPECT_EQ(static_cast<uint32_t>(exception.scode), 0x800A000Du);
   EXPECT_EQ(Utf8FromBstr(exception.bstrDescription), "Type mismatch");
   EXPECT_FALSE(Utf8FromBstr(exception.bstrSource).empty());
-
-  std::vector<VARIANT> too_few{Text("ab")};
-  SysFreeString(exception.bstrSource);
-  SysFreeString(exception.bstrDescription);
-  ASSERT_EQ(Invoke(u"Repeat", too_few), DISP_E_EXCEPTION);
-  EXPECT_EQ(exception.scode, TESSERA_RUNTIME_ERROR_SCODE(449));
-  VariantClear(&too_few[0]);
 }
 
 TEST_F(DispatchObjectTest, AnswersOnlyItsOwnInterfaces) {
@@ -222,6 +208,10 @@ TEST_F(DispatchObjectTest, AnswersOnlyItsOwnInterfaces) {
             E_NOINTERFACE);
   EXPECT_EQ(answered, nullptr);
   EXPECT_EQ(*LibraryObjectOf(dispatch), sample);
+  ASSERT_EQ(dispatch->lpVtbl->QueryInterface(dispatch, &IID_ISupportErrorInfo, &answered), S_OK);
+  auto* other_part = static_cast<IUnknown*>(answered);  // another interface of the same object
+  EXPECT_EQ(*LibraryObjectOf(other_part), sample);
+  other_part->lpVtbl->Release(other_part);
 }
 
 // The entry at `index` of the object's vtable as a C function of type F.

@@ -1,4 +1,5 @@
-// Which creations bring the shared ResbankStrings object into being, and how often.
+// The shared objects: which creations bring ResbankStrings into being, how often, and what stays
+// one object.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,6 +7,7 @@
 #include "support/temp_dir.hpp"
 #include "tessera/dates/ckalfkt.hpp"
 #include "tessera/frame/shared/shared_objects.hpp"
+#include "tessera/platform/runtime/error.hpp"
 #include "tessera/tool/gtool.hpp"
 
 namespace tessera {
@@ -19,7 +21,7 @@ class CreationRuleTest : public ::testing::Test {
   void SetUp() override {
     ::setenv("TESSERA_RESBANK_PATH", dir_.path().c_str(), 1);
     ::setenv("LC_ALL", "en_US.UTF-8", 1);
-    WriteBytes(dir_.path() / "Resbank.en.txt", "13101 = Load raster file\n");
+    WriteBytes(catalogue_, "13101 = Load raster file\n");
     ReleaseGToolInstances();
     frame::ReleaseSharedObjects();
   }
@@ -31,9 +33,10 @@ class CreationRuleTest : public ::testing::Test {
   }
 
   TempDir dir_;
+  std::filesystem::path catalogue_ = dir_.path() / "Resbank.en.txt";
 };
 
-TEST_F(CreationRuleTest, CKalFKtLeavesResbankStringsAbsentAndGToolCreatesItOnce) {
+TEST_F(CreationRuleTest, CKalFKtLeavesResbankStringsAbsentAndGToolCreatesAndAttachesItOnce) {
   CKalFKt calendar;
   ImplicitCKalFKt();
   EXPECT_EQ(frame::SharedResbankStringsIfAny(), nullptr);
@@ -43,17 +46,31 @@ TEST_F(CreationRuleTest, CKalFKtLeavesResbankStringsAbsentAndGToolCreatesItOnce)
   ASSERT_NE(strings, nullptr);
   EXPECT_EQ(strings->GetText(13101), "Load raster file");
 
+  // A catalogue changed afterwards is not read again: the object was attached once.
+  WriteBytes(catalogue_, "13101 = other\n");
   GTool second;
   ImplicitGTool();
   SharedGTool();
+  EXPECT_EQ(&frame::EnsureSharedResbankStrings(), strings.get());
   EXPECT_EQ(frame::SharedResbankStringsIfAny(), strings);
+  EXPECT_EQ(strings->GetText(13101), "Load raster file");
 }
 
-TEST_F(CreationRuleTest, TheSharedGToolIsOneObjectApartFromTheImplicitOne) {
+TEST_F(CreationRuleTest, AFailedAttachLeavesResbankStringsAbsentForTheNextTry) {
+  WriteBytes(catalogue_, "not a text line\n");
+  EXPECT_THROW(frame::EnsureSharedResbankStrings(), platform::RuntimeError);
+  EXPECT_EQ(frame::SharedResbankStringsIfAny(), nullptr);
+
+  WriteBytes(catalogue_, "13101 = Load raster file\n");
+  EXPECT_EQ(frame::EnsureSharedResbankStrings().GetText(13101), "Load raster file");
+}
+
+TEST_F(CreationRuleTest, TheSharedGToolAndMensGlobalAreOneObjectEach) {
   GTool& shared = SharedGTool();
   EXPECT_EQ(&SharedGTool(), &shared);
   EXPECT_NE(&ImplicitGTool(), &shared);
   EXPECT_EQ(&ImplicitGTool(), &ImplicitGTool());
+  EXPECT_EQ(&frame::SharedMensGlobal(), &frame::SharedMensGlobal());
 }
 
 }  // namespace

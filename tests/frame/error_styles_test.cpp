@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime/error_number.hpp"
 #include "tessera/platform/ui/recording_ui.hpp"
 #include "tessera/platform/ui/ui.hpp"
 
@@ -16,6 +17,7 @@ namespace {
 
 using platform::MessageBoxCall;
 using platform::RuntimeError;
+using platform::testing::ErrorNumberOf;
 
 class ErrorStylesTest : public ::testing::Test {
  protected:
@@ -63,12 +65,7 @@ TEST_F(ErrorStylesTest, PassOnHandsNumberSourceAndDescriptionToTheCaller) {
     EXPECT_EQ(error.source(), "CTextAttribut");
     EXPECT_EQ(error.description(), "bad size");
   }
-  try {
-    PassOn([] { throw std::bad_alloc(); });
-    FAIL() << "no error reached the caller";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), platform::err::kOutOfMemory);
-  }
+  EXPECT_EQ(ErrorNumberOf([] { PassOn([] { throw std::bad_alloc(); }); }), platform::err::kOutOfMemory);
   EXPECT_TRUE(ui_->message_boxes().empty());
 }
 

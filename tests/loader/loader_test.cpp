@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "host_calls.hpp"
 #include "support/temp_dir.hpp"
 #include "tessera/frame/catalogue/catalogue.hpp"
+#include "tessera/frame/component/com_abi.h"
 #include "tessera/frame/component/com_ids.hpp"
 #include "tessera/frame/component/com_strings.hpp"
 #include "tessera/frame/component/registry.hpp"
@@ -21,8 +21,18 @@ namespace {
 
 using frame::Utf8FromBstr;
 
-class LoaderTest : public RegisteredServerTest {
+// A registry with the built server in it.
+class LoaderTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    ::setenv("TESSERA_REGISTRY", registry.c_str(), 1);
+    RegisterServer(kServer);
+  }
+  void TearDown() override {
+    UnregisterServer(kServer);
+    ::unsetenv("TESSERA_REGISTRY");
+  }
+
   // DllCanUnloadNow of the server this process has opened.
   static HRESULT CanUnloadNow() {
     void* handle = dlopen(kServer, RTLD_NOW | RTLD_NOLOAD);
@@ -32,6 +42,10 @@ class LoaderTest : public RegisteredServerTest {
     dlclose(handle);
     return answer;
   }
+
+  static constexpr const char* kServer = TESSERA_SERVER_FILE;
+  testing::TempDir dir;
+  std::filesystem::path registry = dir.path() / "registry.ini";
 };
 
 // GTool.ParaGib("a;;b;", ";", 3) through GetIDsOfNames and Invoke.
@@ -39,8 +53,14 @@ std::string ThirdField(IDispatch* tool) {
   OLECHAR* names[] = {const_cast<OLECHAR*>(u"paragib")};
   DISPID id = 0;
   EXPECT_EQ(tool->lpVtbl->GetIDsOfNames(tool, &IID_IDispatch, names, 1, 0, &id), S_OK);
-  std::vector<VARIANT> args = ParaGibArguments("a;;b;", ";", 3);
-  DISPPARAMS params{args.data(), nullptr, 3, 0};
+  VARIANT args[3] = {};  // last one first
+  args[0].vt = VT_I2;
+  args[0].iVal = 3;
+  args[1].vt = VT_BSTR;
+  args[1].bstrVal = frame::BstrFromUtf8(";");
+  args[2].vt = VT_BSTR;
+  args[2].bstrVal = frame::BstrFromUtf8("a;;b;");
+  DISPPARAMS params{args, nullptr, 3, 0};
   VARIANT result{};
   EXCEPINFO exception{};
   const HRESULT answer = tool->lpVtbl->Invoke(tool, id, &IID_IDispatch, 0, DISPATCH_METHOD, &params, &result,
@@ -49,14 +69,6 @@ std::string ThirdField(IDispatch* tool) {
   std::string text = answer == S_OK && result.vt == VT_BSTR ? Utf8FromBstr(result.bstrVal) : "(failed)";
   VariantClear(&result);
   return text;
-}
-
-TEST_F(LoaderTest, RegistrationNamesTheServerForEachBuiltClass) {
-  const auto gtool = frame::RegisteredClassId(registry, "Tessera.GTool");
-  ASSERT_EQ(gtool, frame::FindClass("GTool")->class_id);
-  EXPECT_EQ(frame::RegisteredServer(registry, *gtool), std::filesystem::path(kServer));
-  UnregisterServer(kServer);
-  EXPECT_EQ(frame::RegisteredClassId(registry, "Tessera.GTool"), std::nullopt);
 }
 
 TEST_F(LoaderTest, EachRegisteredClassIsCreatedByNameAndByIdentity) {
@@ -94,8 +106,9 @@ TEST_F(LoaderTest, CallsReachTheObjectAndTheServerUnloadsWhenAllIsReleased) {
 }
 
 TEST_F(LoaderTest, WhatTheRegistryOrTheServerDoesNotKnowIsRefused) {
+  UnregisterServer(kServer);  // the registry no longer knows GTool
   try {
-    CreateObject("Tessera.NoSuchClass", registry);
+    CreateObject("Tessera.GTool", registry);
     FAIL() << "created an unregistered class";
   } catch (const ComponentError& error) {
     EXPECT_EQ(error.code(), REGDB_E_CLASSNOTREG);
@@ -132,9 +145,11 @@ TEST_F(LoaderTest, TheTypeLibraryIsFoundByItsIdentityAndReleasedWithTheObject) {
   EXPECT_EQ(load(&attributes->guid, 1, 1, 0, &registered), TYPE_E_LIBNOTREGISTERED);  // a newer minor
   ASSERT_EQ(load(&attributes->guid, 1, 0, 0, &registered), S_OK);
   library->lpVtbl->ReleaseTLibAttr(library, attributes);
-  BSTR doc = nullptr;
+  BSTR name = nullptr, doc = nullptr;
   ASSERT_EQ(registered->lpVtbl->GetDocumentation(registered, -1, nullptr, &doc, nullptr, nullptr), S_OK);
-  EXPECT_EQ(Utf8FromBstr(doc), "Talmo - Tools Bibliothek");
+  ASSERT_EQ(library->lpVtbl->GetDocumentation(library, -1, &name, nullptr, nullptr, nullptr), S_OK);
+  EXPECT_EQ(Utf8FromBstr(name) + "/" + Utf8FromBstr(doc), "Tessera/Talmo - Tools Bibliothek");
+  SysFreeString(name);
   SysFreeString(doc);
   dlclose(server);
 
