@@ -221,6 +221,12 @@ class Viewer:
             self.process.terminate()
             self.process.wait(timeout=10)
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.quit()
+
 
 def answer_prompt(viewer, yes):
     prompt = wait_for("the question", lambda: window_of(viewer.process.pid, PROMPT))
@@ -270,8 +276,7 @@ def check_stored(name, ini_path, before, stored):
 
 def check_endings(binary, raster_dir):
     ini_path = os.path.join(raster_dir, "Raster.ini")
-    viewer = Viewer(binary, raster_dir)
-    try:
+    with Viewer(binary, raster_dir) as viewer:
         for name, end, stored in ENDINGS:
             before = placement(read_ini(ini_path))
             viewer.open_dialog()
@@ -280,12 +285,9 @@ def check_endings(binary, raster_dir):
             viewer.check_alive(name)
             wait_for(f"{name}: the dialog to close", viewer.dialog_gone, timeout=3)
             check_stored(name, ini_path, before, stored)
-    finally:
-        viewer.quit()
     for name, end in QUITTINGS:
         before = placement(read_ini(ini_path))
-        viewer = Viewer(binary, raster_dir)
-        try:
+        with Viewer(binary, raster_dir) as viewer:
             viewer.open_dialog()
             viewer.shift("-12", "5")
             end(viewer)
@@ -293,13 +295,10 @@ def check_endings(binary, raster_dir):
             if status != 0:
                 raise Failure(f"{name}: the viewer ended with status {status}: {viewer.process.stderr.read()}")
             check_stored(name, ini_path, before, False)
-        finally:
-            viewer.quit()
 
 
 def check_moved_dialog_stays(binary, raster_dir):
-    viewer = Viewer(binary, raster_dir)
-    try:
+    with Viewer(binary, raster_dir) as viewer:
         dialog = viewer.open_dialog()
         xdo("windowmove", "--sync", dialog, "60", "500")
         settle(0.3)
@@ -315,13 +314,10 @@ def check_moved_dialog_stays(binary, raster_dir):
         viewer.key("Escape")
         viewer.check_alive("moved dialog")
         print("ok: a moved dialog stays")
-    finally:
-        viewer.quit()
 
 
 def check_view_repaints_clean(binary, raster_dir):
-    viewer = Viewer(binary, raster_dir)
-    try:
+    with Viewer(binary, raster_dir) as viewer:
         viewer.open_dialog()
         viewer.key("alt+s")
         xdo("mousemove", *viewer.view_point(0.4, 0.4))
@@ -347,14 +343,11 @@ def check_view_repaints_clean(binary, raster_dir):
                           f"repaint in {differing} bytes")
         viewer.check_alive("view")
         print("ok: the view equals a fresh repaint")
-    finally:
-        viewer.quit()
 
 
 def check_undo_redo(binary, raster_dir):
     ini_path = os.path.join(raster_dir, "Raster.ini")
-    viewer = Viewer(binary, raster_dir)
-    try:
+    with Viewer(binary, raster_dir) as viewer:
         before, seen_before = placement(read_ini(ini_path)), view_pixels(viewer.main)
         viewer.open_dialog()
         viewer.shift("-12", "5")
@@ -369,16 +362,13 @@ def check_undo_redo(binary, raster_dir):
             wait_for(f"{name}: the view to show what it restored", lambda: view_pixels(viewer.main) == seen)
         viewer.check_alive("undo and redo")
         print("ok: a saved alignment undone and redone")
-    finally:
-        viewer.quit()
 
 
 def check_two_points(binary, raster_dir):
     """Two plan points picked on the view, their floor points typed (metres, Y up); the plan's
     pixels under the picks come from where the view shows the floor's outline."""
     ini_path = os.path.join(raster_dir, "Raster.ini")
-    viewer = Viewer(binary, raster_dir)
-    try:
+    with Viewer(binary, raster_dir) as viewer:
         before = placement(read_ini(ini_path))
         left, top, right, bottom = floor_frame(viewer.main)
         x, y, _, _ = geometry(viewer.main)
@@ -420,13 +410,10 @@ def check_two_points(binary, raster_dir):
         wait_for("two points: undo to restore Raster.ini", lambda: placement(read_ini(ini_path)) == before)
         viewer.check_alive("two points")
         print("ok: aligned by two points with typed floor points, and undone")
-    finally:
-        viewer.quit()
 
 
 def check_switch_asks(binary, raster_dir):
-    viewer = Viewer(binary, raster_dir)
-    try:
+    with Viewer(binary, raster_dir) as viewer:
         viewer.open_dialog()
         switch_floor(viewer, yes=False)
         viewer.check_alive("declined switch")
@@ -437,8 +424,6 @@ def check_switch_asks(binary, raster_dir):
         wait_for("agreeing to the switch to open another floor",
                  lambda: " Floor 5 " not in xdo("getwindowname", viewer.main))
         print("ok: a floor switch while aligning asks first")
-    finally:
-        viewer.quit()
 
 
 def check_dropped_plan(binary, raster_dir):
@@ -448,39 +433,38 @@ def check_dropped_plan(binary, raster_dir):
         return
     ini_path = os.path.join(raster_dir, "Raster.ini")
     plan = os.path.join(raster_dir, "Farbe", "plan.jpg")
-    viewer = Viewer(binary, raster_dir)
-    source = subprocess.Popen([source_binary, plan], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        window = wait_for("the drag source", lambda: window_of(source.pid, "^drag source$"))
-        xdo("windowmove", "--sync", window, "100", "100")
-        settle(0.3)
-        x, y, width, height = geometry(window)
-        xdo("mousemove", str(x + width // 2), str(y + height // 2))
-        settle(0.2)
-        xdo("mousedown", "1")
-        settle(0.3)
-        target = viewer.view_point(0.6, 0.5)
-        for step in range(1, 6):  # a drag moves on its way; the target sees it enter and move
-            xdo("mousemove", str(x + (int(target[0]) - x) * step // 5), str(y + (int(target[1]) - y) * step // 5))
-            settle(0.15)
-        xdo("mouseup", "1")
-        if source.wait(timeout=10) != 0:
-            raise Failure("the viewer did not take the dropped plan")
-        wait_for("the dropped plan to be stored",
-                 lambda: placement(read_ini(ini_path)).get("Datei", "").endswith("plan.jpg"))
-        viewer.check_alive("dropped plan")
-        print("ok: a dropped plan is loaded and stored")
-    finally:
-        source.kill()
-        viewer.quit()
+    with Viewer(binary, raster_dir) as viewer:
+        source = subprocess.Popen([source_binary, plan], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            window = wait_for("the drag source", lambda: window_of(source.pid, "^drag source$"))
+            xdo("windowmove", "--sync", window, "100", "100")
+            settle(0.3)
+            x, y, width, height = geometry(window)
+            xdo("mousemove", str(x + width // 2), str(y + height // 2))
+            settle(0.2)
+            xdo("mousedown", "1")
+            settle(0.3)
+            target = viewer.view_point(0.6, 0.5)
+            for step in range(1, 6):  # a drag moves on its way; the target sees it enter and move
+                xdo("mousemove", str(x + (int(target[0]) - x) * step // 5),
+                    str(y + (int(target[1]) - y) * step // 5))
+                settle(0.15)
+            xdo("mouseup", "1")
+            if source.wait(timeout=10) != 0:
+                raise Failure("the viewer did not take the dropped plan")
+            wait_for("the dropped plan to be stored",
+                     lambda: placement(read_ini(ini_path)).get("Datei", "").endswith("plan.jpg"))
+            viewer.check_alive("dropped plan")
+            print("ok: a dropped plan is loaded and stored")
+        finally:
+            source.kill()
 
 
 def check_german(binary, raster_dir):
     env = dict(os.environ, LANG="de_DE.UTF-8")
     for name in ("LC_ALL", "LC_MESSAGES", "LANGUAGE"):
         env.pop(name, None)
-    viewer = Viewer(binary, raster_dir, env=env)
-    try:
+    with Viewer(binary, raster_dir, env=env) as viewer:
         title = xdo("getwindowname", viewer.main).strip()
         if "Geschoss 5" not in title:
             raise Failure(f"the German window title is {title!r}")
@@ -491,8 +475,6 @@ def check_german(binary, raster_dir):
         viewer.key("Escape")
         viewer.check_alive("German")
         print(f"ok: German title and menu ({title}, {len(menu)} menu)")
-    finally:
-        viewer.quit()
 
 
 def status_lines(viewer):
@@ -510,10 +492,8 @@ def check_measure_and_zoom_box(binary, raster_dir):
     """Two clicks of the measure tool at 1:1 are 200 screen pixels apart, so 200 plan pixels; a box
     zoomed to is left again by zoom previous to the very same picture."""
     factor = float(placement(read_ini(os.path.join(raster_dir, "Raster.ini")))["Faktor"].replace(",", "."))
-    os.environ["QT_LOGGING_RULES"] = "tessera.view.status.info=true"
-    viewer = Viewer(binary, raster_dir)
-    del os.environ["QT_LOGGING_RULES"]
-    try:
+    env = dict(os.environ, QT_LOGGING_RULES="tessera.view.status.info=true")
+    with Viewer(binary, raster_dir, env=env) as viewer:
         viewer.key("ctrl+1")
         viewer.key("ctrl+m")
         x, y = (int(v) for v in viewer.view_point(0.4, 0.5))
@@ -546,8 +526,6 @@ def check_measure_and_zoom_box(binary, raster_dir):
             raise Failure("zoom previous did not go back to the view before the box")
         viewer.check_alive("zoom to window")
         print("ok: zoom to window and back")
-    finally:
-        viewer.quit()
 
 
 def main():
